@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Motivica needs, only those that are missing.
+set -euo pipefail
+
+PACKAGES=(
+    g++ cmake ninja-build pkg-config
+    libgtest-dev libbenchmark-dev
+    qt6-base-dev libpugixml-dev librtmidi-dev libfluidsynth-dev timgm6mb-soundfont
+    xvfb xauth
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
