@@ -1,0 +1,85 @@
+#include "model/note.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "model/conversion_error.h"
+#include "model/duration.h"
+#include "model/midi_output.h"
+
+namespace {
+
+struct TRecordingOutput : TMidiOutputInterface {
+    std::vector<std::tuple<bool, int, int, int>> messages;
+    void noteOn(int16_t c, int16_t k, int16_t v) override { messages.emplace_back(true, c, k, v); }
+    void noteOff(int16_t c, int16_t k, int16_t v) override {
+        messages.emplace_back(false, c, k, v);
+    }
+};
+
+}  // namespace
+
+TEST(NoteTest, DefaultsCopiesAndEquality) {
+    TNote n;
+    EXPECT_EQ(n.time, 0);
+    EXPECT_EQ(n.pitch, -1);
+    EXPECT_EQ(n.duration, 30);
+    EXPECT_TRUE(n.chording);
+    EXPECT_FALSE(n.playing);
+    EXPECT_FALSE(n.sharp);
+
+    TNote playing(60, 20, 120);
+    playing.playing = true;
+    playing.chording = false;
+    playing.sharp = true;
+    TNote copy(playing);
+    EXPECT_FALSE(copy.playing);
+    EXPECT_FALSE(copy.chording);
+    EXPECT_TRUE(copy.sharp);
+    TNote assigned;
+    assigned.playing = true;
+    assigned = playing;
+    EXPECT_FALSE(assigned.playing);
+    EXPECT_EQ(assigned, playing);
+
+    TNote otherChording = playing;
+    otherChording.chording = true;
+    EXPECT_EQ(otherChording, playing);
+    TNote otherSharp = playing;
+    otherSharp.sharp = false;
+    EXPECT_NE(otherSharp, playing);
+
+    EXPECT_TRUE(TNote(0, 10, -120).isRest());
+    EXPECT_FALSE(TNote(0, 10, 120).isRest());
+}
+
+TEST(NoteTest, AuditionSendsTheKeysPitch) {
+    TRecordingOutput out;
+    TNote().soundOn(out, TKey());
+    TNote(0, 42, 30).soundOn(out, TKey());
+    EXPECT_TRUE(out.messages.empty());
+    TNote(0, 20, 120).soundOn(out, TKey(0, MAJOR));
+    TNote(0, 20, 120).soundOff(out, TKey(0, MAJOR));
+    ASSERT_EQ(out.messages.size(), 2u);
+    EXPECT_EQ(out.messages[0], std::make_tuple(true, 3, 60, 80));
+    EXPECT_EQ(out.messages[1], std::make_tuple(false, 3, 60, 80));
+}
+
+TEST(DurationTest, NamesAndParsing) {
+    EXPECT_EQ(durationName(150), "QUARTER_AND_SIXTEENTH");
+    EXPECT_EQ(durationName(270), "270");
+    EXPECT_EQ(durationName(-60), "-60");
+    EXPECT_EQ(durationName(30), "SIXTEENTH");
+    EXPECT_EQ(durationName(240), "HALF");
+    EXPECT_EQ(parseDuration(""), 0);
+    EXPECT_EQ(parseDuration("HALF"), 240);
+    EXPECT_EQ(parseDuration("45"), 45);
+    EXPECT_EQ(parseDuration("-120"), -120);
+    EXPECT_EQ(parseDuration("65537"), 1);  // truncated to 16 bits
+    EXPECT_THROW(parseDuration("half"), TConversionError);
+    EXPECT_THROW(parseDuration("12x"), TConversionError);
+    for (int v : {30, 60, 90, 120, 150, 180, 210, 240, -30, 7})
+        EXPECT_EQ(parseDuration(durationName(v)), v);
+}
