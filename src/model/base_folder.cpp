@@ -1,0 +1,136 @@
+#include "model/base_folder.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::optional<std::string> nonEmptyEnv(const char* name) {
+    const char* v = std::getenv(name);
+    if (v == nullptr || *v == '\0')
+        return std::nullopt;
+    return std::string(v);
+}
+
+bool isSet(const std::optional<std::string>& v) {
+    return v && !v->empty();
+}
+
+std::string withTrailingSeparator(std::string folder) {
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+// Relative names are taken against the working directory now, so that the folder stays the
+// same whatever the program does with its working directory later.
+std::string absoluteFolder(const std::string& folder, const std::string& cwd) {
+    fs::path p(folder);
+    if (p.is_relative())
+        p = fs::path(cwd) / p;
+    return withTrailingSeparator(p.lexically_normal().string());
+}
+
+bool isRegularFile(const fs::path& p) {
+    std::error_code ec;
+    return fs::is_regular_file(p, ec);
+}
+
+}  // namespace
+
+TBaseFolderChoice resolveBaseFolder(const TBaseFolderEnvironment& env) {
+    if (isSet(env.motivicaHome))
+        return {absoluteFolder(*env.motivicaHome, env.workingDirectory),
+                TBaseFolderSource::MOTIVICA_HOME};
+    if (!env.workingDirectory.empty() &&
+        isRegularFile(fs::path(env.workingDirectory) / "instruments.xml"))
+        return {absoluteFolder(env.workingDirectory, env.workingDirectory),
+                TBaseFolderSource::WORKING_DIRECTORY};
+    // a relative XDG_DATA_HOME is to be ignored, as the XDG rules say
+    std::string dataHome;
+    if (isSet(env.xdgDataHome) && fs::path(*env.xdgDataHome).is_absolute())
+        dataHome = *env.xdgDataHome;
+    else if (isSet(env.home))
+        dataHome = (fs::path(*env.home) / ".local" / "share").string();
+    if (dataHome.empty())  // no home to speak of: the working directory is all there is
+        return {absoluteFolder(env.workingDirectory.empty() ? "/" : env.workingDirectory, "/"),
+                TBaseFolderSource::WORKING_DIRECTORY};
+    return {absoluteFolder((fs::path(dataHome) / "motivica").string(), env.workingDirectory),
+            TBaseFolderSource::USER_DATA};
+}
+
+bool seedDataFolder(const std::string& folder, const std::string& shippedFolder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (!fs::is_directory(folder, ec))
+        return false;
+    // the document and MIDI folders are where Open, Save As and Export start
+    fs::create_directories(fs::path(folder) / "tnrs", ec);
+    fs::create_directories(fs::path(folder) / "mids", ec);
+    if (shippedFolder.empty() || !fs::is_directory(shippedFolder, ec))
+        return true;
+    if (fs::equivalent(folder, shippedFolder, ec))
+        return true;
+
+    const fs::path source(shippedFolder);
+    fs::recursive_directory_iterator it(source, fs::directory_options::skip_permission_denied, ec);
+    for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        const fs::path rel = it->path().lexically_relative(source);
+        const fs::path dest = fs::path(folder) / rel;
+        std::error_code one;
+        if (it->is_directory(one)) {
+            fs::create_directories(dest, one);
+        } else if (it->is_regular_file(one) && !fs::exists(fs::symlink_status(dest, one))) {
+            fs::create_directories(dest.parent_path(), one);
+            fs::copy_file(it->path(), dest, fs::copy_options::skip_existing, one);
+        }
+    }
+    return true;
+}
+
+std::string shippedDataFolder() {
+    std::error_code ec;
+#ifdef MOTIVICA_DATA_DIR
+    if (fs::is_directory(MOTIVICA_DATA_DIR, ec))
+        return MOTIVICA_DATA_DIR;
+#endif
+    // an installed program keeps its data in share/motivica beside its bin folder
+    char buf[PATH_MAX];
+    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n > 0) {
+        buf[n] = '\0';
+        const fs::path exeDir = fs::path(buf).parent_path();
+        for (const fs::path& candidate : {exeDir / ".." / "share" / "motivica", exeDir / "data"}) {
+            if (isRegularFile(candidate / "instruments.xml"))
+                return candidate.lexically_normal().string();
+        }
+    }
+    return {};
+}
+
+TBaseFolderEnvironment currentBaseFolderEnvironment() {
+    TBaseFolderEnvironment env;
+    env.motivicaHome = nonEmptyEnv("MOTIVICA_HOME");
+    env.xdgDataHome = nonEmptyEnv("XDG_DATA_HOME");
+    env.home = nonEmptyEnv("HOME");
+    std::error_code ec;
+    fs::path cwd = fs::current_path(ec);
+    env.workingDirectory = ec ? std::string() : cwd.string();
+    return env;
+}
+
+const std::string& baseFolder() {
+    static const std::string folder = [] {
+        TBaseFolderChoice choice = resolveBaseFolder(currentBaseFolderEnvironment());
+        if (choice.source == TBaseFolderSource::USER_DATA)
+            seedDataFolder(choice.folder, shippedDataFolder());
+        return choice.folder;
+    }();
+    return folder;
+}

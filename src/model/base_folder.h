@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// What decides the base folder: three environment values and the working directory.
+struct TBaseFolderEnvironment {
+    std::optional<std::string> motivicaHome;  // $MOTIVICA_HOME
+    std::optional<std::string> xdgDataHome;   // $XDG_DATA_HOME
+    std::optional<std::string> home;          // $HOME
+    std::string workingDirectory;
+};
+
+enum class TBaseFolderSource {
+    MOTIVICA_HOME,      // named by the user
+    WORKING_DIRECTORY,  // the working directory holds the catalogue
+    USER_DATA,          // the per-user data folder, created and seeded on first use
+};
+
+struct TBaseFolderChoice {
+    std::string folder;  // absolute, with a trailing separator
+    TBaseFolderSource source = TBaseFolderSource::WORKING_DIRECTORY;
+
+    bool operator==(const TBaseFolderChoice&) const = default;
+};
+
+// The folder every data file is resolved against: $MOTIVICA_HOME when set; else the working
+// directory when it holds "instruments.xml"; else ${XDG_DATA_HOME:-$HOME/.local/share}/motivica.
+// Only looks at the file system, never changes it.
+TBaseFolderChoice resolveBaseFolder(const TBaseFolderEnvironment& env);
+
+// Creates `folder` when missing and copies into it every shipped data file it lacks, keeping
+// the user's own files as they are. Returns false when the folder cannot be created.
+bool seedDataFolder(const std::string& folder, const std::string& shippedFolder);
+
+// The folder holding the data files that come with the program, or empty when none is found.
+std::string shippedDataFolder();
+
+// The environment of this process.
+TBaseFolderEnvironment currentBaseFolderEnvironment();
+
+// The base folder of this run, resolved (and for the per-user folder seeded) at the first call
+// and kept unchanged afterwards.
+const std::string& baseFolder();

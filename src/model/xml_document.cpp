@@ -1,0 +1,265 @@
+#include "model/xml_document.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <charconv>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <pugixml.hpp>
+
+TFileResult TFileResult::openError(const std::string& path, const std::string& detail) {
+    return {false, "open error", path, detail};
+}
+
+TFileResult TFileResult::saveError(const std::string& path, const std::string& detail) {
+    return {false, "save error", path, detail};
+}
+
+namespace {
+
+pugi::xml_node nodeOf(void* p) {
+    return pugi::xml_node(static_cast<pugi::xml_node_struct*>(p));
+}
+
+// pugixml is lenient about the top level; a document must hold exactly one element there and
+// nothing but markup around it.
+std::string topLevelProblem(const pugi::xml_document& doc) {
+    int elements = 0;
+    for (pugi::xml_node n : doc.children()) {
+        switch (n.type()) {
+            case pugi::node_element:
+                ++elements;
+                break;
+            case pugi::node_pcdata:
+            case pugi::node_cdata:
+                return "text outside the document element";
+            default:
+                break;
+        }
+    }
+    if (elements == 0)
+        return "no document element";
+    if (elements > 1)
+        return "more than one document element";
+    return {};
+}
+
+// Plain parsing: no entity definitions are expanded, comments and instructions are dropped,
+// CR LF line breaks read as LF.
+constexpr unsigned PARSE_OPTIONS = pugi::parse_default;
+
+}  // namespace
+
+std::string TXmlElement::name() const {
+    return isNull() ? std::string() : std::string(nodeOf(node_).name());
+}
+
+std::vector<TXmlElement> TXmlElement::children() const {
+    std::vector<TXmlElement> result;
+    if (isNull())
+        return result;
+    for (pugi::xml_node n : nodeOf(node_).children()) {
+        if (n.type() == pugi::node_element)
+            result.push_back(TXmlElement(n.internal_object()));
+    }
+    return result;
+}
+
+std::vector<TXmlAttribute> TXmlElement::attributes() const {
+    std::vector<TXmlAttribute> result;
+    if (isNull())
+        return result;
+    for (pugi::xml_attribute a : nodeOf(node_).attributes())
+        result.push_back({a.name(), a.value()});
+    return result;
+}
+
+std::optional<std::string> TXmlElement::attribute(std::string_view name) const {
+    std::optional<std::string> found;
+    if (isNull())
+        return found;
+    for (pugi::xml_attribute a : nodeOf(node_).attributes()) {
+        if (name == a.name())
+            found = a.value();
+    }
+    return found;
+}
+
+struct TXmlDocument::TImpl {
+    pugi::xml_document doc;
+};
+
+TXmlDocument::TXmlDocument() : impl_(std::make_unique<TImpl>()) {}
+
+TXmlDocument::~TXmlDocument() = default;
+
+TFileResult TXmlDocument::load(const std::string& path) {
+    impl_->doc.reset();
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return TFileResult::openError(path, std::strerror(errno));
+    if (!S_ISREG(st.st_mode))
+        return TFileResult::openError(path, "not a regular file");
+    pugi::xml_parse_result r = impl_->doc.load_file(path.c_str(), PARSE_OPTIONS);
+    if (!r) {
+        impl_->doc.reset();
+        return TFileResult::openError(
+            path, std::string(r.description()) + " at offset " + std::to_string(r.offset));
+    }
+    std::string problem = topLevelProblem(impl_->doc);
+    if (!problem.empty()) {
+        impl_->doc.reset();
+        return TFileResult::openError(path, problem);
+    }
+    return TFileResult::success();
+}
+
+TFileResult TXmlDocument::loadText(std::string_view text, const std::string& path) {
+    impl_->doc.reset();
+    pugi::xml_parse_result r = impl_->doc.load_buffer(text.data(), text.size(), PARSE_OPTIONS);
+    if (!r) {
+        impl_->doc.reset();
+        return TFileResult::openError(
+            path, std::string(r.description()) + " at offset " + std::to_string(r.offset));
+    }
+    std::string problem = topLevelProblem(impl_->doc);
+    if (!problem.empty()) {
+        impl_->doc.reset();
+        return TFileResult::openError(path, problem);
+    }
+    return TFileResult::success();
+}
+
+TXmlElement TXmlDocument::documentElement() const {
+    pugi::xml_node root = impl_->doc.document_element();
+    return root ? TXmlElement(root.internal_object()) : TXmlElement();
+}
+
+namespace {
+
+bool writeAll(int fd, std::string_view text) {
+    const char* p = text.data();
+    size_t left = text.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// A link is followed so that saving replaces the file it points at, not the link.
+std::string resolvedTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        char buf[PATH_MAX];
+        if (::realpath(path.c_str(), buf) != nullptr)
+            return buf;
+    }
+    return path;
+}
+
+}  // namespace
+
+TFileResult writeTextFileAtomically(const std::string& path, std::string_view text) {
+    if (path.empty())
+        return TFileResult::saveError(path, "empty file name");
+    const std::string target = resolvedTarget(path);
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        return TFileResult::saveError(path, "is a folder");
+
+    static std::atomic<unsigned> counter{0};
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = target + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return TFileResult::saveError(path, std::strerror(errno));
+    }
+    if (fd < 0)
+        return TFileResult::saveError(path, "no temporary file name free");
+
+    // an existing file keeps its permissions
+    if (::stat(target.c_str(), &st) == 0)
+        (void)::fchmod(fd, st.st_mode & 07777);
+
+    bool ok = writeAll(fd, text) && ::fsync(fd) == 0;
+    int savedErrno = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        savedErrno = errno;
+    }
+    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+        ok = false;
+        savedErrno = errno;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return TFileResult::saveError(path, std::strerror(savedErrno));
+    }
+    return TFileResult::success();
+}
+
+std::string escapeXmlAttribute(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            // line breaks and tabs would read back as blanks
+            case '\t':
+                out += "&#9;";
+                break;
+            case '\n':
+                out += "&#10;";
+                break;
+            case '\r':
+                out += "&#13;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+bool parseInt32(const std::string& text, int32_t& value) {
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (first != last && *first == '+') {
+        ++first;
+        if (first == last || *first == '-')
+            return false;
+    }
+    if (first == last)
+        return false;
+    int32_t v = 0;
+    auto [p, ec] = std::from_chars(first, last, v);
+    if (ec != std::errc() || p != last)
+        return false;
+    value = v;
+    return true;
+}
