@@ -59,8 +59,9 @@ TEST(KeyTest, DegreesAccidentalsAndColours) {
         SCOPED_TRACE(p);
         const bool isB = (p + 1) % 7 == 6;
         EXPECT_EQ(cMinor.isRaisedSeventh(p), isB);
-        if (isB)
+        if (isB) {
             EXPECT_EQ(cMinor.accidentalFor(p, ALTERATION_RAISE), ACCIDENTAL_NATURAL);
+        }
     }
     EXPECT_FALSE(TKey(-3, MAJOR).isRaisedSeventh(5));
 

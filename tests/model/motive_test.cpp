@@ -134,7 +134,7 @@ TEST(MotiveTest, NotificationsAndFlags) {
     EXPECT_EQ(l.calls, 8);
 
     TMotive minor(TKey(0, MINOR), TMeasure());
-    minor.notes = {TNote(0, 5, 60), TNote(60, 4, 60), TNote(120, -1, 120)};
+    minor.notes = {TNote(0, 3, 60), TNote(60, 4, 60), TNote(120, -1, 120)};
     minor.notes[1].sharp = true;
     minor.updateSharps();
     EXPECT_TRUE(minor.notes[0].sharp);  // G sharp
