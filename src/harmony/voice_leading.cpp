@@ -84,24 +84,31 @@ static bool breaksHiddenParallels(const TVoicing& p, const TVoicing& n) {
     return interval == 4 || interval == 0;
 }
 
+bool breaksVoiceLeadingRule(int rule, const TVoicing& previous, const TVoicing& next,
+                            const TKey& key) {
+    switch (rule) {
+        case RULE_LEAPS:
+            return breaksLeaps(previous, next);
+        case RULE_OVERLAPPING:
+            return breaksOverlapping(previous, next);
+        case RULE_PARALLEL_MOTION:
+            return breaksParallelMotion(previous, next);
+        case RULE_PARALLELS:
+            return breaksParallels(previous, next);
+        case RULE_AUGMENTED:
+            return breaksAugmented(previous, next, key);
+        case RULE_HIDDEN_PARALLELS:
+            return breaksHiddenParallels(previous, next);
+        default:
+            return false;
+    }
+}
+
 int failingVoiceLeadingRule(const TVoicing& previous, const TVoicing& next, const TKey& key) {
-    if (breaksLeaps(previous, next)) {
-        return RULE_LEAPS;
-    }
-    if (breaksOverlapping(previous, next)) {
-        return RULE_OVERLAPPING;
-    }
-    if (breaksParallelMotion(previous, next)) {
-        return RULE_PARALLEL_MOTION;
-    }
-    if (breaksParallels(previous, next)) {
-        return RULE_PARALLELS;
-    }
-    if (breaksAugmented(previous, next, key)) {
-        return RULE_AUGMENTED;
-    }
-    if (breaksHiddenParallels(previous, next)) {
-        return RULE_HIDDEN_PARALLELS;
+    for (int rule = RULE_LEAPS; rule <= RULE_HIDDEN_PARALLELS; ++rule) {
+        if (breaksVoiceLeadingRule(rule, previous, next, key)) {
+            return rule;
+        }
     }
     return RULE_NONE;
 }

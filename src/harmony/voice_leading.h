@@ -18,6 +18,11 @@ constexpr int RULE_HIDDEN_PARALLELS = 6;  // no hidden fifth or octave in the ou
 // sounding intervals cannot be measured.
 int failingVoiceLeadingRule(const TVoicing& previous, const TVoicing& next, const TKey& key);
 
+// Whether the move breaks one given rule (RULE_LEAPS .. RULE_HIDDEN_PARALLELS), regardless of the
+// others; false for any other rule number.
+bool breaksVoiceLeadingRule(int rule, const TVoicing& previous, const TVoicing& next,
+                            const TKey& key);
+
 inline bool connectsValidly(const TVoicing& previous, const TVoicing& next, const TKey& key) {
     return failingVoiceLeadingRule(previous, next, key) == RULE_NONE;
 }
