@@ -1,0 +1,62 @@
+#include "playback/midi_device_list.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Devices whose description can be made to fail from a given index on.
+class TFakeDevices : public TMidiDevicesInterface {
+  public:
+    TFakeDevices(int count, int failFrom = -1) : count_(count), failFrom_(failFrom) {}
+    int deviceCount() override { return count_; }
+    std::optional<std::string> deviceName(int index) override {
+        if (failFrom_ >= 0 && index >= failFrom_)
+            return std::nullopt;
+        return "Port " + std::to_string(index);
+    }
+    std::unique_ptr<TMidiPortInterface> openPort(int) override { return nullptr; }
+
+  private:
+    int count_;
+    int failFrom_;
+};
+
+TEST(MidiDeviceListTest, SelectsThePreselectedOrTheFirstDevice) {
+    TFakeDevices devices(3);
+    const std::vector<std::string> names = {"Port 0", "Port 1", "Port 2"};
+    struct TCase {
+        int preselected;
+        int selected;
+    };
+    for (TCase c : {TCase{1, 1}, TCase{2, 2}, TCase{0, 0}, TCase{3, 0}, TCase{17, 0}, TCase{-1, 0},
+                    TCase{-2, -1}, TCase{-40, -1}}) {
+        SCOPED_TRACE(c.preselected);
+        const TMidiDeviceList list = listMidiDevices(devices, c.preselected);
+        EXPECT_EQ(list.names, names);
+        EXPECT_EQ(list.selected, c.selected);
+        EXPECT_EQ(list.messageKey, "");
+    }
+}
+
+TEST(MidiDeviceListTest, ReportsMissingDevicesAndFailedDescriptions) {
+    {
+        SCOPED_TRACE("no devices");
+        TFakeDevices devices(0);
+        const TMidiDeviceList list = listMidiDevices(devices, 0);
+        EXPECT_TRUE(list.names.empty());
+        EXPECT_EQ(list.selected, -1);
+        EXPECT_EQ(list.messageKey, "there are no devices");
+        EXPECT_EQ(list.captionKey, "warning");
+    }
+    {
+        SCOPED_TRACE("third description fails");
+        TFakeDevices devices(4, 2);
+        const TMidiDeviceList list = listMidiDevices(devices, 1);
+        EXPECT_EQ(list.names, (std::vector<std::string>{"Port 0", "Port 1"}));
+        EXPECT_EQ(list.selected, -1);
+        EXPECT_EQ(list.messageKey, "midi device list error");
+        EXPECT_EQ(list.captionKey, "error");
+    }
+}
+
+}  // namespace
