@@ -1,0 +1,12 @@
+#pragma once
+
+#include "generation/scheme.h"
+#include "model/motive.h"
+
+// Chooses a chord for every measure of the motive, as the canvas does after a new composition:
+// the succession rule from the chord before, the voice leading from it, the tonic triad (one
+// measure, or the measure after the anacrusis) or the dominant triad (the anacrusis) when it
+// can follow, else a random candidate. previous and kind are what previousMotive answers; with a
+// previous motive and an anacrusis its last chord is carried over the bar line. The notes'
+// chord-tone flags are left as they are; the motive's listener is not told.
+void selectChords(TMotive& motive, const TMotive* previous, int kind, const TScheme& scheme);
