@@ -82,3 +82,17 @@ void selectChords(TMotive& motive, const TMotive* previous, int kind, const TSch
         forgetVoicing = false;
     }
 }
+
+void harmonizePeriod(TPeriodData& period, const std::vector<size_t>& motiveIndices,
+                     const TScheme& scheme) {
+    const std::vector<TMotiveAddress> addresses = period.motiveAddresses();
+    for (size_t index : motiveIndices) {
+        if (index >= addresses.size()) {
+            continue;
+        }
+        const TMotiveAndListenerPair previous = previousMotiveAt(period, index);
+        TMotive& motive = period.motiveAt(addresses[index]);
+        selectChords(motive, previous.motive, previous.kind, scheme);
+        motive.updateChording();
+    }
+}

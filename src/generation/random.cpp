@@ -16,7 +16,7 @@ int motivicaRand() {
     return static_cast<int>((randState >> 16) & 0x7FFFu);
 }
 
-void resetMotivicaRandForTesting() {
+void resetMotivicaRand() {
     randState = INITIAL_STATE;
 }
 

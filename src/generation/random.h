@@ -12,9 +12,12 @@ constexpr int MOTIVICA_RAND_MAX = 0x7FFF;
 // The next random number of the calling thread, 0..MOTIVICA_RAND_MAX.
 int motivicaRand();
 
-// Returns the calling thread's generator to its state at thread start. Only tests and the
-// command-line tools (which promise to start from the initial state) call this.
-void resetMotivicaRandForTesting();
+// Returns the calling thread's generator to its state at thread start. The program itself never
+// does; the command-line tools (which promise to start from the initial state) and tests do.
+void resetMotivicaRand();
+inline void resetMotivicaRandForTesting() {
+    resetMotivicaRand();
+}
 
 // The calling thread's raw generator state, for tests that check it is untouched.
 std::uint32_t motivicaRandState();
