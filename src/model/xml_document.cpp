@@ -50,8 +50,9 @@ std::string topLevelProblem(const pugi::xml_document& doc) {
 }
 
 // Plain parsing: no entity definitions are expanded, comments and instructions are dropped,
-// CR LF line breaks read as LF.
-constexpr unsigned PARSE_OPTIONS = pugi::parse_default;
+// CR LF line breaks read as LF. The top level is parsed as a fragment so that stray text there
+// stays visible to the check above instead of being dropped silently.
+constexpr unsigned PARSE_OPTIONS = pugi::parse_default | pugi::parse_fragment;
 
 }  // namespace
 

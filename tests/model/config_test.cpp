@@ -1,0 +1,185 @@
+#include "model/config.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+struct TTempDir {
+    std::string path;
+    TTempDir() {
+        char tmpl[] = "/tmp/motivica_config_XXXXXX";
+        path = std::string(::mkdtemp(tmpl)) + "/";
+    }
+    ~TTempDir() { std::filesystem::remove_all(path); }
+};
+
+void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+const char* const DEFAULT_FILE =
+    "<CONFIG>\n"
+    "    <MIDI_DEVICE VALUE=\"0\"/>\n"
+    "    <INSTRUMENT_SCHEME_NAME NAME=\"Default\"/>\n"
+    "    <CURSOR_DELAY VALUE=\"5\"/>\n"
+    "</CONFIG>";
+
+}  // namespace
+
+TEST(Config, StartsWithTheUnreadableValues) {
+    TConfig config("/nowhere/");
+    EXPECT_EQ(config.midiDevice(), 0);
+    EXPECT_EQ(config.instrumentSchemeName(), "");
+    EXPECT_EQ(config.cursorDelay(), 4);
+    EXPECT_EQ(config.path(), "/nowhere/config.xml");
+}
+
+TEST(Config, FirstStartWritesTheDefaultsAndReadsThemBack) {
+    TTempDir dir;
+    TConfig config(dir.path);
+    ASSERT_TRUE(config.createDefaultConfig());
+    EXPECT_EQ(readFile(dir.path + "config.xml"), DEFAULT_FILE);
+
+    TConfig again(dir.path);
+    TXmlDocument doc;
+    ASSERT_TRUE(again.loadConfig(doc));
+    EXPECT_EQ(again.midiDevice(), 0);
+    EXPECT_EQ(again.instrumentSchemeName(), "Default");
+    EXPECT_EQ(again.cursorDelay(), 5);
+}
+
+TEST(Config, AnExistingFileIsNotReplacedByTheDefaults) {
+    TTempDir dir;
+    const std::string mine = "<CONFIG>\n    <MIDI_DEVICE VALUE=\"3\"/>\n</CONFIG>";
+    writeFile(dir.path + "config.xml", mine);
+    TConfig config(dir.path);
+    ASSERT_TRUE(config.createDefaultConfig());
+    EXPECT_EQ(readFile(dir.path + "config.xml"), mine);
+    EXPECT_EQ(config.instrumentSchemeName(), "");  // nothing was set either
+}
+
+TEST(Config, ReadsEachElementInOrder) {
+    TTempDir dir;
+    writeFile(dir.path + "config.xml",
+              "<ANY_NAME>\r\n"
+              "    <MIDI_DEVICE VALUE=\"2\"/>\r\n"
+              "    <UNKNOWN VALUE=\"x\"/>\r\n"
+              "    <INSTRUMENT_SCHEME_NAME NAME=\"Strings\"/>\r\n"
+              "    <CURSOR_DELAY/>\r\n"
+              "    <MIDI_DEVICE VALUE=\"7\"/>\r\n"
+              "</ANY_NAME>\r\n");
+    TConfig config(dir.path);
+    TXmlDocument doc;
+    ASSERT_TRUE(config.loadConfig(doc));
+    EXPECT_EQ(config.midiDevice(), 7);  // a later duplicate overrides
+    EXPECT_EQ(config.instrumentSchemeName(), "Strings");
+    EXPECT_EQ(config.cursorDelay(), 4);  // CURSOR_DELAY without VALUE
+}
+
+TEST(Config, MissingAttributesGiveTheirStatedValues) {
+    TTempDir dir;
+    writeFile(dir.path + "config.xml",
+              "<CONFIG><MIDI_DEVICE/><INSTRUMENT_SCHEME_NAME/><CURSOR_DELAY VALUE=\"6\"/>"
+              "</CONFIG>");
+    TConfig config(dir.path);
+    ASSERT_TRUE(config.createDefaultConfig());  // exists: nothing written, nothing set
+    TXmlDocument doc;
+    ASSERT_TRUE(config.loadConfig(doc));
+    EXPECT_EQ(config.midiDevice(), 0);
+    EXPECT_EQ(config.instrumentSchemeName(), "");
+    EXPECT_EQ(config.cursorDelay(), 6);
+}
+
+TEST(Config, AnUnreadableFileGivesTheFallbackValuesAndIsNotRewritten) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"not XML", "this is not xml"},
+        {"bad device", "<CONFIG><MIDI_DEVICE VALUE=\"one\"/></CONFIG>"},
+        {"bad delay after good values",
+         "<CONFIG><MIDI_DEVICE VALUE=\"3\"/><INSTRUMENT_SCHEME_NAME NAME=\"X\"/>"
+         "<CURSOR_DELAY VALUE=\"5.5\"/></CONFIG>"},
+    };
+    for (const auto& [what, text] : cases) {
+        SCOPED_TRACE(what);
+        TTempDir dir;
+        writeFile(dir.path + "config.xml", text);
+        TConfig config(dir.path);
+        ASSERT_TRUE(config.createDefaultConfig());
+        TXmlDocument doc;
+        EXPECT_FALSE(config.loadConfig(doc));
+        EXPECT_EQ(config.midiDevice(), 0);
+        EXPECT_EQ(config.instrumentSchemeName(), "");
+        EXPECT_EQ(config.cursorDelay(), 4);
+        EXPECT_EQ(readFile(dir.path + "config.xml"), text);
+    }
+    TTempDir empty;
+    TConfig config(empty.path);
+    TXmlDocument doc;
+    EXPECT_FALSE(config.loadConfig(doc));  // no file at all
+    EXPECT_EQ(config.cursorDelay(), 4);
+}
+
+TEST(Config, SettersWriteAtOnce) {
+    TTempDir dir;
+    TConfig config(dir.path);
+    ASSERT_TRUE(config.createDefaultConfig());
+    ASSERT_TRUE(config.setMidiDevice(2));
+    ASSERT_TRUE(config.setInstrumentSchemeName("Piano Trio"));
+    ASSERT_TRUE(config.setCursorDelay(7));
+    EXPECT_EQ(readFile(dir.path + "config.xml"),
+              "<CONFIG>\n"
+              "    <MIDI_DEVICE VALUE=\"2\"/>\n"
+              "    <INSTRUMENT_SCHEME_NAME NAME=\"Piano Trio\"/>\n"
+              "    <CURSOR_DELAY VALUE=\"7\"/>\n"
+              "</CONFIG>");
+    TConfig back(dir.path);
+    TXmlDocument doc;
+    ASSERT_TRUE(back.loadConfig(doc));
+    EXPECT_EQ(back.midiDevice(), 2);
+    EXPECT_EQ(back.instrumentSchemeName(), "Piano Trio");
+    EXPECT_EQ(back.cursorDelay(), 7);
+}
+
+TEST(Config, TheSameCursorDelayWritesNothing) {
+    TTempDir dir;
+    TConfig config(dir.path);
+    ASSERT_TRUE(config.createDefaultConfig());
+    std::filesystem::remove(dir.path + "config.xml");
+    EXPECT_TRUE(config.setCursorDelay(5));
+    EXPECT_FALSE(std::filesystem::exists(dir.path + "config.xml"));
+    EXPECT_TRUE(config.setCursorDelay(6));
+    EXPECT_TRUE(std::filesystem::exists(dir.path + "config.xml"));
+}
+
+TEST(Config, ASetNameWithMarkupCharactersSurvivesTheRoundTrip) {
+    TTempDir dir;
+    TConfig config(dir.path);
+    const std::string name = "Brass & \"Winds\" <2>";
+    ASSERT_TRUE(config.setInstrumentSchemeName(name));
+    TConfig back(dir.path);
+    TXmlDocument doc;
+    ASSERT_TRUE(back.loadConfig(doc));
+    EXPECT_EQ(back.instrumentSchemeName(), name);
+}
+
+TEST(Config, AFailedWriteIsReported) {
+    TConfig config("/nonexistent-folder-for-motivica-tests/");
+    TFileResult r = config.setMidiDevice(1);
+    EXPECT_FALSE(r);
+    EXPECT_EQ(r.messageKey, "save error");
+    EXPECT_EQ(r.path, "/nonexistent-folder-for-motivica-tests/config.xml");
+    EXPECT_EQ(config.midiDevice(), 1);  // the value is kept for this run
+}
