@@ -221,22 +221,35 @@ int TChord::toneIndexAt(int32_t p, const TKey& key) const {
     return -1;
 }
 
-std::array<bool, PITCH_COUNT> TChord::chordToneMap(const TKey& key) const {
-    std::array<bool, PITCH_COUNT> map{};
-    if (!hasTones(*this)) {
-        return map;
+// The tone index of every position, -1 for positions that are no chord tone: from the lowest
+// chord tone above position 0 upward by the chord's steps.
+static std::array<int8_t, PITCH_COUNT> toneTable(const TChord& chord, const TKey& key) {
+    std::array<int8_t, PITCH_COUNT> table;
+    table.fill(-1);
+    if (!hasTones(chord)) {
+        return table;
     }
     int lowest = 7;
     int tone = 0;
-    for (int k = 0; k < toneCount; ++k) {
-        const int distance = modulo7(toneDegree(k) - key.firstDegree());
+    for (int k = 0; k < chord.toneCount; ++k) {
+        const int distance = modulo7(chord.toneDegree(k) - key.firstDegree());
         if (distance < lowest) {
             lowest = distance;
             tone = k;
         }
     }
-    for (int p = lowest; p < PITCH_COUNT; p += upStep(tone), tone = (tone + 1) % toneCount) {
-        map[static_cast<size_t>(p)] = true;
+    for (int p = lowest; p < PITCH_COUNT;
+         p += chord.upStep(tone), tone = (tone + 1) % chord.toneCount) {
+        table[static_cast<size_t>(p)] = static_cast<int8_t>(tone);
+    }
+    return table;
+}
+
+std::array<bool, PITCH_COUNT> TChord::chordToneMap(const TKey& key) const {
+    const std::array<int8_t, PITCH_COUNT> table = toneTable(*this, key);
+    std::array<bool, PITCH_COUNT> map{};
+    for (size_t p = 0; p < map.size(); ++p) {
+        map[p] = table[p] >= 0;
     }
     return map;
 }
@@ -340,6 +353,11 @@ static int intervalClass(int32_t a, int32_t b) {
     return 3;
 }
 
+// The widest distance of an interval class: a fourth for class 1, an octave for class 2.
+static int32_t widestInterval(int intervalClass) {
+    return intervalClass == 1 ? 3 : 7;
+}
+
 struct TLayoutSearch {
     int altoClass;
     int tenorClass;
@@ -356,13 +374,29 @@ static constexpr std::array<TLayoutSearch, 4> LAYOUT_SEARCHES = {{
 void TChord::buildArrangements(const TKey& key, int32_t low, int32_t high) {
     arrangementMaps.assign(doublings.size(), TChordArrangementMap());
     arrangementCounts.clear();
-    const int tones = hasTones(*this) ? toneCount : 0;
+    if (!hasTones(*this)) {
+        arrangementCounts.assign(doublings.size(), 0);
+        motionFlags.fill(true);
+        return;
+    }
+    // the searches below run for every soprano of every doubling: look tones and steps up once
+    const int tones = toneCount;
+    const std::array<int8_t, PITCH_COUNT> toneAt = toneTable(*this, key);
+    const std::array<int32_t, 4>& down = DOWN_STEPS[static_cast<size_t>(tones - 3)];
+    std::array<int, 4> below{};
+    for (int k = 0; k < tones; ++k) {
+        below[static_cast<size_t>(k)] = (k + tones - 1) % tones;
+    }
+    const auto stepDown = [&](int32_t& p, int& tone) {
+        p -= down[static_cast<size_t>(tone)];
+        tone = below[static_cast<size_t>(tone)];
+    };
     for (size_t d = 0; d < doublings.size(); ++d) {
         const TDoubling& doubling = doublings[d];
         TChordArrangementMap& map = arrangementMaps[d];
         int32_t largest = 0;
         for (int32_t s = std::max(low, int32_t{0}); s <= high && s < PITCH_COUNT; ++s) {
-            const int ts = toneIndexAt(s, key);
+            const int ts = toneAt[static_cast<size_t>(s)];
             if (ts < 0 || doubling[ts] == 0) {
                 continue;
             }
@@ -370,38 +404,25 @@ void TChord::buildArrangements(const TKey& key, int32_t low, int32_t high) {
             for (const TLayoutSearch& layout : LAYOUT_SEARCHES) {
                 TDoubling rest = doubling;
                 --rest.counts[static_cast<size_t>(ts)];
-                // walk the chord tones downward from the soprano itself, so unisons can occur
-                for (int32_t a = s, ta = ts; a >= 0;
-                     a -= downStep(ta), ta = (ta + tones - 1) % tones) {
-                    if (rest[ta] <= 0) {
-                        continue;
-                    }
-                    const int altoClass = intervalClass(s, a);
-                    if (altoClass > layout.altoClass) {
-                        break;
-                    }
-                    if (altoClass < layout.altoClass) {
+                // walk the chord tones downward from the soprano itself, so unisons can occur;
+                // once the distance exceeds the layout's widest interval every lower position
+                // would only end the walk, so the walk ends there
+                const int32_t altoWidest = widestInterval(layout.altoClass);
+                for (int32_t a = s, ta = ts; a >= 0 && s - a <= altoWidest; stepDown(a, ta)) {
+                    if (rest[ta] <= 0 || intervalClass(s, a) != layout.altoClass) {
                         continue;
                     }
                     TDoubling tenorRest = rest;
                     --tenorRest.counts[static_cast<size_t>(ta)];
-                    for (int32_t t = a, tt = ta; t >= 0;
-                         t -= downStep(tt), tt = (tt + tones - 1) % tones) {
-                        if (tenorRest[tt] <= 0) {
-                            continue;
-                        }
-                        const int tenorClass = intervalClass(a, t);
-                        if (tenorClass > layout.tenorClass) {
-                            break;
-                        }
-                        if (tenorClass < layout.tenorClass) {
+                    const int32_t tenorWidest = widestInterval(layout.tenorClass);
+                    for (int32_t t = a, tt = ta; t >= 0 && a - t <= tenorWidest; stepDown(t, tt)) {
+                        if (tenorRest[tt] <= 0 || intervalClass(a, t) != layout.tenorClass) {
                             continue;
                         }
                         int32_t b = t;
                         int tb = tt;
                         while (b >= 0 && tb != bassTone) {
-                            b -= downStep(tb);
-                            tb = (tb + tones - 1) % tones;
+                            stepDown(b, tb);
                         }
                         if (b < 0) {
                             continue;
@@ -414,7 +435,8 @@ void TChord::buildArrangements(const TKey& key, int32_t low, int32_t high) {
                             arrangement.bassOptionValid[static_cast<size_t>(j)] = true;
                             arrangement.bassOptionCount = j + 1;
                         }
-                        map.emplace(s, arrangement);
+                        // sopranos ascend, so every insertion goes to the end of the map
+                        map.emplace_hint(map.end(), s, arrangement);
                         ++inserted;
                     }
                 }

@@ -59,12 +59,14 @@ static bool breaksParallels(const TVoicing& p, const TVoicing& n) {
 }
 
 static bool breaksAugmented(const TVoicing& p, const TVoicing& n, const TKey& key) {
+    const std::array<int32_t, PITCH_COUNT>& pitches = key.pitches();
     for (size_t i = 0; i < 4; ++i) {
         if (!isValidPitch(p[i]) || !isValidPitch(n[i])) {
             return true;
         }
         const int32_t steps = std::abs(n[i] - p[i]);
-        const int32_t semitones = std::abs(key.pitch(n[i]) - key.pitch(p[i]));
+        const int32_t semitones =
+            std::abs(pitches[static_cast<size_t>(n[i])] - pitches[static_cast<size_t>(p[i])]);
         if ((steps == 1 && semitones == 3) || (steps == 2 && semitones == 5) ||
             (steps == 3 && semitones == 6) || (steps == 4 && semitones == 8) ||
             (steps == 5 && semitones == 10) || (steps == 6 && semitones == 12)) {
