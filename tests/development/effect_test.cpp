@@ -429,3 +429,27 @@ TEST(EffectTest, RandomMotivesKeepTheirMeasuresUnderEveryEffect) {
         }
     }
 }
+
+TEST(EffectTest, NewRhythmShufflesTheMeasuresRhythmUnderTheSamePitches) {
+    TMotive motive(C_MAJOR, TMeasure());
+    motive.notes = {note(0, 13, 120), note(120, 15, 60)};
+    resetMotivicaRandForTesting();
+    // the rhythm 120, 60, -60 shuffled with 346 % 2 and 130 % 3: 60, -60, 120
+    TEffect::newRhythm(motive, 0);
+    EXPECT_EQ(timingOf(motive.notes), (std::vector<std::pair<int32_t, int>>{{0, 60}, {120, 120}}));
+    EXPECT_EQ(pitchesOf(motive.notes), (std::vector<int32_t>{13, 15}));
+
+    // an anacrusis measure is read from the motive's start, not from its bar line
+    TMotive upbeat(C_MAJOR, TMeasure(), 60);
+    upbeat.notes = {note(180, 13, 60), note(240, 15, 240)};
+    for (int i = 0; i < 50; ++i) {
+        TMotive copy = upbeat;
+        TEffect::newRhythm(copy, 1);
+        ASSERT_EQ(copy.notes.size(), 2u);
+        // a measure of one element has nothing to redistribute with
+        ASSERT_EQ(copy.notes[0].time, 180);
+        ASSERT_EQ(copy.notes[0].duration, 60);
+        ASSERT_EQ(copy.notes[1].time, 240);
+        ASSERT_EQ(copy.notes[1].duration, 240);
+    }
+}
