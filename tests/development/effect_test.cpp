@@ -441,7 +441,7 @@ TEST(EffectTest, NewRhythmShufflesTheMeasuresRhythmUnderTheSamePitches) {
 
     // an anacrusis measure is read from the motive's start, not from its bar line
     TMotive upbeat(C_MAJOR, TMeasure(), 60);
-    upbeat.notes = {note(180, 13, 60), note(240, 15, 240)};
+    upbeat.notes = {note(180, 13, 60), note(240, 15, 180)};
     for (int i = 0; i < 50; ++i) {
         TMotive copy = upbeat;
         TEffect::newRhythm(copy, 1);
@@ -450,6 +450,6 @@ TEST(EffectTest, NewRhythmShufflesTheMeasuresRhythmUnderTheSamePitches) {
         ASSERT_EQ(copy.notes[0].time, 180);
         ASSERT_EQ(copy.notes[0].duration, 60);
         ASSERT_EQ(copy.notes[1].time, 240);
-        ASSERT_EQ(copy.notes[1].duration, 240);
+        ASSERT_EQ(copy.notes[1].duration, 180);
     }
 }
