@@ -438,3 +438,24 @@ TEST(SchemeTest, ProposalsStayInRangeOverRandomMelodies) {
         }
     }
 }
+
+TEST(SchemeTest, TheFirstProposerOfAPitchKeepsIt) {
+    variant_set set;
+    TScVariant first;
+    first.pitch = 20;
+    first.chording = true;
+    first.turnPosition = 3;
+    TScVariant second = first;
+    second.chording = false;
+    second.turnPosition = -1;
+    EXPECT_TRUE(set.insert(first).second);
+    EXPECT_FALSE(set.insert(second).second);
+    ASSERT_EQ(set.size(), 1u);
+    EXPECT_EQ(set.begin()->turnPosition, 3);
+
+    TCandidateList list;
+    EXPECT_TRUE(list.add(20, true, 3));
+    EXPECT_FALSE(list.add(20, false, -1));
+    ASSERT_EQ(list.items().size(), 1u);
+    EXPECT_TRUE(list.items()[0].chording);
+}
