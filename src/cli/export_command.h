@@ -1,0 +1,21 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+class TCliArgs;
+class TInstrumentConf;
+class TPeriodData;
+
+// motivica-cli export IN.tnr -o OUT.mid [--instruments NAME]
+// Writes the whole period as the Export command does: a format 1 MIDI file with the programs
+// of the instrument set NAME of the base folder, or the default programs without it.
+int runExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Shared by the playback commands: the document named by the single positional argument, and
+// the set named by --instruments (the defaults when `fallbackName` is empty and the option is
+// not given). Throw TCommandError when a file cannot be read.
+TPeriodData readPeriodArgument(const TCliArgs& parsed);
+TInstrumentConf readInstrumentsOption(const TCliArgs& parsed,
+                                      const std::string& fallbackName = std::string());

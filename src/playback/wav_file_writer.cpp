@@ -1,0 +1,54 @@
+#include "playback/wav_file_writer.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void appendLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+void appendTag(std::vector<uint8_t>& out, const char* tag) {
+    out.insert(out.end(), tag, tag + 4);
+}
+
+}  // namespace
+
+std::vector<uint8_t> wavFileBytes(const std::vector<int16_t>& samples, int sampleRate,
+                                  int channels) {
+    const auto dataBytes = static_cast<uint32_t>(samples.size() * 2);
+    const auto blockAlign = static_cast<uint32_t>(channels * 2);
+    std::vector<uint8_t> out;
+    out.reserve(44 + dataBytes);
+    appendTag(out, "RIFF");
+    appendLittleEndian(out, 36 + dataBytes, 4);
+    appendTag(out, "WAVE");
+    appendTag(out, "fmt ");
+    appendLittleEndian(out, 16, 4);
+    appendLittleEndian(out, 1, 2);  // PCM
+    appendLittleEndian(out, static_cast<uint32_t>(channels), 2);
+    appendLittleEndian(out, static_cast<uint32_t>(sampleRate), 4);
+    appendLittleEndian(out, static_cast<uint32_t>(sampleRate) * blockAlign, 4);
+    appendLittleEndian(out, blockAlign, 2);
+    appendLittleEndian(out, 16, 2);
+    appendTag(out, "data");
+    appendLittleEndian(out, dataBytes, 4);
+    for (int16_t sample : samples)
+        appendLittleEndian(out, static_cast<uint16_t>(sample), 2);
+    return out;
+}
+
+TFileResult writeWavFile(const std::vector<int16_t>& samples, int sampleRate, int channels,
+                         const std::string& path) {
+    const std::vector<uint8_t> bytes = wavFileBytes(samples, sampleRate, channels);
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
+    if (!file)
+        return TFileResult::saveError(path, "cannot create the file");
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    const bool closed = std::fclose(file.release()) == 0;
+    if (!written || !closed)
+        return TFileResult::saveError(path, "cannot write the file");
+    return TFileResult::success();
+}
