@@ -1,0 +1,97 @@
+#include "cli/rewrite_command.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/cli_args.h"
+
+namespace {
+
+struct TTempDir {
+    std::string path;
+    TTempDir() {
+        char tmpl[] = "/tmp/motivica_rewrite_XXXXXX";
+        path = ::mkdtemp(tmpl);
+    }
+    ~TTempDir() { std::filesystem::remove_all(path); }
+    std::string file(const std::string& name) const { return path + "/" + name; }
+};
+
+void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace
+
+TEST(RewriteCommand, WritesTheProgramsOwnLayout) {
+    TTempDir dir;
+    writeFile(dir.file("in.tnr"),
+              "<SONG>\r\n<KEY SIGN=\"1\" LAD=\"MINOR\"/><!-- note -->\r\n<TEMP VALUE=\"90\"/>"
+              "<SENTENCE><PHRASE SUFFIX=\"x\"><MOTIVE><NOTES><NOTE PITCH=\"20\" TIME=\"0\" "
+              "DURATION=\"QUARTER\"/></NOTES></MOTIVE></PHRASE></SENTENCE></SONG>");
+    std::ostringstream out, err;
+    EXPECT_EQ(runRewriteCommand({dir.file("in.tnr"), "-o", dir.file("out.tnr")}, out, err), 0);
+    EXPECT_EQ(readFile(dir.file("out.tnr")),
+              "<PERIOD>\n"
+              "    <MEASURE BEATS_PER_MEASURE=\"2\" BEAT_VALUE=\"QUARTER\"/>\n"
+              "    <KEY LAD=\"MINOR\" SIGN=\"1\"/>\n"
+              "    <TEMP VALUE=\"90\"/>\n"
+              "    <MOTIVE_TYPE VALUE=\"0\"/>\n"
+              "    <SENTENCE>\n"
+              "        <PHRASE SUFFIX=\"A\">\n"
+              "            <MOTIVE>\n"
+              "                <CHORDS>\n"
+              "                </CHORDS>\n"
+              "                <NOTES>\n"
+              "                    <NOTE TIME=\"0\" PITCH=\"20\" DURATION=\"QUARTER\" "
+              "SIGN=\"NONE\" CHORDING_NOTE=\"YES\"/>\n"
+              "                </NOTES>\n"
+              "            </MOTIVE>\n"
+              "        </PHRASE>\n"
+              "    </SENTENCE>\n"
+              "</PERIOD>");
+    EXPECT_TRUE(out.str().empty());
+}
+
+TEST(RewriteCommand, ReportsFilesThatCannotBeReadOrWritten) {
+    TTempDir dir;
+    std::ostringstream out, err;
+    try {
+        runRewriteCommand({dir.file("none.tnr"), "-o", dir.file("out.tnr")}, out, err);
+        FAIL() << "no error";
+    } catch (const TCommandError& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to open file: " + dir.file("none.tnr"));
+    }
+    writeFile(dir.file("bad.tnr"),
+              "<PERIOD><NOTE PITCH=\"x\"/><SENTENCE><PHRASE><MOTIVE><NOTES>"
+              "<NOTE PITCH=\"x\"/></NOTES></MOTIVE></PHRASE></SENTENCE>"
+              "</PERIOD>");
+    EXPECT_THROW(runRewriteCommand({dir.file("bad.tnr"), "-o", dir.file("out.tnr")}, out, err),
+                 TCommandError);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.tnr")));
+    writeFile(dir.file("ok.tnr"), "<PERIOD/>");
+    EXPECT_THROW(runRewriteCommand({dir.file("ok.tnr"), "-o", dir.file("no/out.tnr")}, out, err),
+                 TCommandError);
+}
+
+TEST(RewriteCommand, RefusesBadArguments) {
+    std::ostringstream out, err;
+    EXPECT_THROW(runRewriteCommand({"in.tnr"}, out, err), TUsageError);
+    EXPECT_THROW(runRewriteCommand({"-o", "out.tnr"}, out, err), TUsageError);
+    EXPECT_THROW(runRewriteCommand({"a.tnr", "b.tnr", "-o", "out.tnr"}, out, err), TUsageError);
+    EXPECT_THROW(runRewriteCommand({"a.tnr", "--bogus", "-o", "out.tnr"}, out, err), TUsageError);
+    EXPECT_EQ(runRewriteCommand({"--help"}, out, err), 0);
+    EXPECT_NE(out.str().find("rewrite IN.tnr -o OUT.tnr"), std::string::npos);
+}
