@@ -2,8 +2,9 @@
 
 TPhraseData::TPhraseData(int32_t motiveCount, COLORED_BOX_SUFFIX letter, const TKey& key,
                          const TMeasure& measure, DURATION anacrusis)
-    : motiveCount(motiveCount), letter(letter) {
-    for (int32_t i = 0; i < motiveCount; ++i)
+    : motiveCount(motiveCount > 0 ? motiveCount : 0), letter(letter) {
+    // the count always equals the motives held, so a negative count gives an empty phrase
+    for (int32_t i = 0; i < this->motiveCount; ++i)
         motives.emplace_back(key, measure, anacrusis);
 }
 

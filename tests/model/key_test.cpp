@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdlib>
 #include <vector>
 
 #include "model/measure.h"
@@ -90,6 +92,77 @@ TEST(KeyTest, DegreesAccidentalsAndColours) {
     EXPECT_EQ(TKey(9, MAJOR).accidentalFor(3, ALTERATION_RAISE), ACCIDENTAL_DOUBLE_SHARP);
 }
 
+// Every key of both lists against the scale as a musician spells it: the natural letter of a
+// position (its C major sound) moved by the signature's sharp or flat and, in minor, by the
+// raised leading tone.
+TEST(KeyTest, AllThirtyKeysAgainstTheirSpelling) {
+    // letters C = 0 .. B = 6; the major tonic of -7 (C flat) .. 7 (C sharp) signs
+    const std::array<int, 15> majorTonic = {0, 4, 1, 5, 2, 6, 3, 0, 4, 1, 5, 2, 6, 3, 0};
+    const std::array<int, 7> sharpOrder = {3, 0, 4, 1, 5, 2, 6};  // F C G D A E B
+    const std::array<int, 7> flatOrder = {6, 2, 5, 1, 4, 0, 3};   // B E A D G C F
+    const TKey cMajor(0, MAJOR);
+    for (int signs = -7; signs <= 7; ++signs)
+        for (uint8_t mode : {MAJOR, MINOR}) {
+            SCOPED_TRACE(testing::Message() << "signs " << signs << " mode " << int(mode));
+            std::array<int, 7> signature{};
+            for (int i = 0; i < std::abs(signs); ++i) {
+                if (signs > 0)
+                    ++signature[static_cast<size_t>(sharpOrder[static_cast<size_t>(i)])];
+                else
+                    --signature[static_cast<size_t>(flatOrder[static_cast<size_t>(i)])];
+            }
+            int tonic = majorTonic[static_cast<size_t>(signs + 7)];
+            if (mode == MINOR)
+                tonic = (tonic + 5) % 7;  // the relative minor, two letters lower
+            const int leadingTone = (tonic + 6) % 7;
+            const TKey key(signs, mode);
+            EXPECT_EQ(key.firstDegree(), (1 - tonic + 7) % 7 + 1);
+            for (int p = 0; p < PITCH_COUNT; ++p) {
+                SCOPED_TRACE(p);
+                const int letter = (p + 1) % 7;
+                const int sign = signature[static_cast<size_t>(letter)];
+                const int raised = mode == MINOR && letter == leadingTone ? 1 : 0;
+                EXPECT_EQ(key.pitch(p), cMajor.pitch(p) + sign + raised);
+                EXPECT_EQ(key.degreeOf(p), (letter - tonic + 7) % 7 + 1);
+                EXPECT_EQ(key.isRaisedSeventh(p), raised == 1);
+                const int up = sign == 0
+                                   ? ACCIDENTAL_SHARP
+                                   : (sign > 0 ? ACCIDENTAL_DOUBLE_SHARP : ACCIDENTAL_NATURAL);
+                const int down = sign == 0
+                                     ? ACCIDENTAL_FLAT
+                                     : (sign > 0 ? ACCIDENTAL_NATURAL : ACCIDENTAL_DOUBLE_FLAT);
+                EXPECT_EQ(key.accidentalFor(p, ALTERATION_RAISE), up);
+                EXPECT_EQ(key.accidentalFor(p, ALTERATION_LOWER), down);
+                for (int other : {0, 2, 4, 5, -1})
+                    EXPECT_EQ(key.accidentalFor(p, other), ACCIDENTAL_NONE);
+            }
+            EXPECT_EQ(key, TKey(signs, mode));
+            EXPECT_FALSE(key == TKey(signs, mode == MAJOR ? MINOR : MAJOR));
+            // copies and the setters rebuild the same table
+            TKey built(0, MAJOR);
+            built.setSigns(signs);
+            built.setMode(mode);
+            EXPECT_EQ(built.pitches(), key.pitches());
+            EXPECT_EQ(built.firstDegree(), key.firstDegree());
+            TKey assigned;
+            assigned = key;
+            EXPECT_EQ(assigned.pitches(), key.pitches());
+        }
+}
+
+TEST(KeyTest, DegreeColoursOfEveryDegree) {
+    const std::array<TRgb, 7> colours = {0x00FFFF, 0x42BB91, 0x81E8FE, 0x68FE43,
+                                         0x1DD7FE, 0xADDB9D, 0xFA8FC2};
+    for (const TKey& key : {TKey(0, MAJOR), TKey(-6, MINOR), TKey(5, MAJOR)})
+        for (int p = 0; p < PITCH_COUNT; ++p) {
+            SCOPED_TRACE(testing::Message() << "signs " << key.signs() << " p " << p);
+            EXPECT_EQ(key.degreeColour(p), colours[static_cast<size_t>(key.degreeOf(p) - 1)]);
+        }
+    // E-flat minor: position 1 is the tonic E flat, position 0 the leading tone D
+    EXPECT_EQ(TKey(-6, MINOR).degreeColour(1), 0x00FFFFu);
+    EXPECT_EQ(TKey(-6, MINOR).degreeColour(0), 0xFA8FC2u);
+}
+
 TEST(MeasureTest, LengthsBarLinesAndWidth) {
     const TMeasure m38(3, 60);
     EXPECT_EQ(m38.measureLength(), 180);
@@ -98,6 +171,11 @@ TEST(MeasureTest, LengthsBarLinesAndWidth) {
     EXPECT_EQ(m38.displayWidth(), 157);
     const TMeasure def;
     EXPECT_EQ(def.measureLength(), 240);
+    EXPECT_EQ(def.displayWidth(), 4 * 2 * 23 + 19);
+    EXPECT_TRUE(def.isMeasureStart(0));
+    EXPECT_TRUE(def.isMeasureStart(480));
+    EXPECT_FALSE(def.isMeasureStart(450));
+    EXPECT_EQ(TMeasure(3, 120).measureLength(), 360);
     EXPECT_FALSE(TMeasure(0, 120).isMeasureStart(0));
 }
 
@@ -107,7 +185,15 @@ TEST(TempoTest, CategoriesQuarterLengthAndAnacrusis) {
     EXPECT_EQ(tempoCategory(100), 3);
     for (size_t c = 0; c < TEMPO_CATEGORY_VALUES.size(); ++c)
         EXPECT_EQ(tempoCategory(TEMPO_CATEGORY_VALUES[c]), int(c));
+    // a category spans fifteen values centred on the value it sets
+    EXPECT_EQ(tempoCategory(50), 0);
+    EXPECT_EQ(tempoCategory(62), 0);
+    EXPECT_EQ(tempoCategory(63), 1);
+    EXPECT_EQ(tempoCategory(137), 5);
+    EXPECT_EQ(tempoCategory(138), 6);
+    EXPECT_EQ(tempoCategory(150), 6);
     EXPECT_EQ(quarterMilliseconds(100), 800);
+    EXPECT_EQ(quarterMilliseconds(150), 400);
     EXPECT_EQ(anacrusisFor(TMotiveType::IAMBUS, 3, 240), 120);
     EXPECT_EQ(anacrusisFor(TMotiveType::AMPHIBRACHYS, 1, 240), 60);
     EXPECT_EQ(anacrusisFor(TMotiveType::TROCHEE, 4, 240), 0);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 struct TCountingListener : TMotiveListener {
@@ -212,4 +214,215 @@ TEST(MotiveTest, RhythmWithAndWithoutAnacrusis) {
     pieces.clear();
     restPieces(pieces, 50);
     EXPECT_EQ(pieces, (TRhythm{-30}));
+}
+
+TEST(MotiveTest, WhichOperationsNotify) {
+    TCountingListener l;
+    TMotive m(TKey(), TMeasure(), 60);
+    m.setListener(&l);
+    struct TCase {
+        const char* what;
+        void (*change)(TMotive&);
+        int calls;
+    };
+    const std::vector<TCase> cases = {
+        {"clear", [](TMotive& x) { x.clear(); }, 1},
+        {"setNotes", [](TMotive& x) { x.setNotes({TNote(180, 3, 60)}); }, 1},
+        {"clearNotes", [](TMotive& x) { x.clearNotes(); }, 1},
+        {"setChords", [](TMotive& x) { x.setChords({chordAtTime("TONIC_THREE_CHORD", 0)}); }, 1},
+        {"clearChords", [](TMotive& x) { x.clearChords(); }, 1},
+        {"setAnacrusis", [](TMotive& x) { x.setAnacrusis(60); }, 1},
+        {"setChord", [](TMotive& x) { x.setChord(chordAtTime("TONIC_THREE_CHORD", 0)); }, 0},
+        {"updateSharps", [](TMotive& x) { x.updateSharps(); }, 0},
+        {"updateChording with a chord", [](TMotive& x) { x.updateChording(); }, 1},
+        {"assignContent", [](TMotive& x) { x.assignContent(TMotive()); }, 0},
+        {"updateChording without chords", [](TMotive& x) { x.updateChording(); }, 0},
+        {"assignment", [](TMotive& x) { x = TMotive(TKey(2, MAJOR), TMeasure(3, 120)); }, 0},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        l.calls = 0;
+        c.change(m);
+        EXPECT_EQ(l.calls, c.calls);
+        EXPECT_EQ(m.listener(), &l);
+    }
+    // assignContent kept the meter, assignment brought the other's
+    EXPECT_EQ(m.measure, TMeasure(3, 120));
+    EXPECT_EQ(m.key, TKey(2, MAJOR));
+    EXPECT_EQ(m.anacrusis, 0);
+}
+
+TEST(MotiveTest, ListsAreCopiedWithoutHighlight) {
+    TNote lit(0, 20, 120);
+    lit.playing = true;
+    lit.chording = false;
+    lit.sharp = true;
+    TMotive m;
+    m.setNotes({lit});
+    ASSERT_EQ(m.notes.size(), 1u);
+    EXPECT_FALSE(m.notes[0].playing);
+    EXPECT_FALSE(m.notes[0].chording);
+    EXPECT_TRUE(m.notes[0].sharp);
+
+    m.notes[0].playing = true;
+    const TMotive copy(m);
+    EXPECT_FALSE(copy.notes[0].playing);
+    TMotive assigned;
+    assigned = m;
+    EXPECT_FALSE(assigned.notes[0].playing);
+    TMotive content(TKey(3, MINOR), TMeasure(3, 60), 60);
+    content.assignContent(m);
+    EXPECT_FALSE(content.notes[0].playing);
+    EXPECT_EQ(content.key, TKey(3, MINOR));
+    EXPECT_EQ(content.measure, TMeasure(3, 60));
+    EXPECT_EQ(content.anacrusis, 60);
+    EXPECT_FALSE(content.isEmpty());
+
+    TMotive onlyChords;
+    onlyChords.setChord(chordAtTime("TONIC_THREE_CHORD", 0));
+    EXPECT_FALSE(onlyChords.isEmpty());
+    EXPECT_TRUE(onlyChords.hasAllChords());
+    EXPECT_TRUE(TMotive().isEmpty());
+    EXPECT_FALSE(TMotive().hasAllChords());
+}
+
+TEST(MotiveTest, ChordingStopsWhereAMeasureHasNoChord) {
+    // anacrusis 60 in 2/4: measure 0 holds 180..240, measure 1 240..420
+    TMotive m(TKey(), TMeasure(), 60);
+    m.notes = {TNote(180, 1, 60), TNote(240, 2, 60), TNote(300, 1, 120)};
+    for (TNote& n : m.notes)
+        n.chording = false;
+    // only the second measure has a chord: the first note already finds it
+    m.setChord(chordAtTime("TONIC_THREE_CHORD", 240));
+    m.updateChording();
+    EXPECT_TRUE(m.notes[0].chording);
+    EXPECT_FALSE(m.notes[1].chording);  // F
+    EXPECT_TRUE(m.notes[2].chording);   // E
+
+    // only the first measure has a chord: the walk ends at the bar line
+    TMotive first(TKey(), TMeasure(), 60);
+    first.notes = {TNote(180, 2, 60), TNote(240, 2, 60), TNote(300, 1, 120)};
+    first.setChord(chordAtTime("TONIC_THREE_CHORD", 0));
+    first.notes[2].chording = false;
+    first.updateChording();
+    EXPECT_FALSE(first.notes[0].chording);  // F is no tone of C E G
+    EXPECT_TRUE(first.notes[1].chording);   // kept
+    EXPECT_FALSE(first.notes[2].chording);  // kept
+
+    // the raised seventh of a minor key and its chord
+    TMotive minor(TKey(0, MINOR), TMeasure());
+    minor.notes = {TNote(0, 3, 60), TNote(60, 6, 60), TNote(120, 45, 60)};
+    minor.setChord(chordAtTime("DOMINANT_THREE_CHORD", 0));
+    minor.updateChording();
+    minor.updateSharps();
+    EXPECT_TRUE(minor.notes[0].chording);  // G sharp
+    EXPECT_TRUE(minor.notes[0].sharp);
+    EXPECT_FALSE(minor.notes[1].chording);  // C
+    EXPECT_FALSE(minor.notes[1].sharp);
+    EXPECT_FALSE(minor.notes[2].chording);  // outside the positions
+    EXPECT_FALSE(minor.notes[2].sharp);
+}
+
+TEST(MotiveTest, TimeWindowBoundaries) {
+    TMotive m(TKey(), TMeasure(), 60);  // window 180..420, bar line at 240
+    m.notes = {TNote(180, 10, 60), TNote(240, 11, 60), TNote(300, 12, 60), TNote(360, 13, 60)};
+    TChord late = chordAtTime("DOMINANT_THREE_CHORD", 239);
+    m.chords = {late};
+    // a chord one tick before the bar line still belongs to the measure after it
+    ASSERT_NE(m.chordOfMeasure(240), nullptr);
+    EXPECT_EQ(m.chordOfMeasure(240)->time, 239);
+    m.chords[0].time = 238;
+    EXPECT_EQ(m.chordOfMeasure(240), nullptr);
+    EXPECT_EQ(m.chordOfMeasure(239)->time, 238);
+    // the chord of an earlier measure is the first at or after that measure's start
+    m.chords = {chordAtTime("TONIC_THREE_CHORD", 0), chordAtTime("DOMINANT_THREE_CHORD", 240)};
+    EXPECT_EQ(m.chordOfMeasure(0)->time, 0);
+    EXPECT_EQ(m.chordOfMeasure(239)->time, 0);
+    EXPECT_EQ(m.chordOfMeasure(240)->time, 240);
+    EXPECT_EQ(m.chordOfMeasure(479)->time, 240);
+    EXPECT_EQ(m.chordOfMeasure(480), nullptr);
+    EXPECT_EQ(m.chordAt(240)->time, 240);
+    EXPECT_EQ(m.chordAt(239), nullptr);
+
+    EXPECT_EQ(m.firstNoteFrom(0), 0u);
+    EXPECT_EQ(m.firstNoteFrom(181), 0u);
+    EXPECT_EQ(m.firstNoteFrom(182), 1u);
+    EXPECT_EQ(m.firstNoteFrom(361), 3u);
+    EXPECT_EQ(m.firstNoteFrom(362), 4u);
+
+    // a measure is [start, start + length): the bar line belongs to the measure after it
+    const TNoteList first = m.notesInMeasure(239);
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first[0].time, 180);
+    EXPECT_EQ(m.notesInMeasure(240).size(), 3u);
+    EXPECT_EQ(m.notesInMeasure(479).size(), 3u);
+    EXPECT_TRUE(m.notesInMeasure(480).empty());
+
+    // notes at or after t are not taken; the walk ends at an earlier measure
+    const TNoteList two = m.notesBefore(301, 2);
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_EQ(two[0].time, 300);
+    EXPECT_EQ(two[1].time, 240);
+    const TNoteList three = m.notesBefore(300, 3);
+    ASSERT_EQ(three.size(), 3u);
+    EXPECT_EQ(three[0].time, 240);
+    EXPECT_EQ(three[1], TNote());
+    EXPECT_EQ(three[2], TNote());
+    const TNoteList late2 = m.notesBefore(400, 2);  // only the two nearest
+    ASSERT_EQ(late2.size(), 2u);
+    EXPECT_EQ(late2[0].time, 360);
+    EXPECT_EQ(late2[1].time, 300);
+    const TNoteList inUpbeat = m.notesBefore(200, 2);
+    ASSERT_EQ(inUpbeat.size(), 2u);
+    EXPECT_EQ(inUpbeat[0].time, 180);
+    EXPECT_EQ(inUpbeat[1], TNote());
+    EXPECT_TRUE(m.notesBefore(300, 0).empty());
+}
+
+TEST(MotiveTest, RhythmRestsAtBarLines) {
+    struct TCase {
+        const char* what;
+        TMeasure measure;
+        DURATION anacrusis;
+        TNoteList notes;
+        TRhythm expected;
+    };
+    const std::vector<TCase> cases = {
+        {"empty, anacrusis of an eighth", TMeasure(), 60, {}, {-60, -180}},
+        {"empty 3/4 with a quarter upbeat", TMeasure(3, 120), 120, {}, {-120, -240}},
+        {"empty 3/8", TMeasure(3, 60), 0, {}, {-180}},
+        {"trailing gap", TMeasure(), 0, {TNote(0, 3, 60)}, {60, -180}},
+        {"leading gap of 270 in 3/4", TMeasure(3, 120), 0, {TNote(270, 3, 90)}, {-240, -30, 90}},
+        {"gap ending on the bar line",
+         TMeasure(),
+         120,
+         {TNote(120, 3, 30), TNote(240, 3, 120)},
+         {30, -90, 120}},
+        {"a rest note split at the bar line",
+         TMeasure(),
+         120,
+         {TNote(120, -1, -180)},
+         {-120, -60, -60}},
+        {"a note over the bar line", TMeasure(), 60, {TNote(180, 3, 120)}, {120, -120}},
+        {"the whole motive one note", TMeasure(), 0, {TNote(0, 3, 240)}, {240}},
+        {"a remainder below a sixteenth is dropped", TMeasure(), 0, {TNote(0, 3, 200)}, {200, -30}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        TMotive m(TKey(), c.measure, c.anacrusis);
+        m.notes = c.notes;
+        EXPECT_EQ(m.rhythm(), c.expected);
+    }
+    TRhythm r;
+    appendRest(r, 90, 210, 240);  // 210..300 crosses 240
+    EXPECT_EQ(r, (TRhythm{-30, -60}));
+    r.clear();
+    appendRest(r, 60, 180, 240);  // ends on the bar line: not split
+    EXPECT_EQ(r, (TRhythm{-60}));
+    r.clear();
+    restPieces(r, 450);
+    EXPECT_EQ(r, (TRhythm{-240, -210}));
+    r.clear();
+    restPieces(r, 29);
+    EXPECT_TRUE(r.empty());
 }

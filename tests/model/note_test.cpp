@@ -51,6 +51,24 @@ TEST(NoteTest, DefaultsCopiesAndEquality) {
     otherSharp.sharp = false;
     EXPECT_NE(otherSharp, playing);
 
+    // the three-value constructor takes the defaults for the flags
+    const TNote built(90, 17, -60);
+    EXPECT_EQ(built.time, 90);
+    EXPECT_EQ(built.pitch, 17);
+    EXPECT_EQ(built.duration, -60);
+    EXPECT_TRUE(built.chording);
+    EXPECT_FALSE(built.playing);
+    EXPECT_FALSE(built.sharp);
+    // assigning a note to itself leaves even its highlight alone
+    TNote self(0, 5, 60);
+    self.playing = true;
+    TNote& alias = self;
+    self = alias;
+    EXPECT_TRUE(self.playing);
+    EXPECT_NE(TNote(0, 5, 60), TNote(30, 5, 60));
+    EXPECT_NE(TNote(0, 5, 60), TNote(0, 6, 60));
+    EXPECT_NE(TNote(0, 5, 60), TNote(0, 5, -60));
+
     EXPECT_TRUE(TNote(0, 10, -120).isRest());
     EXPECT_FALSE(TNote(0, 10, 120).isRest());
 }
@@ -59,12 +77,23 @@ TEST(NoteTest, AuditionSendsTheKeysPitch) {
     TRecordingOutput out;
     TNote().soundOn(out, TKey());
     TNote(0, 42, 30).soundOn(out, TKey());
+    TNote().soundOff(out, TKey());
+    TNote(0, -5, 30).soundOff(out, TKey());
     EXPECT_TRUE(out.messages.empty());
     TNote(0, 20, 120).soundOn(out, TKey(0, MAJOR));
     TNote(0, 20, 120).soundOff(out, TKey(0, MAJOR));
     ASSERT_EQ(out.messages.size(), 2u);
     EXPECT_EQ(out.messages[0], std::make_tuple(true, 3, 60, 80));
     EXPECT_EQ(out.messages[1], std::make_tuple(false, 3, 60, 80));
+    // the key decides the sound; the note's own sharp flag adds nothing
+    out.messages.clear();
+    TNote raised(0, 17, 60);
+    raised.sharp = true;
+    raised.soundOn(out, TKey(0, MINOR));
+    TNote(0, 0, 60).soundOn(out, TKey(1, MINOR));
+    ASSERT_EQ(out.messages.size(), 2u);
+    EXPECT_EQ(out.messages[0], std::make_tuple(true, 3, 56, 80));  // G sharp
+    EXPECT_EQ(out.messages[1], std::make_tuple(true, 3, 27, 80));  // D sharp
 }
 
 TEST(DurationTest, NamesAndParsing) {
