@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -14,8 +15,9 @@ void printHelp(std::ostream& out) {
            "Headless commands on Motivica compositions (.tnr).\n\n"
            "Commands:\n";
     for (const TCliCommand& c : cliCommands())
-        out << "  " << c.name << std::string(12 - std::min<size_t>(11, std::string(c.name).size()), ' ')
-            << c.summary << "\n";
+        out << "  " << c.name
+            << std::string(13 - std::min<size_t>(12, std::string(c.name).size()), ' ') << c.summary
+            << "\n";
     out << "\nOptions:\n  --help     show this help (COMMAND --help for one command)\n"
            "  --version  show the version\n";
 }
