@@ -49,7 +49,10 @@ std::vector<uint8_t> channelTrack(const std::vector<const TPlayUnit*>& schedule,
                                   int32_t program) {
     std::vector<uint8_t> track;
     uint8_t lastStatus = static_cast<uint8_t>(0xC0 + channel);
-    track.insert(track.end(), {0x00, lastStatus, static_cast<uint8_t>(program)});
+    // element by element: g++ 12 reports a false overflow for a list inserted into a new vector
+    track.push_back(0x00);
+    track.push_back(lastStatus);
+    track.push_back(static_cast<uint8_t>(program));
     int32_t previousTime = 0;
     for (const TPlayUnit* unit : schedule) {
         if (unit->channel != channel)
