@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <unistd.h>
 #include <fstream>
 #include <string>
 
@@ -49,7 +50,9 @@ inline std::string tnrMotive(const std::string& chords, const std::string& notes
 class TScratchFolder {
   public:
     explicit TScratchFolder(const std::string& name)
-        : folder_(std::filesystem::temp_directory_path() / ("motivica_" + name)) {
+        // ctest runs tests side by side, each in its own process: the folder names the process
+        : folder_(std::filesystem::temp_directory_path() /
+                  ("motivica_" + name + "_" + std::to_string(::getpid()))) {
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
     }

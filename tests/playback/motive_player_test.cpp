@@ -399,7 +399,8 @@ TEST(MotivePlayerTest, PlaysInRealTimeAndIgnoresAStaleTick) {
     EXPECT_EQ(messagesOf(sent, 16),
               (TLines{"off 1:72/90", "off 1:67/90", "off 1:64/90", "off 2:48/110"}));
     const auto span = sent.back().time - sent.front().time;
-    EXPECT_GE(span, std::chrono::milliseconds(63));
+    // a late first tick is caught up by the absolute deadlines, so allow some slack below
+    EXPECT_GE(span, std::chrono::milliseconds(45));
     EXPECT_LT(span, std::chrono::milliseconds(100));
 
     // a listener that holds the lock during stop keeps a tick waiting; that tick must find the
