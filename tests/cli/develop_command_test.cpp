@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/cli_args.h"
+#include "command_test_fixture.h"
 #include "development/ways.h"
 #include "generation/random.h"
 #include "generation/scheme.h"
@@ -14,38 +15,7 @@
 
 namespace {
 
-class DevelopCommandTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("motivica_develop_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::string path(const std::string& name) const { return (folder_ / name).string(); }
-    std::string write(const std::string& name, const std::string& text) const {
-        std::ofstream(path(name), std::ios::binary) << text;
-        return path(name);
-    }
-    std::string read(const std::string& name) const {
-        std::ifstream in(path(name), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    int run(const std::vector<std::string>& args) {
-        out_.str("");
-        err_.str("");
-        return runDevelopCommand(args, out_, err_);
-    }
-
-    std::filesystem::path folder_;
-    std::ostringstream out_;
-    std::ostringstream err_;
-};
+class DevelopCommandTest : public TCommandTest<runDevelopCommand> {};
 
 const std::string HEAD =
     "<PERIOD>\n"
