@@ -163,6 +163,8 @@ int runPlayCommand(const std::vector<std::string>& args, std::ostream& out, std:
         throw TCommandError(TEngMessageBundle().text("open midi error"));
     }
     applyInstrumentSet(set, player);
+    // a large soundfont may still be loading: its first notes would go unheard
+    player.waitUntilReady();
     std::vector<TNumberedMotive> chosen;
     for (int i = from; i <= to; ++i)
         chosen.push_back({static_cast<size_t>(i), all[static_cast<size_t>(i)]});

@@ -80,7 +80,7 @@ void TFluidSynthPort::load(std::string soundfont) {
     loaded_.notify_all();
 }
 
-void TFluidSynthPort::waitUntilLoaded() {
+void TFluidSynthPort::waitUntilReady() {
     std::unique_lock<std::mutex> lock(pendingMutex_);
     loaded_.wait(lock, [this] { return ready_.load(); });
 }

@@ -32,8 +32,8 @@ class TFluidSynthPort : public TMidiPortInterface {
     static double bufferMilliseconds();
     // Whether the soundfont has finished loading (notes sent before then are not heard).
     bool ready() const { return ready_; }
-    // Waits until the soundfont load has ended.
-    void waitUntilLoaded();
+    // Waits until the soundfont load has ended, whether or not it succeeded.
+    void waitUntilReady() override;
 
   private:
     TFluidSynthPort() = default;

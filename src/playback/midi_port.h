@@ -14,6 +14,9 @@ class TMidiPortInterface {
     virtual void sendShortMessage(uint32_t packed) = 0;
     // A complete system-exclusive message, F0 ... F7. A port that cannot take it drops it.
     virtual void sendSystemExclusive(const uint8_t* data, size_t size) = 0;
+    // Returns once the port sounds what it is sent: a synthesizer may still be loading its
+    // instruments, and drops notes until then.
+    virtual void waitUntilReady() {}
 };
 
 // The output devices a player can open, indexed 0 .. deviceCount() - 1.

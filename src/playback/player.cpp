@@ -32,6 +32,11 @@ void TPlayer::openDevice(int index) {
     deviceIndex_ = static_cast<int16_t>(index);
 }
 
+void TPlayer::waitUntilReady() {
+    if (port_)
+        port_->waitUntilReady();
+}
+
 void TPlayer::closeDevice() {
     port_.reset();
     deviceIndex_ = -1;

@@ -29,6 +29,8 @@ class TPlayer : public TMidiOutputInterface {
     // when that fails.
     void openDevice(int index);
     void closeDevice();
+    // Returns once the open port sounds what it is sent; at once when none is open.
+    void waitUntilReady();
     // -1 exactly when no port is open.
     int16_t deviceIndex() const { return deviceIndex_; }
 
