@@ -52,7 +52,9 @@ std::vector<uint8_t> channelTrack(const std::vector<const TPlayUnit*>& schedule,
     // element by element: g++ 12 reports a false overflow for a list inserted into a new vector
     track.push_back(0x00);
     track.push_back(lastStatus);
-    track.push_back(static_cast<uint8_t>(program));
+    // a program a hand-edited set puts out of range would write a data byte readers take for a
+    // status byte
+    track.push_back(static_cast<uint8_t>(std::clamp(program, 0, 127)));
     int32_t previousTime = 0;
     for (const TPlayUnit* unit : schedule) {
         if (unit->channel != channel)
