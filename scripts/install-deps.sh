@@ -7,6 +7,7 @@ PACKAGES=(
     libgtest-dev libbenchmark-dev
     qt6-base-dev libpugixml-dev librtmidi-dev libfluidsynth-dev timgm6mb-soundfont
     xvfb xauth
+    midicsv python3-mido
 )
 
 missing=()
