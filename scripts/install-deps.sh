@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libbenchmark-dev
-    qt6-base-dev libpugixml-dev librtmidi-dev libfluidsynth-dev timgm6mb-soundfont
+    qt6-base-dev libpugixml-dev librtmidi-dev libfluidsynth-dev libsystemd-dev timgm6mb-soundfont
     xvfb xauth
     midicsv python3-mido
 )

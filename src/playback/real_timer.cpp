@@ -1,6 +1,5 @@
 #include "playback/real_timer.h"
 
-#include <pthread.h>
 #include <sys/prctl.h>
 
 #include <chrono>
@@ -8,6 +7,8 @@
 #include <stdexcept>
 #include <system_error>
 #include <thread>
+
+#include "playback/real_time_priority.h"
 
 namespace {
 
@@ -17,13 +18,13 @@ using TClock = std::chrono::steady_clock;
 // instead of firing every missed period in a burst.
 constexpr auto GIVE_UP_CATCHING_UP = std::chrono::seconds(1);
 
-// Asks for the wake-up precision the timer needs; either request may be refused.
-void tuneTimerThread() {
-    // the kernel may otherwise defer a wake-up by up to 50 microseconds to batch it
+// How long a run may wait for the system's broker of real-time scheduling before it plays
+// on without; the first tick is one period (at least 1 ms) away.
+constexpr int BROKER_TIMEOUT_MS = 100;
+
+// The kernel may otherwise defer a wake-up by up to 50 microseconds to batch it.
+void tightenTimerSlack() {
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
-    sched_param param{};
-    param.sched_priority = sched_get_priority_min(SCHED_FIFO);
-    pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
 }
 
 }  // namespace
@@ -119,7 +120,10 @@ void TRealTimer::reapFinishedRuns() {
 }
 
 void TRealTimer::runLoop(TRun& run) {
-    tuneTimerThread();
+    tightenTimerSlack();
+    // without real-time scheduling a busy core may hold a wake-up back for milliseconds
+    if (!requestRealTimePriority(!brokerRefused_, BROKER_TIMEOUT_MS))
+        brokerRefused_ = true;  // asking again at every start would only delay the first tick
     TClock::time_point deadline = run.origin + run.period;
     std::unique_lock<std::mutex> lock(run.mutex);
     while (!run.wake.wait_until(lock, deadline, [&run] { return run.stopping; })) {

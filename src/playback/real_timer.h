@@ -50,6 +50,8 @@ class TRealTimer {
 
     std::atomic<int32_t> delayMs_{80};
     std::atomic<int32_t> resolutionMs_{10};
+    // Set once a run could not get real-time scheduling, so later runs do not ask again.
+    std::atomic<bool> brokerRefused_{false};
     TCallback onTimer_;
     std::atomic<uint32_t> timerId_{0};
 

@@ -1,6 +1,8 @@
 #include "playback/real_timer.h"
 
 #include <gtest/gtest.h>
+#include <pthread.h>
+#include <sched.h>
 
 #include <atomic>
 #include <chrono>
@@ -9,6 +11,8 @@
 #include <stdexcept>
 #include <thread>
 #include <vector>
+
+#include "playback/real_time_priority.h"
 
 namespace {
 
@@ -206,6 +210,40 @@ TEST(RealTimerTest, KeepsToAbsoluteDeadlines) {
     // add at least the callback's millisecond fifty times over
     EXPECT_GE(elapsed, 200ms);
     EXPECT_LT(elapsed, 225ms);
+}
+
+bool runsRealTime() {
+    int policy = 0;
+    sched_param param{};
+    pthread_getschedparam(pthread_self(), &policy, &param);
+    policy &= ~SCHED_RESET_ON_FORK;  // the broker grants its priority with this flag
+    return policy == SCHED_FIFO || policy == SCHED_RR;
+}
+
+TEST(RealTimerTest, CallbacksRunRealTimeWheneverTheMachineGrantsIt) {
+    // what this machine grants a thread, asked the same way the timer asks
+    bool granted = false;
+    bool grantedIsTrue = false;
+    std::thread probe([&] {
+        granted = requestRealTimePriority(true, 100);
+        grantedIsTrue = granted == runsRealTime();
+    });
+    probe.join();
+    EXPECT_TRUE(grantedIsTrue) << "the request reported " << granted;
+
+    std::promise<bool> realTime;
+    std::atomic<bool> reported{false};
+    TRealTimer timer;
+    timer.setDelayMs(5);
+    timer.setOnTimer([&](TRealTimer&) {
+        if (!reported.exchange(true))
+            realTime.set_value(runsRealTime());
+    });
+    timer.start();
+    std::future<bool> answer = realTime.get_future();
+    ASSERT_EQ(answer.wait_for(2s), std::future_status::ready);
+    timer.stop();
+    EXPECT_EQ(answer.get(), granted);
 }
 
 }  // namespace
