@@ -79,6 +79,12 @@ class TXmlDocument {
 // Writes `text` to `path` so that the previous file survives any failure: the bytes go to a
 // temporary file in the same folder, which replaces the target only once it is complete.
 TFileResult writeTextFileAtomically(const std::string& path, std::string_view text);
+// The same for binary contents: exported MIDI files, rendered sound.
+inline TFileResult writeBytesFileAtomically(const std::string& path,
+                                            const std::vector<uint8_t>& bytes) {
+    return writeTextFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
 
 // Escapes the characters that would end an attribute value or start markup, so that any text a
 // user typed reads back as it was written; plain names are written unchanged.

@@ -1,8 +1,6 @@
 #include "playback/midi_file_writer.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 #include "playback/instrument_conf.h"
 #include "playback/motive_player.h"
@@ -116,12 +114,5 @@ std::vector<uint8_t> midiFileBytes(const TMidiFileContent& content) {
 
 TFileResult writeMidiFile(const TMidiFileContent& content, const std::string& path) {
     const std::vector<uint8_t> bytes = midiFileBytes(content);
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
-    if (!file)
-        return TFileResult::saveError(path, "cannot create the file");
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    const bool closed = std::fclose(file.release()) == 0;
-    if (!written || !closed)
-        return TFileResult::saveError(path, "cannot write the file");
-    return TFileResult::success();
+    return writeBytesFileAtomically(path, bytes);
 }

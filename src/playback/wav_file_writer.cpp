@@ -1,8 +1,5 @@
 #include "playback/wav_file_writer.h"
 
-#include <cstdio>
-#include <memory>
-
 namespace {
 
 void appendLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
@@ -45,12 +42,5 @@ std::vector<uint8_t> wavFileBytes(const std::vector<int16_t>& samples, int sampl
 TFileResult writeWavFile(const std::vector<int16_t>& samples, int sampleRate, int channels,
                          const std::string& path) {
     const std::vector<uint8_t> bytes = wavFileBytes(samples, sampleRate, channels);
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
-    if (!file)
-        return TFileResult::saveError(path, "cannot create the file");
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    const bool closed = std::fclose(file.release()) == 0;
-    if (!written || !closed)
-        return TFileResult::saveError(path, "cannot write the file");
-    return TFileResult::success();
+    return writeBytesFileAtomically(path, bytes);
 }
