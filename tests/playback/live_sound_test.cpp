@@ -1,0 +1,103 @@
+// The built-in synthesizer played live: a note sent to device 0 must come out of the sound
+// server. The test records what the server's default output plays, so it runs only when
+// MOTIVICA_LIVE_SOUND_TEST is set, with a PulseAudio-compatible server whose output may be
+// recorded (scripts/start-test-sound-server.sh starts a silent one; CI does). Once asked for,
+// a server that does not answer is a failure, so that a broken set-up cannot pass unnoticed.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <numbers>
+#include <thread>
+#include <vector>
+
+#include "playback/fluid_synth_engine.h"
+#include "playback/player.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int RATE = 44100;
+
+bool soundServerReachable() {
+    return std::system("pactl info >/dev/null 2>&1") == 0;
+}
+
+// The power of one frequency in samples [from, to) (Goertzel).
+double power(const std::vector<int16_t>& samples, double frequency, size_t from, size_t to) {
+    const double coefficient = 2 * std::cos(2 * std::numbers::pi * frequency / RATE);
+    double previous = 0;
+    double beforePrevious = 0;
+    for (size_t i = from; i < to; ++i) {
+        const double s = samples[i] + coefficient * previous - beforePrevious;
+        beforePrevious = previous;
+        previous = s;
+    }
+    return previous * previous + beforePrevious * beforePrevious -
+           coefficient * previous * beforePrevious;
+}
+
+double midiFrequency(int key) {
+    return 440.0 * std::pow(2.0, (key - 69) / 12.0);
+}
+
+TEST(LiveSoundTest, ANoteOnTheBuiltInSynthesizerReachesTheSoundServer) {
+    if (!std::getenv("MOTIVICA_LIVE_SOUND_TEST"))
+        GTEST_SKIP() << "set MOTIVICA_LIVE_SOUND_TEST and PULSE_SERVER to hear the synthesizer";
+    ASSERT_TRUE(soundServerReachable()) << "no sound server answers pactl";
+    ASSERT_TRUE(findSoundfont()) << "no General MIDI soundfont on this machine";
+
+    // what the default output plays, as 16-bit mono, for three seconds
+    FILE* recorder = popen(
+        "timeout 3 parec --raw --format=s16le --rate=44100 --channels=1 --latency-msec=20 "
+        "-d @DEFAULT_MONITOR@ 2>/dev/null",
+        "r");
+    ASSERT_NE(recorder, nullptr);
+    std::vector<int16_t> recorded;
+    std::thread reader([&] {
+        int16_t buffer[4096];
+        size_t got;
+        while ((got = std::fread(buffer, sizeof(int16_t), 4096, recorder)) > 0)
+            recorded.insert(recorded.end(), buffer, buffer + got);
+    });
+    std::this_thread::sleep_for(500ms);  // the recorder connects
+
+    {
+        TPlayer player;
+        const auto opening = std::chrono::steady_clock::now();
+        ASSERT_NO_THROW(player.openDevice(0));
+        EXPECT_LT(std::chrono::steady_clock::now() - opening, 1s) << "opening blocks the caller";
+        player.waitUntilReady();
+        player.noteOn(0, 67, 100);  // G4 on the piano
+        std::this_thread::sleep_for(800ms);
+        player.noteOff(0, 67, 0);
+        std::this_thread::sleep_for(200ms);
+    }
+    reader.join();
+    pclose(recorder);
+
+    ASSERT_GT(recorded.size(), static_cast<size_t>(RATE)) << "the recorder took next to nothing";
+    size_t onset = 0;
+    while (onset < recorded.size() && std::abs(int(recorded[onset])) < 500)
+        ++onset;
+    ASSERT_LT(onset, recorded.size()) << "the note was not heard";
+    // after the attack, the strongest semitone over two octaves either side is the one played
+    const size_t from = onset + RATE * 5 / 100;
+    const size_t to = std::min(recorded.size(), onset + RATE * 60 / 100);
+    ASSERT_GT(to, from + RATE / 4);
+    int strongest = 0;
+    double best = -1;
+    for (int key = 43; key <= 91; ++key) {
+        const double p = power(recorded, midiFrequency(key), from, to);
+        if (p > best) {
+            best = p;
+            strongest = key;
+        }
+    }
+    EXPECT_EQ(strongest, 67);
+}
+
+}  // namespace
