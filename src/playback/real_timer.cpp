@@ -32,7 +32,6 @@ void tightenTimerSlack() {
 struct TRealTimer::TRun {
     uint32_t id = 0;
     TClock::duration period{};
-    TClock::time_point origin;
     TCallback callback;
     std::mutex mutex;  // guards stopping
     std::condition_variable wake;
@@ -76,7 +75,6 @@ void TRealTimer::start() {
     run->id = lastId_;
     run->period = std::chrono::milliseconds(delay);
     run->callback = onTimer_;
-    run->origin = TClock::now();
     TRun* self = run.get();
     try {
         run->thread = std::thread([this, self] { runLoop(*self); });
@@ -124,7 +122,9 @@ void TRealTimer::runLoop(TRun& run) {
     // without real-time scheduling a busy core may hold a wake-up back for milliseconds
     if (!requestRealTimePriority(!brokerRefused_, BROKER_TIMEOUT_MS))
         brokerRefused_ = true;  // asking again at every start would only delay the first tick
-    TClock::time_point deadline = run.origin + run.period;
+    // counted from here: asking for priority can take milliseconds, and the first notes should
+    // then start that much later rather than come in a burst
+    TClock::time_point deadline = TClock::now() + run.period;
     std::unique_lock<std::mutex> lock(run.mutex);
     while (!run.wake.wait_until(lock, deadline, [&run] { return run.stopping; })) {
         lock.unlock();
