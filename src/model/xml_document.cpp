@@ -99,6 +99,26 @@ TXmlDocument::TXmlDocument() : impl_(std::make_unique<TImpl>()) {}
 
 TXmlDocument::~TXmlDocument() = default;
 
+namespace {
+
+// Keeps a parsed tree only when it is one well-formed document; anything else leaves nothing.
+TFileResult checkParsed(pugi::xml_document& doc, const pugi::xml_parse_result& parsed,
+                        const std::string& path) {
+    if (!parsed) {
+        doc.reset();
+        return TFileResult::openError(path, std::string(parsed.description()) + " at offset " +
+                                                std::to_string(parsed.offset));
+    }
+    const std::string problem = topLevelProblem(doc);
+    if (!problem.empty()) {
+        doc.reset();
+        return TFileResult::openError(path, problem);
+    }
+    return TFileResult::success();
+}
+
+}  // namespace
+
 TFileResult TXmlDocument::load(const std::string& path) {
     impl_->doc.reset();
     struct stat st {};
@@ -106,34 +126,13 @@ TFileResult TXmlDocument::load(const std::string& path) {
         return TFileResult::openError(path, std::strerror(errno));
     if (!S_ISREG(st.st_mode))
         return TFileResult::openError(path, "not a regular file");
-    pugi::xml_parse_result r = impl_->doc.load_file(path.c_str(), PARSE_OPTIONS);
-    if (!r) {
-        impl_->doc.reset();
-        return TFileResult::openError(
-            path, std::string(r.description()) + " at offset " + std::to_string(r.offset));
-    }
-    std::string problem = topLevelProblem(impl_->doc);
-    if (!problem.empty()) {
-        impl_->doc.reset();
-        return TFileResult::openError(path, problem);
-    }
-    return TFileResult::success();
+    return checkParsed(impl_->doc, impl_->doc.load_file(path.c_str(), PARSE_OPTIONS), path);
 }
 
 TFileResult TXmlDocument::loadText(std::string_view text, const std::string& path) {
     impl_->doc.reset();
-    pugi::xml_parse_result r = impl_->doc.load_buffer(text.data(), text.size(), PARSE_OPTIONS);
-    if (!r) {
-        impl_->doc.reset();
-        return TFileResult::openError(
-            path, std::string(r.description()) + " at offset " + std::to_string(r.offset));
-    }
-    std::string problem = topLevelProblem(impl_->doc);
-    if (!problem.empty()) {
-        impl_->doc.reset();
-        return TFileResult::openError(path, problem);
-    }
-    return TFileResult::success();
+    return checkParsed(impl_->doc, impl_->doc.load_buffer(text.data(), text.size(), PARSE_OPTIONS),
+                       path);
 }
 
 TXmlElement TXmlDocument::documentElement() const {
