@@ -2,26 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "cli/cli_args.h"
+#include "command_test_fixture.h"
 
 namespace {
 
-class CandidatesCommandTest : public ::testing::Test {
+class CandidatesCommandTest : public TCommandTest<runCandidatesCommand> {
   protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("motivica_candidates_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        in_ = (folder_ / "in.tnr").string();
-        std::ofstream(in_, std::ios::binary) << DOCUMENT;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    void SetUp() override { in_ = write("in.tnr", DOCUMENT); }
 
     std::string run(const std::vector<std::string>& extra) {
         std::vector<std::string> args = {in_};
@@ -61,7 +51,6 @@ class CandidatesCommandTest : public ::testing::Test {
         "    </SENTENCE>\n"
         "</PERIOD>";
 
-    std::filesystem::path folder_;
     std::string in_;
 };
 
@@ -131,8 +120,7 @@ TEST_F(CandidatesCommandTest, BadArguments) {
     EXPECT_THROW(call({in_, "--motive", "0"}), TUsageError);
     EXPECT_THROW(call({in_, "--motive", "0", "--time", "0", "--notes-mode", "5"}), TUsageError);
     EXPECT_THROW(call({in_, "--motive", "0", "--time", "0", "--rhythm-mode", "4"}), TUsageError);
-    EXPECT_THROW(call({(folder_ / "none.tnr").string(), "--motive", "0", "--time", "0"}),
-                 TCommandError);
+    EXPECT_THROW(call({path("none.tnr"), "--motive", "0", "--time", "0"}), TCommandError);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(call({"--help"}), 0);
     EXPECT_NE(out.str().find("--notes-mode"), std::string::npos);

@@ -11,6 +11,7 @@
 #include "model/base_folder.h"
 #include "playback/instrument_conf.h"
 #include "playback_documents.h"
+#include "support/scratch_folder.h"
 
 namespace {
 

@@ -23,6 +23,7 @@
 
 #include "playback/instrument_conf.h"
 #include "playback_documents.h"
+#include "support/scratch_folder.h"
 
 namespace {
 

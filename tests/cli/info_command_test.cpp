@@ -2,18 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "cli/cli_args.h"
 #include "cli/new_command.h"
+#include "support/scratch_folder.h"
 
 TEST(InfoCommandTest, DescribesANewComposition) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "motivica_info_test";
-    std::filesystem::create_directories(folder);
-    const std::string file = (folder / "a.tnr").string();
+    TScratchFolder folder("info");
+    const std::string file = folder.path("a.tnr");
     std::ostringstream out, err;
     ASSERT_EQ(runNewCommand({"--key", "-3", "--mode", "major", "--meter", "3/8", "--anacrusis",
                              "30", "--tempo", "115", "--no-chords", "-o", file},
@@ -37,7 +34,7 @@ TEST(InfoCommandTest, DescribesANewComposition) {
     EXPECT_NE(out2.str().find("Key: 1 sharp, minor\nMeter: 2/4\nAnacrusis: 60\n"),
               std::string::npos);
 
-    const std::string missing = (folder / "missing.tnr").string();
+    const std::string missing = folder.path("missing.tnr");
     try {
         runInfoCommand({missing}, out, err);
         ADD_FAILURE() << "a missing file must fail";
@@ -45,5 +42,4 @@ TEST(InfoCommandTest, DescribesANewComposition) {
         EXPECT_EQ(std::string(e.what()), "Unable to open file: " + missing);
     }
     EXPECT_THROW(runInfoCommand({}, out, err), TUsageError);
-    std::filesystem::remove_all(folder);
 }

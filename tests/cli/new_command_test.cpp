@@ -2,33 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "cli/cli_args.h"
+#include "command_test_fixture.h"
 #include "model/document.h"
 
 namespace {
 
-class NewCommandTest : public ::testing::Test {
+class NewCommandTest : public TCommandTest<runNewCommand> {
   protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("motivica_new_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::string path(const std::string& name) const { return (folder_ / name).string(); }
-    std::string read(const std::string& name) const {
-        std::ifstream in(path(name), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
     // The exit status as main() would give it.
     int run(std::vector<std::string> args) {
         std::ostringstream out, err;
@@ -40,8 +23,6 @@ class NewCommandTest : public ::testing::Test {
             return 1;
         }
     }
-
-    std::filesystem::path folder_;
 };
 
 const char* const EMPTY_MOTIVE =
@@ -58,21 +39,22 @@ TEST_F(NewCommandTest, WritesTheShapeOfTemplateAndLetterScheme) {
     ASSERT_EQ(run({"--template", "5", "--letters", "2", "--key", "0", "--mode", "major",
                    "--anacrusis", "0", "--tempo", "130", "--no-chords", "-o", path("a.tnr")}),
               0);
-    const std::string expected = std::string(
-                                     "<PERIOD>\n"
-                                     "    <MEASURE BEATS_PER_MEASURE=\"2\" BEAT_VALUE=\"QUARTER\"/>\n"
-                                     "    <KEY LAD=\"MAJOR\" SIGN=\"0\"/>\n"
-                                     "    <TEMP VALUE=\"130\"/>\n"
-                                     "    <MOTIVE_TYPE VALUE=\"0\"/>\n"
-                                     "    <SENTENCE>\n"
-                                     "        <PHRASE SUFFIX=\"A\">\n") +
-                                 EMPTY_MOTIVE + EMPTY_MOTIVE +
-                                 "        </PHRASE>\n"
-                                 "        <PHRASE SUFFIX=\"B\">\n" +
-                                 EMPTY_MOTIVE + EMPTY_MOTIVE +
-                                 "        </PHRASE>\n"
-                                 "    </SENTENCE>\n"
-                                 "</PERIOD>";
+    const std::string expected =
+        std::string(
+            "<PERIOD>\n"
+            "    <MEASURE BEATS_PER_MEASURE=\"2\" BEAT_VALUE=\"QUARTER\"/>\n"
+            "    <KEY LAD=\"MAJOR\" SIGN=\"0\"/>\n"
+            "    <TEMP VALUE=\"130\"/>\n"
+            "    <MOTIVE_TYPE VALUE=\"0\"/>\n"
+            "    <SENTENCE>\n"
+            "        <PHRASE SUFFIX=\"A\">\n") +
+        EMPTY_MOTIVE + EMPTY_MOTIVE +
+        "        </PHRASE>\n"
+        "        <PHRASE SUFFIX=\"B\">\n" +
+        EMPTY_MOTIVE + EMPTY_MOTIVE +
+        "        </PHRASE>\n"
+        "    </SENTENCE>\n"
+        "</PERIOD>";
     EXPECT_EQ(read("a.tnr"), expected);
 }
 

@@ -14,6 +14,7 @@
 #include "playback/instrument_conf.h"
 #include "playback/player.h"
 #include "playback_documents.h"
+#include "support/scratch_folder.h"
 
 namespace {
 

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <filesystem>
-#include <unistd.h>
-#include <fstream>
 #include <string>
 
-// Composition documents the playback command tests read (2/4, C major) and their folder.
+// Composition documents the playback command tests read (2/4, C major).
 
 inline std::string tnrHead(int tempo = 100) {
     return "<PERIOD>\n"
@@ -45,24 +42,3 @@ inline std::string tnrMotive(const std::string& chords, const std::string& notes
            "                </NOTES>\n"
            "            </MOTIVE>\n";
 }
-
-// A scratch folder for one test, removed with the object.
-class TScratchFolder {
-  public:
-    explicit TScratchFolder(const std::string& name)
-        // ctest runs tests side by side, each in its own process: the folder names the process
-        : folder_(std::filesystem::temp_directory_path() /
-                  ("motivica_" + name + "_" + std::to_string(::getpid()))) {
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    ~TScratchFolder() { std::filesystem::remove_all(folder_); }
-    std::string path(const std::string& file) const { return (folder_ / file).string(); }
-    std::string write(const std::string& file, const std::string& text) const {
-        std::ofstream(path(file), std::ios::binary) << text;
-        return path(file);
-    }
-
-  private:
-    std::filesystem::path folder_;
-};

@@ -11,6 +11,7 @@
 #include "cli/cli_args.h"
 #include "playback/fluid_synth_engine.h"
 #include "playback_documents.h"
+#include "support/scratch_folder.h"
 
 namespace {
 

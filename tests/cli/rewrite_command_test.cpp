@@ -1,49 +1,22 @@
 #include "cli/rewrite_command.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "cli/cli_args.h"
-
-namespace {
-
-struct TTempDir {
-    std::string path;
-    TTempDir() {
-        char tmpl[] = "/tmp/motivica_rewrite_XXXXXX";
-        path = ::mkdtemp(tmpl);
-    }
-    ~TTempDir() { std::filesystem::remove_all(path); }
-    std::string file(const std::string& name) const { return path + "/" + name; }
-};
-
-void writeFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-}  // namespace
+#include "support/scratch_folder.h"
 
 TEST(RewriteCommand, WritesTheProgramsOwnLayout) {
-    TTempDir dir;
-    writeFile(dir.file("in.tnr"),
+    TScratchFolder dir("rewrite");
+    dir.write("in.tnr",
               "<SONG>\r\n<KEY SIGN=\"1\" LAD=\"MINOR\"/><!-- note -->\r\n<TEMP VALUE=\"90\"/>"
               "<SENTENCE><PHRASE SUFFIX=\"x\"><MOTIVE><NOTES><NOTE PITCH=\"20\" TIME=\"0\" "
               "DURATION=\"QUARTER\"/></NOTES></MOTIVE></PHRASE></SENTENCE></SONG>");
     std::ostringstream out, err;
-    EXPECT_EQ(runRewriteCommand({dir.file("in.tnr"), "-o", dir.file("out.tnr")}, out, err), 0);
-    EXPECT_EQ(readFile(dir.file("out.tnr")),
+    EXPECT_EQ(runRewriteCommand({dir.path("in.tnr"), "-o", dir.path("out.tnr")}, out, err), 0);
+    EXPECT_EQ(dir.read("out.tnr"),
               "<PERIOD>\n"
               "    <MEASURE BEATS_PER_MEASURE=\"2\" BEAT_VALUE=\"QUARTER\"/>\n"
               "    <KEY LAD=\"MINOR\" SIGN=\"1\"/>\n"
@@ -66,23 +39,23 @@ TEST(RewriteCommand, WritesTheProgramsOwnLayout) {
 }
 
 TEST(RewriteCommand, ReportsFilesThatCannotBeReadOrWritten) {
-    TTempDir dir;
+    TScratchFolder dir("rewrite");
     std::ostringstream out, err;
     try {
-        runRewriteCommand({dir.file("none.tnr"), "-o", dir.file("out.tnr")}, out, err);
+        runRewriteCommand({dir.path("none.tnr"), "-o", dir.path("out.tnr")}, out, err);
         FAIL() << "no error";
     } catch (const TCommandError& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to open file: " + dir.file("none.tnr"));
+        EXPECT_EQ(std::string(e.what()), "Unable to open file: " + dir.path("none.tnr"));
     }
-    writeFile(dir.file("bad.tnr"),
+    dir.write("bad.tnr",
               "<PERIOD><NOTE PITCH=\"x\"/><SENTENCE><PHRASE><MOTIVE><NOTES>"
               "<NOTE PITCH=\"x\"/></NOTES></MOTIVE></PHRASE></SENTENCE>"
               "</PERIOD>");
-    EXPECT_THROW(runRewriteCommand({dir.file("bad.tnr"), "-o", dir.file("out.tnr")}, out, err),
+    EXPECT_THROW(runRewriteCommand({dir.path("bad.tnr"), "-o", dir.path("out.tnr")}, out, err),
                  TCommandError);
-    EXPECT_FALSE(std::filesystem::exists(dir.file("out.tnr")));
-    writeFile(dir.file("ok.tnr"), "<PERIOD/>");
-    EXPECT_THROW(runRewriteCommand({dir.file("ok.tnr"), "-o", dir.file("no/out.tnr")}, out, err),
+    EXPECT_FALSE(std::filesystem::exists(dir.path("out.tnr")));
+    dir.write("ok.tnr", "<PERIOD/>");
+    EXPECT_THROW(runRewriteCommand({dir.path("ok.tnr"), "-o", dir.path("no/out.tnr")}, out, err),
                  TCommandError);
 }
 

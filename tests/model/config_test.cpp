@@ -5,31 +5,10 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "support/scratch_folder.h"
 
 namespace {
-
-struct TTempDir {
-    std::string path;
-    TTempDir() {
-        char tmpl[] = "/tmp/motivica_config_XXXXXX";
-        path = std::string(::mkdtemp(tmpl)) + "/";
-    }
-    ~TTempDir() { std::filesystem::remove_all(path); }
-};
-
-void writeFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 const char* const DEFAULT_FILE =
     "<CONFIG>\n"
@@ -49,12 +28,12 @@ TEST(Config, StartsWithTheUnreadableValues) {
 }
 
 TEST(Config, FirstStartWritesTheDefaultsAndReadsThemBack) {
-    TTempDir dir;
-    TConfig config(dir.path);
+    TScratchFolder dir("config");
+    TConfig config(dir.base());
     ASSERT_TRUE(config.createDefaultConfig());
-    EXPECT_EQ(readFile(dir.path + "config.xml"), DEFAULT_FILE);
+    EXPECT_EQ(dir.read("config.xml"), DEFAULT_FILE);
 
-    TConfig again(dir.path);
+    TConfig again(dir.base());
     TXmlDocument doc;
     ASSERT_TRUE(again.loadConfig(doc));
     EXPECT_EQ(again.midiDevice(), 0);
@@ -63,18 +42,18 @@ TEST(Config, FirstStartWritesTheDefaultsAndReadsThemBack) {
 }
 
 TEST(Config, AnExistingFileIsNotReplacedByTheDefaults) {
-    TTempDir dir;
+    TScratchFolder dir("config");
     const std::string mine = "<CONFIG>\n    <MIDI_DEVICE VALUE=\"3\"/>\n</CONFIG>";
-    writeFile(dir.path + "config.xml", mine);
-    TConfig config(dir.path);
+    dir.write("config.xml", mine);
+    TConfig config(dir.base());
     ASSERT_TRUE(config.createDefaultConfig());
-    EXPECT_EQ(readFile(dir.path + "config.xml"), mine);
+    EXPECT_EQ(dir.read("config.xml"), mine);
     EXPECT_EQ(config.instrumentSchemeName(), "");  // nothing was set either
 }
 
 TEST(Config, ReadsEachElementInOrder) {
-    TTempDir dir;
-    writeFile(dir.path + "config.xml",
+    TScratchFolder dir("config");
+    dir.write("config.xml",
               "<ANY_NAME>\r\n"
               "    <MIDI_DEVICE VALUE=\"2\"/>\r\n"
               "    <UNKNOWN VALUE=\"x\"/>\r\n"
@@ -82,7 +61,7 @@ TEST(Config, ReadsEachElementInOrder) {
               "    <CURSOR_DELAY/>\r\n"
               "    <MIDI_DEVICE VALUE=\"7\"/>\r\n"
               "</ANY_NAME>\r\n");
-    TConfig config(dir.path);
+    TConfig config(dir.base());
     TXmlDocument doc;
     ASSERT_TRUE(config.loadConfig(doc));
     EXPECT_EQ(config.midiDevice(), 7);  // a later duplicate overrides
@@ -91,11 +70,11 @@ TEST(Config, ReadsEachElementInOrder) {
 }
 
 TEST(Config, MissingAttributesGiveTheirStatedValues) {
-    TTempDir dir;
-    writeFile(dir.path + "config.xml",
+    TScratchFolder dir("config");
+    dir.write("config.xml",
               "<CONFIG><MIDI_DEVICE/><INSTRUMENT_SCHEME_NAME/><CURSOR_DELAY VALUE=\"6\"/>"
               "</CONFIG>");
-    TConfig config(dir.path);
+    TConfig config(dir.base());
     ASSERT_TRUE(config.createDefaultConfig());  // exists: nothing written, nothing set
     TXmlDocument doc;
     ASSERT_TRUE(config.loadConfig(doc));
@@ -114,38 +93,38 @@ TEST(Config, AnUnreadableFileGivesTheFallbackValuesAndIsNotRewritten) {
     };
     for (const auto& [what, text] : cases) {
         SCOPED_TRACE(what);
-        TTempDir dir;
-        writeFile(dir.path + "config.xml", text);
-        TConfig config(dir.path);
+        TScratchFolder dir("config");
+        dir.write("config.xml", text);
+        TConfig config(dir.base());
         ASSERT_TRUE(config.createDefaultConfig());
         TXmlDocument doc;
         EXPECT_FALSE(config.loadConfig(doc));
         EXPECT_EQ(config.midiDevice(), 0);
         EXPECT_EQ(config.instrumentSchemeName(), "");
         EXPECT_EQ(config.cursorDelay(), 4);
-        EXPECT_EQ(readFile(dir.path + "config.xml"), text);
+        EXPECT_EQ(dir.read("config.xml"), text);
     }
-    TTempDir empty;
-    TConfig config(empty.path);
+    TScratchFolder empty("config");
+    TConfig config(empty.base());
     TXmlDocument doc;
     EXPECT_FALSE(config.loadConfig(doc));  // no file at all
     EXPECT_EQ(config.cursorDelay(), 4);
 }
 
 TEST(Config, SettersWriteAtOnce) {
-    TTempDir dir;
-    TConfig config(dir.path);
+    TScratchFolder dir("config");
+    TConfig config(dir.base());
     ASSERT_TRUE(config.createDefaultConfig());
     ASSERT_TRUE(config.setMidiDevice(2));
     ASSERT_TRUE(config.setInstrumentSchemeName("Piano Trio"));
     ASSERT_TRUE(config.setCursorDelay(7));
-    EXPECT_EQ(readFile(dir.path + "config.xml"),
+    EXPECT_EQ(dir.read("config.xml"),
               "<CONFIG>\n"
               "    <MIDI_DEVICE VALUE=\"2\"/>\n"
               "    <INSTRUMENT_SCHEME_NAME NAME=\"Piano Trio\"/>\n"
               "    <CURSOR_DELAY VALUE=\"7\"/>\n"
               "</CONFIG>");
-    TConfig back(dir.path);
+    TConfig back(dir.base());
     TXmlDocument doc;
     ASSERT_TRUE(back.loadConfig(doc));
     EXPECT_EQ(back.midiDevice(), 2);
@@ -154,22 +133,22 @@ TEST(Config, SettersWriteAtOnce) {
 }
 
 TEST(Config, TheSameCursorDelayWritesNothing) {
-    TTempDir dir;
-    TConfig config(dir.path);
+    TScratchFolder dir("config");
+    TConfig config(dir.base());
     ASSERT_TRUE(config.createDefaultConfig());
-    std::filesystem::remove(dir.path + "config.xml");
+    std::filesystem::remove(dir.path("config.xml"));
     EXPECT_TRUE(config.setCursorDelay(5));
-    EXPECT_FALSE(std::filesystem::exists(dir.path + "config.xml"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path("config.xml")));
     EXPECT_TRUE(config.setCursorDelay(6));
-    EXPECT_TRUE(std::filesystem::exists(dir.path + "config.xml"));
+    EXPECT_TRUE(std::filesystem::exists(dir.path("config.xml")));
 }
 
 TEST(Config, ASetNameWithMarkupCharactersSurvivesTheRoundTrip) {
-    TTempDir dir;
-    TConfig config(dir.path);
+    TScratchFolder dir("config");
+    TConfig config(dir.base());
     const std::string name = "Brass & \"Winds\" <2>";
     ASSERT_TRUE(config.setInstrumentSchemeName(name));
-    TConfig back(dir.path);
+    TConfig back(dir.base());
     TXmlDocument doc;
     ASSERT_TRUE(back.loadConfig(doc));
     EXPECT_EQ(back.instrumentSchemeName(), name);

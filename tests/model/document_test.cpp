@@ -4,36 +4,13 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "harmony/chord.h"
+#include "support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct TTempDir {
-    std::string path;
-    TTempDir() {
-        char tmpl[] = "/tmp/motivica_doc_XXXXXX";
-        path = ::mkdtemp(tmpl);
-    }
-    ~TTempDir() { fs::remove_all(path); }
-    std::string file(const std::string& name) const { return path + "/" + name; }
-};
-
-void writeFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class TRecordingListener : public TPeriodDataListener {
   public:
@@ -89,18 +66,17 @@ std::string document(const std::string& head, const std::string& body) {
 }
 
 TFileResult readText(TPeriodData& period, const std::string& text) {
-    TTempDir dir;
-    writeFile(dir.file("in.tnr"), text);
-    return readDocument(period, dir.file("in.tnr"));
+    TScratchFolder dir("document");
+    return readDocument(period, dir.write("in.tnr", text));
 }
 
 }  // namespace
 
 TEST(Document, WritesTheExampleByteForByte) {
     EXPECT_EQ(documentText(examplePeriod()), EXAMPLE);
-    TTempDir dir;
-    ASSERT_TRUE(writeDocument(examplePeriod(), dir.file("example.tnr")));
-    EXPECT_EQ(readFile(dir.file("example.tnr")), EXAMPLE);
+    TScratchFolder dir("document");
+    ASSERT_TRUE(writeDocument(examplePeriod(), dir.path("example.tnr")));
+    EXPECT_EQ(dir.read("example.tnr"), EXAMPLE);
 }
 
 TEST(Document, AnEmptyPeriodIsSixLines) {
@@ -157,11 +133,11 @@ TEST(Document, ReadsBackWhatItWrites) {
     n.sharp = true;
     m.notes = {n, TNote(210, NO_PITCH, -150)};
 
-    TTempDir dir;
-    ASSERT_TRUE(writeDocument(period, dir.file("round.tnr")));
+    TScratchFolder dir("document");
+    ASSERT_TRUE(writeDocument(period, dir.path("round.tnr")));
     TPeriodData back;
     TXmlDocument xml;
-    ASSERT_TRUE(readDocument(back, dir.file("round.tnr"), xml));
+    ASSERT_TRUE(readDocument(back, dir.path("round.tnr"), xml));
     EXPECT_EQ(back.key, period.key);
     EXPECT_EQ(back.measure, period.measure);
     EXPECT_EQ(back.anacrusis, SIXTEENTH);
@@ -347,11 +323,11 @@ TEST(Document, SetsTheTempoWithoutTellingTheListener) {
 
 TEST(Document, AFileThatCannotBeReadLeavesThePeriodAlone) {
     TPeriodData period = examplePeriod();
-    TTempDir dir;
-    TFileResult missing = readDocument(period, dir.file("none.tnr"));
+    TScratchFolder dir("document");
+    TFileResult missing = readDocument(period, dir.path("none.tnr"));
     EXPECT_FALSE(missing);
     EXPECT_EQ(missing.messageKey, "open error");
-    EXPECT_EQ(missing.path, dir.file("none.tnr"));
+    EXPECT_EQ(missing.path, dir.path("none.tnr"));
     TFileResult broken = readText(period, "<PERIOD><SENTENCE></PERIOD>");
     EXPECT_FALSE(broken);
     EXPECT_EQ(broken.messageKey, "open error");
@@ -426,19 +402,19 @@ TEST(Document, RefusesValuesNoKeyMeterOrTimerCanTake) {
 }
 
 TEST(Document, AFailedSaveKeepsThePreviousFile) {
-    TTempDir dir;
-    const std::string path = dir.file("song.tnr");
+    TScratchFolder dir("document");
+    const std::string path = dir.path("song.tnr");
     ASSERT_TRUE(writeDocument(examplePeriod(), path));
     if (::geteuid() != 0) {
-        fs::permissions(dir.path, fs::perms::owner_read | fs::perms::owner_exec);
+        fs::permissions(dir.folder(), fs::perms::owner_read | fs::perms::owner_exec);
         TFileResult r = writeDocument(TPeriodData(), path);
-        fs::permissions(dir.path, fs::perms::owner_all);
+        fs::permissions(dir.folder(), fs::perms::owner_all);
         EXPECT_FALSE(r);
         EXPECT_EQ(r.messageKey, "save error");
         EXPECT_EQ(r.path, path);
-        EXPECT_EQ(readFile(path), EXAMPLE);
+        EXPECT_EQ(readWholeFile(path), EXAMPLE);
     }
-    TFileResult r = writeDocument(TPeriodData(), dir.file("missing/song.tnr"));
+    TFileResult r = writeDocument(TPeriodData(), dir.path("missing/song.tnr"));
     EXPECT_FALSE(r);
     EXPECT_EQ(r.messageKey, "save error");
 }

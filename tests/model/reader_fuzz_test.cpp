@@ -4,13 +4,7 @@
 // makes longer runs.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,9 +12,8 @@
 #include "model/conversion_error.h"
 #include "model/document.h"
 #include "model/xml_document.h"
-#include "reader_fuzz_mutator.h"
-
-namespace fs = std::filesystem;
+#include "support/reader_fuzz_mutator.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -81,10 +74,7 @@ void checkDocument(const std::string& text, int& models) {
 
 // The configuration reads only its own file, so each input goes through one.
 void checkConfig(const std::string& text, const std::string& folder, int& models) {
-    {
-        std::ofstream out(folder + TConfig::FILE_NAME, std::ios::binary | std::ios::trunc);
-        out << text;
-    }
+    writeWholeFile(folder + TConfig::FILE_NAME, text);
     TConfig config(folder);
     TXmlDocument xml;
     if (!config.loadConfig(xml)) {
@@ -110,34 +100,20 @@ void checkConfig(const std::string& text, const std::string& folder, int& models
 TEST(ReaderFuzz, DocumentReader) {
     const std::vector<std::string> seeds = {DOCUMENT_SEED, readWholeFile(DATA + "instruments.xml")};
     int models = 0;
-    for (const std::string& text : fuzzExtremeInputs())
-        ASSERT_NO_FATAL_FAILURE(checkDocument(text, models));
-    TFuzzMutator mutator(20261209);
     const int n = fuzzIterations(3000);
-    for (int i = 0; i < n; ++i) {
-        const std::string text = mutator.mutate(seeds);
-        SCOPED_TRACE("input " + std::to_string(i) + ": " + text);
-        ASSERT_NO_FATAL_FAILURE(checkDocument(text, models));
-    }
+    ASSERT_NO_FATAL_FAILURE(fuzzReader(
+        seeds, 20261209, n, [&](const std::string& text) { checkDocument(text, models); }));
     // the mutations must leave enough inputs readable to reach the model code
     EXPECT_GT(models, n / 20);
 }
 
 TEST(ReaderFuzz, ConfigurationReader) {
-    char tmpl[] = "/tmp/motivica_fuzz_XXXXXX";
-    const std::string folder = std::string(::mkdtemp(tmpl)) + "/";
+    TScratchFolder folder("fuzz");
     const std::vector<std::string> seeds = {CONFIG_SEED};
     int models = 0;
-    for (const std::string& text : fuzzExtremeInputs())
-        ASSERT_NO_FATAL_FAILURE(checkConfig(text, folder, models));
-    TFuzzMutator mutator(77);
     const int n = fuzzIterations(600);
-    for (int i = 0; i < n; ++i) {
-        const std::string text = mutator.mutate(seeds);
-        SCOPED_TRACE("input " + std::to_string(i) + ": " + text);
-        ASSERT_NO_FATAL_FAILURE(checkConfig(text, folder, models));
-    }
+    ASSERT_NO_FATAL_FAILURE(fuzzReader(
+        seeds, 77, n, [&](const std::string& text) { checkConfig(text, folder.base(), models); }));
     // the mutations must leave enough inputs readable to reach the model code
     EXPECT_GT(models, n / 20);
-    fs::remove_all(folder);
 }

@@ -6,32 +6,10 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "support/scratch_folder.h"
 
 namespace {
-
-struct TTempDir {
-    std::string path;
-    TTempDir() {
-        char tmpl[] = "/tmp/motivica_xml_XXXXXX";
-        path = ::mkdtemp(tmpl);
-    }
-    ~TTempDir() { std::filesystem::remove_all(path); }
-    std::string file(const std::string& name) const { return path + "/" + name; }
-};
-
-void writeFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::vector<std::string> childNames(const TXmlElement& e) {
     std::vector<std::string> names;
@@ -71,9 +49,9 @@ TEST(XmlDocument, TellsAbsentAttributesFromEmptyOnes) {
 }
 
 TEST(XmlDocument, AcceptsCrLfAndEightBitText) {
-    TTempDir dir;
-    const std::string path = dir.file("crlf.xml");
-    writeFile(path, "<R>\r\n    <S NAME=\"Stre\xe9ichinstrumente &amp; more\"/>\r\n</R>\r\n");
+    TScratchFolder dir("xml");
+    const std::string path = dir.write(
+        "crlf.xml", "<R>\r\n    <S NAME=\"Stre\xe9ichinstrumente &amp; more\"/>\r\n</R>\r\n");
     TXmlDocument doc;
     ASSERT_TRUE(doc.load(path));
     auto children = doc.documentElement().children();
@@ -83,7 +61,7 @@ TEST(XmlDocument, AcceptsCrLfAndEightBitText) {
 }
 
 TEST(XmlDocument, FailedLoadsLeaveNoTree) {
-    TTempDir dir;
+    TScratchFolder dir("xml");
     const std::vector<std::pair<std::string, std::string>> bad = {
         {"unclosed", "<R><A></R>"},
         {"empty", ""},
@@ -103,11 +81,11 @@ TEST(XmlDocument, FailedLoadsLeaveNoTree) {
         EXPECT_TRUE(doc.documentElement().isNull());  // the previous tree is gone too
     }
     TXmlDocument doc;
-    TFileResult missing = doc.load(dir.file("missing.xml"));
+    TFileResult missing = doc.load(dir.path("missing.xml"));
     EXPECT_FALSE(missing);
     EXPECT_EQ(missing.messageKey, "open error");
-    EXPECT_EQ(missing.path, dir.file("missing.xml"));
-    EXPECT_FALSE(doc.load(dir.path));  // a folder is not a document
+    EXPECT_EQ(missing.path, dir.path("missing.xml"));
+    EXPECT_FALSE(doc.load(dir.folder()));  // a folder is not a document
 }
 
 TEST(XmlDocument, LoadReplacesThePreviousTree) {
@@ -130,58 +108,58 @@ TEST(XmlDocument, NullElementsAnswerNothing) {
 }
 
 TEST(AtomicWrite, ReplacesTheFileOnlyWhenComplete) {
-    TTempDir dir;
-    const std::string path = dir.file("out.txt");
+    TScratchFolder dir("xml");
+    const std::string path = dir.path("out.txt");
     ASSERT_TRUE(writeTextFileAtomically(path, "first"));
-    EXPECT_EQ(readFile(path), "first");
+    EXPECT_EQ(readWholeFile(path), "first");
     ::chmod(path.c_str(), 0640);
     ASSERT_TRUE(writeTextFileAtomically(path, "second\n"));
-    EXPECT_EQ(readFile(path), "second\n");
+    EXPECT_EQ(readWholeFile(path), "second\n");
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);  // the file keeps its permissions
     // no temporary file stays behind
     int files = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path))
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.folder()))
         ++files;
     EXPECT_EQ(files, 1);
 }
 
 TEST(AtomicWrite, AFailureKeepsThePreviousFile) {
-    TTempDir dir;
-    const std::string path = dir.file("keep.txt");
+    TScratchFolder dir("xml");
+    const std::string path = dir.path("keep.txt");
     ASSERT_TRUE(writeTextFileAtomically(path, "precious"));
     {
         SCOPED_TRACE("target is a folder");
-        TFileResult r = writeTextFileAtomically(dir.path, "x");
+        TFileResult r = writeTextFileAtomically(dir.folder(), "x");
         EXPECT_FALSE(r);
         EXPECT_EQ(r.messageKey, "save error");
     }
     {
         SCOPED_TRACE("folder missing");
-        TFileResult r = writeTextFileAtomically(dir.file("no/such/file.txt"), "x");
+        TFileResult r = writeTextFileAtomically(dir.path("no/such/file.txt"), "x");
         EXPECT_FALSE(r);
-        EXPECT_EQ(r.path, dir.file("no/such/file.txt"));
+        EXPECT_EQ(r.path, dir.path("no/such/file.txt"));
     }
     if (::geteuid() != 0) {
         SCOPED_TRACE("folder not writable");
-        ::chmod(dir.path.c_str(), 0500);
+        ::chmod(dir.folder().c_str(), 0500);
         TFileResult r = writeTextFileAtomically(path, "overwritten");
-        ::chmod(dir.path.c_str(), 0700);
+        ::chmod(dir.folder().c_str(), 0700);
         EXPECT_FALSE(r);
-        EXPECT_EQ(readFile(path), "precious");
+        EXPECT_EQ(readWholeFile(path), "precious");
     }
 }
 
 TEST(AtomicWrite, WritesThroughALink) {
-    TTempDir dir;
-    const std::string real = dir.file("real.txt");
-    const std::string link = dir.file("link.txt");
+    TScratchFolder dir("xml");
+    const std::string real = dir.path("real.txt");
+    const std::string link = dir.path("link.txt");
     ASSERT_TRUE(writeTextFileAtomically(real, "old"));
     ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
     ASSERT_TRUE(writeTextFileAtomically(link, "new"));
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(readFile(real), "new");
+    EXPECT_EQ(readWholeFile(real), "new");
 }
 
 TEST(XmlText, EscapesOnlyWhatWouldBreakTheMarkup) {

@@ -3,42 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
+
+#include "support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
-namespace {
-
-struct TTempDir {
-    std::string path;
-    TTempDir() {
-        char tmpl[] = "/tmp/motivica_list_XXXXXX";
-        path = std::string(::mkdtemp(tmpl)) + "/";
-    }
-    ~TTempDir() { fs::remove_all(path); }
-};
-
-void touch(const fs::path& path) {
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path);
-}
-
-}  // namespace
-
 TEST(InstrConfList, ScansTheSetFilesInByteOrder) {
-    TTempDir base;
-    const fs::path dir = fs::path(base.path) / "instruments";
+    TScratchFolder scratch("list");
     for (const char* f : {"strings.xml", "Default.xml", "Strings.xml", "brass.xml", "Z.xml",
                           "notes.txt", "upper.XML", "Half.xml.tmp1_0", ".xml"})
-        touch(dir / f);
-    fs::create_directory(dir / "folder.xml");
-    EXPECT_EQ(scanInstrumentSets(base.path).names(),
+        scratch.write(std::string("instruments/") + f, "");
+    fs::create_directory(scratch.path("instruments/folder.xml"));
+    EXPECT_EQ(scanInstrumentSets(scratch.base()).names(),
               (std::vector<std::string>{"Default", "Strings", "Z", "brass", "strings"}));
 }
 
 TEST(InstrConfList, AMissingFolderGivesAnEmptyList) {
-    TTempDir base;
-    EXPECT_TRUE(scanInstrumentSets(base.path).empty());
+    TScratchFolder scratch("list");
+    EXPECT_TRUE(scanInstrumentSets(scratch.base()).empty());
 }
 
 TEST(InstrConfList, FindsNamesWithoutRegardToCase) {

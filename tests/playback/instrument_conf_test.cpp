@@ -3,34 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct TTempDir {
-    std::string path;  // with a trailing separator, as a base folder
-    TTempDir() {
-        char tmpl[] = "/tmp/motivica_instr_XXXXXX";
-        path = std::string(::mkdtemp(tmpl)) + "/";
-    }
-    ~TTempDir() { fs::remove_all(path); }
-};
-
-void writeFile(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class TCountingListener : public TInstrConfListener {
   public:
@@ -131,14 +109,15 @@ TEST(InstrumentConf, ResetAndCopiesLeaveTheListenerBehind) {
 }
 
 TEST(InstrumentConf, SavingTheDefaultsWritesNineteenLines) {
-    TTempDir base;
-    ASSERT_TRUE(saveInstrumentSet(TInstrumentConf(), "Default", base.path));
-    EXPECT_EQ(readFile(base.path + "instruments/Default.xml"), DEFAULT_SET);
+    TScratchFolder scratch("instr");
+    ASSERT_TRUE(saveInstrumentSet(TInstrumentConf(), "Default", scratch.base()));
+    EXPECT_EQ(scratch.read("instruments/Default.xml"), DEFAULT_SET);
     EXPECT_EQ(instrumentSetText(TInstrumentConf()), DEFAULT_SET);
 }
 
 TEST(InstrumentConf, TheShippedDefaultSetIsTheDefaults) {
-    EXPECT_EQ(readFile(std::string(MOTIVICA_DATA_DIR) + "/instruments/Default.xml"), DEFAULT_SET);
+    EXPECT_EQ(readWholeFile(std::string(MOTIVICA_DATA_DIR) + "/instruments/Default.xml"),
+              DEFAULT_SET);
     TInstrumentConf set;
     set.setMelodyVoice(0);
     TXmlDocument doc;
@@ -147,39 +126,38 @@ TEST(InstrumentConf, TheShippedDefaultSetIsTheDefaults) {
 }
 
 TEST(InstrumentConf, SaveAndLoadRoundTrip) {
-    TTempDir base;
+    TScratchFolder scratch("instr");
     TInstrumentConf set;
     set.setMelodyVoice(73);
     set.setBassVolume(0);
     set.setMuteMelody(true);
     set.setMuteDrum(false);
-    ASSERT_TRUE(saveInstrumentSet(set, "Flute Trio", base.path));
-    ASSERT_TRUE(saveInstrumentSet(set, "Flute Trio", base.path));  // replaces
+    ASSERT_TRUE(saveInstrumentSet(set, "Flute Trio", scratch.base()));
+    ASSERT_TRUE(saveInstrumentSet(set, "Flute Trio", scratch.base()));  // replaces
     TInstrumentConf back;
     TXmlDocument doc;
-    ASSERT_TRUE(loadInstrumentSet(back, "Flute Trio", doc, base.path));
+    ASSERT_TRUE(loadInstrumentSet(back, "Flute Trio", doc, scratch.base()));
     EXPECT_EQ(back, set);
 }
 
 TEST(InstrumentConf, LoadingReadsOnlyWhatTheFileHolds) {
-    TTempDir base;
-    const fs::path dir = fs::path(base.path) / "instruments";
-    writeFile(dir / "DrumOn.xml",
-              "<INSTRUMENT_CONF>\r\n    <MUTE_DRUM VALUE=\"NO\"/>\r\n"
-              "</INSTRUMENT_CONF>\r\n");
-    writeFile(dir / "Lower.xml",
-              "<X><MUTE_MELODY VALUE=\"yes\"/><MUTE_BASS VALUE=\"YES\"/>"
-              "<MUTE_CHORD/></X>");
-    writeFile(dir / "Missing.xml",
-              "<X><MELODY_VOICE/><CHORD_VOLUME PITCH=\"5\"/>"
-              "<OTHER PITCH=\"x\"/></X>");
+    TScratchFolder scratch("instr");
+    scratch.write("instruments/DrumOn.xml",
+                  "<INSTRUMENT_CONF>\r\n    <MUTE_DRUM VALUE=\"NO\"/>\r\n"
+                  "</INSTRUMENT_CONF>\r\n");
+    scratch.write("instruments/Lower.xml",
+                  "<X><MUTE_MELODY VALUE=\"yes\"/><MUTE_BASS VALUE=\"YES\"/>"
+                  "<MUTE_CHORD/></X>");
+    scratch.write("instruments/Missing.xml",
+                  "<X><MELODY_VOICE/><CHORD_VOLUME PITCH=\"5\"/>"
+                  "<OTHER PITCH=\"x\"/></X>");
     {
         SCOPED_TRACE("a single drum mute changes only the drum mute");
         TInstrumentConf set;
         TCountingListener listener;
         set.setListener(&listener);
         TXmlDocument doc;
-        ASSERT_TRUE(loadInstrumentSet(set, "DrumOn", doc, base.path));
+        ASSERT_TRUE(loadInstrumentSet(set, "DrumOn", doc, scratch.base()));
         TInstrumentConf expected;
         expected.setMuteDrum(false);
         EXPECT_EQ(set, expected);
@@ -191,7 +169,7 @@ TEST(InstrumentConf, LoadingReadsOnlyWhatTheFileHolds) {
         set.setMuteMelody(true);
         set.setMuteChord(true);
         TXmlDocument doc;
-        ASSERT_TRUE(loadInstrumentSet(set, "Lower", doc, base.path));
+        ASSERT_TRUE(loadInstrumentSet(set, "Lower", doc, scratch.base()));
         EXPECT_FALSE(set.muteMelody());
         EXPECT_TRUE(set.muteBass());
         EXPECT_FALSE(set.muteChord());  // no VALUE at all
@@ -200,7 +178,7 @@ TEST(InstrumentConf, LoadingReadsOnlyWhatTheFileHolds) {
         SCOPED_TRACE("a missing attribute gives 0; the volume wants VOLUME, not PITCH");
         TInstrumentConf set;
         TXmlDocument doc;
-        ASSERT_TRUE(loadInstrumentSet(set, "Missing", doc, base.path));
+        ASSERT_TRUE(loadInstrumentSet(set, "Missing", doc, scratch.base()));
         EXPECT_EQ(set.melodyVoice(), 0);
         EXPECT_EQ(set.chordVolume(), 0);
         EXPECT_EQ(set.bassVoice(), 32);
@@ -208,38 +186,37 @@ TEST(InstrumentConf, LoadingReadsOnlyWhatTheFileHolds) {
 }
 
 TEST(InstrumentConf, ABadNumberFailsTheLoadWithTheOpenError) {
-    TTempDir base;
-    const fs::path dir = fs::path(base.path) / "instruments";
-    writeFile(dir / "Bad.xml",
-              "<INSTRUMENT_CONF><MELODY_VOICE PITCH=\"7\"/>"
-              "<CHORD_VOICE PITCH=\"organ\"/><BASS_VOICE PITCH=\"9\"/>"
-              "</INSTRUMENT_CONF>");
-    writeFile(dir / "Broken.xml", "<INSTRUMENT_CONF><MELODY_VOICE PITCH=\"7\">");
+    TScratchFolder scratch("instr");
+    scratch.write("instruments/Bad.xml",
+                  "<INSTRUMENT_CONF><MELODY_VOICE PITCH=\"7\"/>"
+                  "<CHORD_VOICE PITCH=\"organ\"/><BASS_VOICE PITCH=\"9\"/>"
+                  "</INSTRUMENT_CONF>");
+    scratch.write("instruments/Broken.xml", "<INSTRUMENT_CONF><MELODY_VOICE PITCH=\"7\">");
     TInstrumentConf set;
     TXmlDocument doc;
-    TFileResult r = loadInstrumentSet(set, "Bad", doc, base.path);
+    TFileResult r = loadInstrumentSet(set, "Bad", doc, scratch.base());
     EXPECT_FALSE(r);
     EXPECT_EQ(r.messageKey, "open error");
-    EXPECT_EQ(r.path, base.path + "instruments/Bad.xml");
+    EXPECT_EQ(r.path, scratch.path("instruments/Bad.xml"));
     EXPECT_EQ(set.melodyVoice(), 7);  // read before the failure
     EXPECT_EQ(set.chordVoice(), 89);
     EXPECT_EQ(set.bassVoice(), 32);
 
     TInstrumentConf untouched;
-    r = loadInstrumentSet(untouched, "Broken", doc, base.path);
+    r = loadInstrumentSet(untouched, "Broken", doc, scratch.base());
     EXPECT_FALSE(r);
     EXPECT_EQ(r.messageKey, "open error");
     EXPECT_EQ(untouched, TInstrumentConf());
-    r = loadInstrumentSet(untouched, "Absent", doc, base.path);
+    r = loadInstrumentSet(untouched, "Absent", doc, scratch.base());
     EXPECT_FALSE(r);
     EXPECT_EQ(r.messageKey, "open error");
 }
 
 TEST(InstrumentConf, NamesThatLeaveTheFolderAreRefused) {
-    TTempDir base;
+    TScratchFolder scratch("instr");
     // a file beside the instruments folder that a crafted name would reach
-    writeFile(fs::path(base.path) / "outside.xml", DEFAULT_SET);
-    writeFile(fs::path(base.path) / "instruments" / "Kept.xml", DEFAULT_SET);
+    scratch.write("outside.xml", DEFAULT_SET);
+    scratch.write("instruments/Kept.xml", DEFAULT_SET);
     const std::vector<std::string> names = {"../outside",  "..", "a/b",    "/tmp/x",
                                             "..\\outside", "",   "sub/..", "x\\y"};
     for (const std::string& name : names) {
@@ -248,31 +225,31 @@ TEST(InstrumentConf, NamesThatLeaveTheFolderAreRefused) {
         TInstrumentConf set;
         set.setMelodyVoice(5);
         TXmlDocument doc;
-        TFileResult load = loadInstrumentSet(set, name, doc, base.path);
+        TFileResult load = loadInstrumentSet(set, name, doc, scratch.base());
         EXPECT_FALSE(load);
         EXPECT_EQ(load.messageKey, "open error");
         EXPECT_EQ(set.melodyVoice(), 5);
-        TFileResult save = saveInstrumentSet(set, name, base.path);
+        TFileResult save = saveInstrumentSet(set, name, scratch.base());
         EXPECT_FALSE(save);
         EXPECT_EQ(save.messageKey, "save error");
-        TFileResult del = deleteInstrumentSet(name, base.path);
+        TFileResult del = deleteInstrumentSet(name, scratch.base());
         EXPECT_FALSE(del);
         EXPECT_EQ(del.messageKey, "unable delet instr set");
     }
-    EXPECT_EQ(readFile(fs::path(base.path) / "outside.xml"), DEFAULT_SET);
-    EXPECT_TRUE(fs::exists(fs::path(base.path) / "instruments" / "Kept.xml"));
+    EXPECT_EQ(scratch.read("outside.xml"), DEFAULT_SET);
+    EXPECT_TRUE(fs::exists(scratch.path("instruments/Kept.xml")));
     for (const char* ok : {"Default", "a..b", "...", "Set 1", "\xd0\x9e\xd1\x80\xd0\xb3"})
         EXPECT_TRUE(isSafeInstrumentSetName(ok)) << ok;
 }
 
 TEST(InstrumentConf, DeletingRemovesOnlyTheSetFile) {
-    TTempDir base;
-    ASSERT_TRUE(saveInstrumentSet(TInstrumentConf(), "Gone", base.path));
-    ASSERT_TRUE(saveInstrumentSet(TInstrumentConf(), "Stays", base.path));
-    EXPECT_TRUE(deleteInstrumentSet("Gone", base.path));
-    EXPECT_FALSE(fs::exists(base.path + "instruments/Gone.xml"));
-    EXPECT_TRUE(fs::exists(base.path + "instruments/Stays.xml"));
-    TFileResult again = deleteInstrumentSet("Gone", base.path);
+    TScratchFolder scratch("instr");
+    ASSERT_TRUE(saveInstrumentSet(TInstrumentConf(), "Gone", scratch.base()));
+    ASSERT_TRUE(saveInstrumentSet(TInstrumentConf(), "Stays", scratch.base()));
+    EXPECT_TRUE(deleteInstrumentSet("Gone", scratch.base()));
+    EXPECT_FALSE(fs::exists(scratch.path("instruments/Gone.xml")));
+    EXPECT_TRUE(fs::exists(scratch.path("instruments/Stays.xml")));
+    TFileResult again = deleteInstrumentSet("Gone", scratch.base());
     EXPECT_FALSE(again);
     EXPECT_EQ(again.messageKey, "unable delet instr set");
 }

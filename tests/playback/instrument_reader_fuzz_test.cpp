@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "../model/reader_fuzz_mutator.h"
 #include "model/xml_document.h"
 #include "playback/instrument_conf.h"
 #include "playback/instrument_set.h"
+#include "support/reader_fuzz_mutator.h"
 
 namespace {
 
@@ -55,15 +55,9 @@ TEST(InstrumentReaderFuzz, InstrumentSetReader) {
                                             readWholeFile(DATA + "drums.xml")};
     ASSERT_FALSE(seeds[0].empty());
     int models = 0;
-    for (const std::string& text : fuzzExtremeInputs())
-        ASSERT_NO_FATAL_FAILURE(checkInstrumentSet(text, models));
-    TFuzzMutator mutator(5);
     const int n = fuzzIterations(2000);
-    for (int i = 0; i < n; ++i) {
-        const std::string text = mutator.mutate(seeds);
-        SCOPED_TRACE("input " + std::to_string(i) + ": " + text);
-        ASSERT_NO_FATAL_FAILURE(checkInstrumentSet(text, models));
-    }
+    ASSERT_NO_FATAL_FAILURE(fuzzReader(
+        seeds, 5, n, [&](const std::string& text) { checkInstrumentSet(text, models); }));
     // the mutations must leave enough inputs readable to reach the model code
     EXPECT_GT(models, n / 20);
 }
@@ -73,15 +67,10 @@ TEST(InstrumentReaderFuzz, CatalogueReader) {
                                             readWholeFile(DATA + "instruments.xml")};
     ASSERT_FALSE(seeds[0].empty());
     int models = 0;
-    for (const std::string& text : fuzzExtremeInputs())
-        ASSERT_NO_FATAL_FAILURE(checkCatalogue(text, models));
-    TFuzzMutator mutator(48);
     const int n = fuzzIterations(1500);
-    for (int i = 0; i < n; ++i) {
-        const std::string text = mutator.mutate(seeds);
-        SCOPED_TRACE("input " + std::to_string(i));
-        ASSERT_NO_FATAL_FAILURE(checkCatalogue(text, models));
-    }
+    ASSERT_NO_FATAL_FAILURE(fuzzReader(
+        seeds, 48, n, [&](const std::string& text) { checkCatalogue(text, models); },
+        /*traceText=*/false));
     // the mutations must leave enough inputs readable to reach the model code
     EXPECT_GT(models, n / 20);
 }

@@ -2,69 +2,52 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <set>
 
 #include "model/xml_document.h"
-
-namespace fs = std::filesystem;
+#include "support/scratch_folder.h"
 
 namespace {
-
-struct TTempDir {
-    std::string path;
-    TTempDir() {
-        char tmpl[] = "/tmp/motivica_cat_XXXXXX";
-        path = std::string(::mkdtemp(tmpl)) + "/";
-    }
-    ~TTempDir() { fs::remove_all(path); }
-};
-
-void writeFile(const fs::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
 
 const std::string DATA = std::string(MOTIVICA_DATA_DIR) + "/";
 
 }  // namespace
 
 TEST(Catalogue, ReadsCategoriesAndEntries) {
-    TTempDir base;
-    writeFile(base.path + "small.xml",
-              "<ANY>\r\n"
-              "    <CATEGORY NAME=\"Keys\">\r\n"
-              "        <PITCH NAME=\"Piano\" INDEX=\"0\"/>\r\n"
-              "        <OTHER NAME=\"skipped\" INDEX=\"x\"/>\r\n"
-              "        <PITCH NAME=\"Harp\" INDEX=\"1\"/>\r\n"
-              "    </CATEGORY>\r\n"
-              "    <GROUP NAME=\"skipped\"/>\r\n"
-              "    <CATEGORY>\r\n"
-              "    </CATEGORY>\r\n"
-              "</ANY>\r\n");
-    TInstrumentSet cat = loadCatalogue("small.xml", base.path);
+    TScratchFolder scratch("catalogue");
+    scratch.write("small.xml",
+                  "<ANY>\r\n"
+                  "    <CATEGORY NAME=\"Keys\">\r\n"
+                  "        <PITCH NAME=\"Piano\" INDEX=\"0\"/>\r\n"
+                  "        <OTHER NAME=\"skipped\" INDEX=\"x\"/>\r\n"
+                  "        <PITCH NAME=\"Harp\" INDEX=\"1\"/>\r\n"
+                  "    </CATEGORY>\r\n"
+                  "    <GROUP NAME=\"skipped\"/>\r\n"
+                  "    <CATEGORY>\r\n"
+                  "    </CATEGORY>\r\n"
+                  "</ANY>\r\n");
+    TInstrumentSet cat = loadCatalogue("small.xml", scratch.base());
     ASSERT_EQ(cat.categories().size(), 2u);
     EXPECT_EQ(cat.categories()[0], (TPitchCategory{"Keys", {{"Piano", 0}, {"Harp", 1}}}));
     EXPECT_EQ(cat.categories()[1], (TPitchCategory{"", {}}));
 }
 
 TEST(Catalogue, AFailureEndsTheReadingAndKeepsWhatWasRead) {
-    TTempDir base;
-    writeFile(base.path + "bad.xml",
-              "<INSTRUMENTS><CATEGORY NAME=\"A\"><PITCH NAME=\"a\" INDEX=\"3\"/>"
-              "<PITCH NAME=\"b\" INDEX=\"four\"/><PITCH NAME=\"c\" INDEX=\"5\"/></CATEGORY>"
-              "<CATEGORY NAME=\"B\"/></INSTRUMENTS>");
-    writeFile(base.path + "noindex.xml",
-              "<INSTRUMENTS><CATEGORY NAME=\"A\"><PITCH NAME=\"a\"/></CATEGORY></INSTRUMENTS>");
-    writeFile(base.path + "broken.xml", "<INSTRUMENTS><CATEGORY NAME=\"A\">");
-    TInstrumentSet bad = loadCatalogue("bad.xml", base.path);
+    TScratchFolder scratch("catalogue");
+    scratch.write("bad.xml",
+                  "<INSTRUMENTS><CATEGORY NAME=\"A\"><PITCH NAME=\"a\" INDEX=\"3\"/>"
+                  "<PITCH NAME=\"b\" INDEX=\"four\"/><PITCH NAME=\"c\" INDEX=\"5\"/></CATEGORY>"
+                  "<CATEGORY NAME=\"B\"/></INSTRUMENTS>");
+    scratch.write("noindex.xml",
+                  "<INSTRUMENTS><CATEGORY NAME=\"A\"><PITCH NAME=\"a\"/></CATEGORY></INSTRUMENTS>");
+    scratch.write("broken.xml", "<INSTRUMENTS><CATEGORY NAME=\"A\">");
+    TInstrumentSet bad = loadCatalogue("bad.xml", scratch.base());
     ASSERT_EQ(bad.categories().size(), 1u);
     EXPECT_EQ(bad.categories()[0], (TPitchCategory{"A", {{"a", 3}}}));
-    EXPECT_EQ(loadCatalogue("noindex.xml", base.path).categories(),
+    EXPECT_EQ(loadCatalogue("noindex.xml", scratch.base()).categories(),
               (std::vector<TPitchCategory>{{"A", {}}}));
-    EXPECT_TRUE(loadCatalogue("broken.xml", base.path).categories().empty());
-    EXPECT_TRUE(loadCatalogue("missing.xml", base.path).categories().empty());
+    EXPECT_TRUE(loadCatalogue("broken.xml", scratch.base()).categories().empty());
+    EXPECT_TRUE(loadCatalogue("missing.xml", scratch.base()).categories().empty());
 }
 
 TEST(Catalogue, NamesNumbersByConsecutiveRanges) {

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "playback/instrument_conf.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -167,20 +167,17 @@ TEST(MidiFileWriterTest, VariableLengthQuantities) {
 }
 
 TEST(MidiFileWriterTest, WritesTheFileOrReportsASaveError) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "motivica_midi_writer_test";
-    std::filesystem::create_directories(folder);
-    const std::string path = (folder / "period.mid").string();
+    TScratchFolder folder("midi_writer");
+    const std::string path = folder.path("period.mid");
     const TMidiFileContent content = contentOf({motiveOf({}, {TNote(0, 20, 240)})});
     ASSERT_TRUE(writeMidiFile(content, path));
     std::ifstream in(path, std::ios::binary);
     const TBytes written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(written, midiFileBytes(content));
 
-    const TFileResult failed = writeMidiFile(content, (folder / "missing" / "x.mid").string());
+    const TFileResult failed = writeMidiFile(content, folder.path("missing/x.mid"));
     EXPECT_FALSE(failed);
     EXPECT_EQ(failed.messageKey, "save error");
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

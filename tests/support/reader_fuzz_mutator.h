@@ -3,13 +3,15 @@
 // The mutation engine of the reader fuzz tests: deterministic for a seed, bounded by a count
 // that MOTIVICA_FUZZ_ITERATIONS raises for longer runs.
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/scratch_folder.h"
 
 inline int fuzzIterations(int normal) {
     if (const char* v = std::getenv("MOTIVICA_FUZZ_ITERATIONS")) {
@@ -18,13 +20,6 @@ inline int fuzzIterations(int normal) {
             return n;
     }
     return normal;
-}
-
-inline std::string readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 // Pieces that steer mutations towards the places where readers decide something.
@@ -160,4 +155,19 @@ inline std::vector<std::string> fuzzExtremeInputs() {
             "<PERIOD " + std::string(50000, 'A') + "=\"1\"/>",
             std::string(1, '\0') + "<PERIOD/>",
             "<PERIOD>\0</PERIOD>"};
+}
+
+// Gives a reader the extreme inputs and then n mutations of the seeds, stopping at the first
+// fatal failure; the trace names the input, and shows it unless it is too long to be read.
+template <class TCheck>
+void fuzzReader(const std::vector<std::string>& seeds, uint32_t mutatorSeed, int n, TCheck check,
+                bool traceText = true) {
+    for (const std::string& text : fuzzExtremeInputs())
+        ASSERT_NO_FATAL_FAILURE(check(text));
+    TFuzzMutator mutator(mutatorSeed);
+    for (int i = 0; i < n; ++i) {
+        const std::string text = mutator.mutate(seeds);
+        SCOPED_TRACE("input " + std::to_string(i) + (traceText ? ": " + text : ""));
+        ASSERT_NO_FATAL_FAILURE(check(text));
+    }
 }
