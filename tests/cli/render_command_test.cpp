@@ -5,12 +5,12 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
-#include <numbers>
 #include <sstream>
 
 #include "cli/cli_args.h"
 #include "playback/fluid_synth_engine.h"
 #include "playback_documents.h"
+#include "support/pitch_analysis.h"
 #include "support/scratch_folder.h"
 
 namespace {
@@ -45,25 +45,6 @@ TWave readWave(const std::string& path) {
     for (size_t at = 44; at + 1 < b.size(); at += 2)
         wave.samples.push_back(static_cast<int16_t>(littleEndian(b, at, 2)));
     return wave;
-}
-
-// The power of one frequency in the left channel of frames [from, to) (Goertzel).
-double power(const TWave& wave, double frequency, size_t from, size_t to) {
-    const double coefficient = 2 * std::cos(2 * std::numbers::pi * frequency / wave.sampleRate);
-    double previous = 0;
-    double beforePrevious = 0;
-    for (size_t frame = from; frame < to; ++frame) {
-        const double s =
-            wave.samples[frame * wave.channels] + coefficient * previous - beforePrevious;
-        beforePrevious = previous;
-        previous = s;
-    }
-    return previous * previous + beforePrevious * beforePrevious -
-           coefficient * previous * beforePrevious;
-}
-
-double midiFrequency(int key) {
-    return 440.0 * std::pow(2.0, (key - 69) / 12.0);
 }
 
 class RenderCommandTest : public ::testing::Test {
@@ -107,19 +88,15 @@ TEST_F(RenderCommandTest, MelodySoundsAtItsFirstNotesPitch) {
     // within the first beat (skipping the attack), the strongest semitone is G4, key 67
     const size_t from = 44100 * 5 / 100;
     const size_t to = 44100 * 75 / 100;
-    int strongest = 0;
-    double best = -1;
-    for (int key = 36; key <= 96; ++key) {
-        const double p = power(wave, midiFrequency(key), from, to);
-        if (p > best) {
-            best = p;
-            strongest = key;
-        }
-    }
+    const int strongest = strongestKey(wave.samples, wave.channels, 44100, from, to, 36, 96);
     EXPECT_EQ(strongest, 67);
     // and in the second beat it is C5, key 72
-    const double c5 = power(wave, midiFrequency(72), 44100 * 85 / 100, 44100 * 155 / 100);
-    const double g4 = power(wave, midiFrequency(67), 44100 * 85 / 100, 44100 * 155 / 100);
+    const auto secondBeat = [&wave](int key) {
+        return frequencyPower(wave.samples, wave.channels, 44100, midiFrequency(key),
+                              44100 * 85 / 100, 44100 * 155 / 100);
+    };
+    const double c5 = secondBeat(72);
+    const double g4 = secondBeat(67);
     EXPECT_GT(c5, g4);
 }
 
