@@ -6,7 +6,8 @@ set -euo pipefail
 
 missing=()
 for p in pulseaudio pulseaudio-utils; do
-    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+    # a package removed but for its configuration files is still known to dpkg: not installed
+    [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
     SUDO=""
