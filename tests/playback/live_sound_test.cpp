@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -26,43 +27,96 @@ bool soundServerReachable() {
     return std::system("pactl info >/dev/null 2>&1") == 0;
 }
 
+// Records what the sound server's default output plays, as 16-bit mono, on a thread of its own.
+class TRecorder {
+  public:
+    explicit TRecorder(size_t samples) : wanted_(samples) {
+        pipe_ = popen(
+            "timeout 20 parec --raw --format=s16le --rate=44100 --channels=1 --latency-msec=20 "
+            "-d @DEFAULT_MONITOR@ 2>/dev/null",
+            "r");
+        if (pipe_)
+            thread_ = std::thread([this] { read(); });
+    }
+    ~TRecorder() {
+        stop_ = true;
+        if (thread_.joinable())
+            thread_.join();
+        if (pipe_)
+            pclose(pipe_);  // the recorder ends at its next write
+    }
+    TRecorder(const TRecorder&) = delete;
+    TRecorder& operator=(const TRecorder&) = delete;
+
+    bool opened() const { return pipe_ != nullptr; }
+    // An output that was idle may take a second or two before its first samples arrive, and
+    // what it played until then is not recorded.
+    bool waitUntilRecording(std::chrono::milliseconds limit) {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        while (!started_ && !ended_ && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(10ms);
+        return started_;
+    }
+    // How many samples have arrived: all of them were played before now.
+    size_t heardSoFar() const { return heard_; }
+    // Waits for the samples wanted (fewer when the recorder ends early) and returns them.
+    std::vector<int16_t> finish() {
+        if (thread_.joinable())
+            thread_.join();
+        return samples_;
+    }
+
+  private:
+    void read() {
+        int16_t buffer[1024];
+        size_t got;
+        while (!stop_ && samples_.size() < wanted_ &&
+               (got = std::fread(buffer, sizeof(int16_t), 1024, pipe_)) > 0) {
+            samples_.insert(samples_.end(), buffer, buffer + got);
+            heard_ = samples_.size();
+            started_ = true;
+        }
+        ended_ = true;
+    }
+
+    const size_t wanted_;
+    FILE* pipe_ = nullptr;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> started_{false};
+    std::atomic<bool> ended_{false};
+    std::atomic<size_t> heard_{0};
+    std::vector<int16_t> samples_;
+    std::thread thread_;
+};
+
 TEST(LiveSoundTest, ANoteOnTheBuiltInSynthesizerReachesTheSoundServer) {
     if (!std::getenv("MOTIVICA_LIVE_SOUND_TEST"))
         GTEST_SKIP() << "set MOTIVICA_LIVE_SOUND_TEST and PULSE_SERVER to hear the synthesizer";
     ASSERT_TRUE(soundServerReachable()) << "no sound server answers pactl";
     ASSERT_TRUE(findSoundfont()) << "no General MIDI soundfont on this machine";
 
-    // what the default output plays, as 16-bit mono, for three seconds
-    FILE* recorder = popen(
-        "timeout 3 parec --raw --format=s16le --rate=44100 --channels=1 --latency-msec=20 "
-        "-d @DEFAULT_MONITOR@ 2>/dev/null",
-        "r");
-    ASSERT_NE(recorder, nullptr);
-    std::vector<int16_t> recorded;
-    std::thread reader([&] {
-        int16_t buffer[4096];
-        size_t got;
-        while ((got = std::fread(buffer, sizeof(int16_t), 4096, recorder)) > 0)
-            recorded.insert(recorded.end(), buffer, buffer + got);
-    });
-    std::this_thread::sleep_for(500ms);  // the recorder connects
-
+    // three seconds from the moment the recorder hears the output
+    TRecorder recorder(3 * RATE);
+    ASSERT_TRUE(recorder.opened());
+    ASSERT_TRUE(recorder.waitUntilRecording(10s)) << "the recorder got nothing";
+    std::this_thread::sleep_for(300ms);
+    size_t struck = 0;
     {
         TPlayer player;
         const auto opening = std::chrono::steady_clock::now();
         ASSERT_NO_THROW(player.openDevice(0));
         EXPECT_LT(std::chrono::steady_clock::now() - opening, 1s) << "opening blocks the caller";
         player.waitUntilReady();
+        // anything before this was not our note (another test may have sounded)
+        struck = recorder.heardSoFar();
         player.noteOn(0, 67, 100);  // G4 on the piano
         std::this_thread::sleep_for(800ms);
         player.noteOff(0, 67, 0);
-        std::this_thread::sleep_for(200ms);
     }
-    reader.join();
-    pclose(recorder);
+    const std::vector<int16_t> recorded = recorder.finish();
 
     ASSERT_GT(recorded.size(), static_cast<size_t>(RATE)) << "the recorder took next to nothing";
-    size_t onset = 0;
+    size_t onset = struck;
     while (onset < recorded.size() && std::abs(int(recorded[onset])) < 500)
         ++onset;
     ASSERT_LT(onset, recorded.size()) << "the note was not heard";
