@@ -35,12 +35,13 @@ struct TMessageReleaser {
 };
 
 bool askRealtimeKit(int priority, int timeoutMs) {
-    if (!capRealTimeCpu())
-        return false;
     sd_bus* opened = nullptr;
     if (sd_bus_open_system(&opened) < 0)
         return false;
     std::unique_ptr<sd_bus, TBusCloser> bus(opened);
+    // the cap stays with the process, so it is set only where there is a broker to ask
+    if (!capRealTimeCpu())
+        return false;
     sd_bus_message* created = nullptr;
     if (sd_bus_message_new_method_call(bus.get(), &created, "org.freedesktop.RealtimeKit1",
                                        "/org/freedesktop/RealtimeKit1",
