@@ -20,10 +20,7 @@ const std::vector<TURN_ROUND>& defaultTurnScheme() {
     return list;
 }
 
-TScheme::TScheme() : turnAnalysers_(makeTurnAnalysers()) {
-    for (std::string_view name : HARMONY_SET) {
-        chordSet_.push_back(chordFromTypeName(name));
-    }
+TScheme::TScheme() : chordSet_(harmonySetChords()), turnAnalysers_(makeTurnAnalysers()) {
     setDefaultRhythmScheme();
     setDefaultTurnScheme();
 }

@@ -124,6 +124,13 @@ TChord chordFromTypeName(std::string_view name) {
     return TChord();
 }
 
+std::vector<TChord> harmonySetChords() {
+    std::vector<TChord> chords;
+    for (std::string_view name : HARMONY_SET)
+        chords.push_back(chordFromTypeName(name));
+    return chords;
+}
+
 std::vector<TChord> successionCandidates(const TKey& key, int32_t rank) {
     std::vector<TChord> following;
     std::vector<TChord> tonics;

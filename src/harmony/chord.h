@@ -200,6 +200,9 @@ class TChord {
 // exactly; an unknown or empty name gives a chord of no type.
 TChord chordFromTypeName(std::string_view name);
 
+// The chords of HARMONY_SET in set order, each as chordFromTypeName gives it.
+std::vector<TChord> harmonySetChords();
+
 // The chords of HARMONY_SET that may follow a chord of order rank in the key's mode: those of
 // order at least rank sorted by order (set order among equal orders), then the tonic-group chords
 // of lower order in set order.

@@ -32,13 +32,6 @@ std::vector<std::pair<int32_t, int>> timingOf(const TNoteList& notes) {
     return t;
 }
 
-TChordList harmonySet() {
-    TChordList set;
-    for (std::string_view name : HARMONY_SET)
-        set.push_back(chordFromTypeName(name));
-    return set;
-}
-
 }  // namespace
 
 TEST(EffectTest, RetimeGivesSoundingValuesToNotesAndLetsRestsAdvanceTime) {
@@ -386,7 +379,7 @@ TEST(EffectTest, AllowedChangesByTurnKind) {
 }
 
 TEST(EffectTest, RandomMotivesKeepTheirMeasuresUnderEveryEffect) {
-    const TChordList set = harmonySet();
+    const TChordList set = harmonySetChords();
     resetMotivicaRandForTesting();
     for (int round = 0; round < 300; ++round) {
         const DURATION anacrusis = (round % 3 == 0) ? 60 : 0;

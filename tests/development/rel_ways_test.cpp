@@ -5,18 +5,12 @@
 #include "development/rel_repeat_way.h"
 #include "development/rel_rhythm_way.h"
 #include "generation/random.h"
+#include "recording_way_listener.h"
 
 namespace {
 
 // C major: 20 is C, 22 E, 24 G; 30 F and 32 A of the subdominant
 const TKey C_MAJOR(0, MAJOR);
-
-TChordList harmonySet() {
-    TChordList set;
-    for (std::string_view name : HARMONY_SET)
-        set.push_back(chordFromTypeName(name));
-    return set;
-}
 
 TChord chordAt(const char* type, int32_t time) {
     TChord chord = chordFromTypeName(type);
@@ -39,18 +33,10 @@ std::vector<int32_t> pitchesOf(const TMotive& motive) {
     return p;
 }
 
-class TRecordingListener : public TDevelopmentWayListener {
-  public:
-    void keepVariant(int pane) override { kept.push_back(pane); }
-    void playVariants() override { ++played; }
-    std::vector<int> kept;
-    int played = 0;
-};
-
 }  // namespace
 
 TEST(RelWaysTest, WaitsForChordsAndThenGenerates) {
-    TRelSequenceUpWay way(harmonySet());
+    TRelSequenceUpWay way(harmonySetChords());
     TMotive source(C_MAJOR, TMeasure());
     source.notes = {TNote(0, 20, 120), TNote(120, 22, 120)};
     resetMotivicaRandForTesting();
@@ -80,7 +66,7 @@ TEST(RelWaysTest, WaitsForChordsAndThenGenerates) {
 }
 
 TEST(RelWaysTest, AcceptingAHarmonisedMotiveGeneratesAtOnce) {
-    TRelSequenceUpWay way(harmonySet());
+    TRelSequenceUpWay way(harmonySetChords());
     const TMotive source =
         harmonised({TNote(0, 20, 120), TNote(120, 22, 120)}, {chordAt("TONIC_THREE_CHORD", 0)});
     resetMotivicaRandForTesting();
@@ -97,14 +83,14 @@ TEST(RelWaysTest, SequenceReferencesFallBackNearTheRangeEdges) {
     const TChordList tonic = {chordAt("TONIC_THREE_CHORD", 0)};
     {
         SCOPED_TRACE("up from G (31): 34 is the only chord tone above in range");
-        TRelSequenceUpWay way(harmonySet());
+        TRelSequenceUpWay way(harmonySetChords());
         way.acceptMotive(harmonised({TNote(0, 31, 240)}, tonic));
         for (int32_t amount = 1; amount <= 3; ++amount)
             EXPECT_EQ(way.shiftedReferences(way.pane(0), amount)[0].referencePitch, 34);
     }
     {
         SCOPED_TRACE("down from E (15): 13, then nothing below");
-        TRelSequenceDownWay way(harmonySet());
+        TRelSequenceDownWay way(harmonySetChords());
         way.acceptMotive(harmonised({TNote(0, 15, 240)}, tonic));
         EXPECT_EQ(way.shiftedReferences(way.pane(0), -1)[0].referencePitch, 13);
         EXPECT_EQ(way.shiftedReferences(way.pane(0), -2)[0].referencePitch, 13);
@@ -112,14 +98,14 @@ TEST(RelWaysTest, SequenceReferencesFallBackNearTheRangeEdges) {
     }
     {
         SCOPED_TRACE("no chord tone in range keeps the reference");
-        TRelSequenceUpWay way(harmonySet());
+        TRelSequenceUpWay way(harmonySetChords());
         way.acceptMotive(harmonised({TNote(0, 34, 240)}, tonic));
         EXPECT_EQ(way.shiftedReferences(way.pane(0), 2)[0].referencePitch, 34);
     }
 }
 
 TEST(RelWaysTest, RepeatSkipsAPaneWhoseOctaveLeavesTheRange) {
-    TRelRepeatWay way(harmonySet());
+    TRelRepeatWay way(harmonySetChords());
     way.acceptMotive(harmonised({TNote(0, 30, 120), TNote(120, 32, 120)},
                                 {chordAt("SUBDOMINANT_THREE_CHORD", 0)}));
     EXPECT_EQ(way.references().at(0).referencePitch, 30);
@@ -131,7 +117,7 @@ TEST(RelWaysTest, RepeatSkipsAPaneWhoseOctaveLeavesTheRange) {
 }
 
 TEST(RelWaysTest, OtherMirrorsTheTurnsInTheFirstPane) {
-    TRelOtherWay way(harmonySet());
+    TRelOtherWay way(harmonySetChords());
     way.acceptMotive(harmonised({TNote(0, 20, 60), TNote(60, 21, 60), TNote(120, 22, 120)},
                                 {chordAt("TONIC_THREE_CHORD", 0)}));
     // a rising line C D E becomes a falling run from C
@@ -144,7 +130,7 @@ TEST(RelWaysTest, OtherMirrorsTheTurnsInTheFirstPane) {
 }
 
 TEST(RelWaysTest, AnAnacrusisNeedsTwoChords) {
-    TRelRhythmWay way(harmonySet());
+    TRelRhythmWay way(harmonySetChords());
     TMotive source(C_MAJOR, TMeasure(), 60);
     source.notes = {TNote(180, 20, 60), TNote(240, 22, 120), TNote(360, 24, 60)};
     source.chords = {chordAt("TONIC_THREE_CHORD", 0)};
@@ -180,8 +166,8 @@ TEST(RelWaysTest, PartsAndRhythmVariantsDifferFromEachOther) {
     const TMotive source =
         harmonised({TNote(0, 20, 60), TNote(60, 21, 60), TNote(120, 22, 60), TNote(180, 24, 60)},
                    {chordAt("TONIC_THREE_CHORD", 0)});
-    TRelPartsWay parts(harmonySet());
-    TRelRhythmWay rhythm(harmonySet());
+    TRelPartsWay parts(harmonySetChords());
+    TRelRhythmWay rhythm(harmonySetChords());
     for (TRelEffectWay* way : std::vector<TRelEffectWay*>{&parts, &rhythm}) {
         way->acceptMotive(source);
         for (int round = 0; round < 5; ++round) {

@@ -5,23 +5,9 @@
 #include "development/rhythm_way.h"
 #include "development/variation_way.h"
 #include "generation/random.h"
+#include "recording_way_listener.h"
 
 namespace {
-
-TChordList harmonySet() {
-    TChordList set;
-    for (std::string_view name : HARMONY_SET)
-        set.push_back(chordFromTypeName(name));
-    return set;
-}
-
-class TRecordingListener : public TDevelopmentWayListener {
-  public:
-    void keepVariant(int pane) override { kept.push_back(pane); }
-    void playVariants() override { ++played; }
-    std::vector<int> kept;
-    int played = 0;
-};
 
 TMotive melody() {
     TMotive motive;
@@ -34,7 +20,7 @@ TMotive melody() {
 }  // namespace
 
 TEST(SimpleWaysTest, PartsOfTwoNotesAlwaysKeepsExactlyOne) {
-    TPartsWay way(harmonySet());
+    TPartsWay way(harmonySetChords());
     TMotive source;
     source.notes = {TNote(0, 20, 120), TNote(120, 22, 120)};
     for (int round = 0; round < 50; ++round) {
@@ -52,7 +38,7 @@ TEST(SimpleWaysTest, PartsOfTwoNotesAlwaysKeepsExactlyOne) {
 TEST(SimpleWaysTest, WaysThatCannotActLeaveThePanesEmpty) {
     {
         SCOPED_TRACE("parts of one note");
-        TPartsWay way(harmonySet());
+        TPartsWay way(harmonySetChords());
         TMotive source;
         source.notes = {TNote(0, 20, 240)};
         resetMotivicaRandForTesting();
@@ -63,7 +49,7 @@ TEST(SimpleWaysTest, WaysThatCannotActLeaveThePanesEmpty) {
     }
     {
         SCOPED_TRACE("variation without notes");
-        TVariationWay way(harmonySet());
+        TVariationWay way(harmonySetChords());
         TMotive source;
         source.chords = {chordFromTypeName("TONIC_THREE_CHORD")};
         way.acceptMotive(source);
@@ -74,7 +60,7 @@ TEST(SimpleWaysTest, WaysThatCannotActLeaveThePanesEmpty) {
 }
 
 TEST(SimpleWaysTest, OtherMakesInversionRetrogradeAndShuffle) {
-    TOtherWay way(harmonySet());
+    TOtherWay way(harmonySetChords());
     TMotive source;
     source.notes = {TNote(0, 13, 60), TNote(60, 14, 120)};
     source.chords = {chordFromTypeName("TONIC_THREE_CHORD")};
@@ -96,11 +82,11 @@ TEST(SimpleWaysTest, VariantsDifferFromTheSourceAndFromEachOther) {
         SCOPED_TRACE(kind);
         std::unique_ptr<TEffectWay> way;
         if (kind == 0)
-            way = std::make_unique<TVariationWay>(harmonySet());
+            way = std::make_unique<TVariationWay>(harmonySetChords());
         else if (kind == 1)
-            way = std::make_unique<TPartsWay>(harmonySet());
+            way = std::make_unique<TPartsWay>(harmonySetChords());
         else
-            way = std::make_unique<TRhythmWay>(harmonySet());
+            way = std::make_unique<TRhythmWay>(harmonySetChords());
         EXPECT_TRUE(way->hasMore());
         TRecordingListener listener;
         way->setListener(&listener);
@@ -124,7 +110,7 @@ TEST(SimpleWaysTest, VariantsDifferFromTheSourceAndFromEachOther) {
 }
 
 TEST(SimpleWaysTest, RhythmKeepsPitchOrderAndMeasureLength) {
-    TRhythmWay way(harmonySet());
+    TRhythmWay way(harmonySetChords());
     const TMotive source = melody();
     for (int round = 0; round < 30; ++round) {
         way.acceptMotive(source);
@@ -139,7 +125,7 @@ TEST(SimpleWaysTest, RhythmKeepsPitchOrderAndMeasureLength) {
 }
 
 TEST(SimpleWaysTest, WaysWithoutMoreIgnoreIt) {
-    TOtherWay way(harmonySet());
+    TOtherWay way(harmonySetChords());
     TRecordingListener listener;
     way.setListener(&listener);
     way.acceptMotive(melody());

@@ -7,13 +7,6 @@
 
 namespace {
 
-TChordList harmonySet() {
-    TChordList set;
-    for (std::string_view name : HARMONY_SET)
-        set.push_back(chordFromTypeName(name));
-    return set;
-}
-
 // A random melody in the range, bar lines respected, with gaps; random chords for every measure
 // when `harmonise`.
 TMotive randomMotive(int round, bool harmonise, const TChordList& set) {
@@ -64,7 +57,7 @@ void expectWellFormed(const TMotive& variant, const TMotive& source) {
 }  // namespace
 
 TEST(WaysTest, ChooserIndexAndCaptions) {
-    const TChordList set = harmonySet();
+    const TChordList set = harmonySetChords();
     const std::vector<bool> more = {false, false, true, false, true, false, true,
                                     false, false, true, false, true, false};
     for (int i = 0; i < WAY_COUNT; ++i) {
@@ -88,7 +81,7 @@ TEST(WaysTest, ChooserIndexAndCaptions) {
 }
 
 TEST(WaysTest, VariantsOfRandomMotivesStayWellFormed) {
-    const TChordList set = harmonySet();
+    const TChordList set = harmonySetChords();
     resetMotivicaRandForTesting();
     for (int round = 0; round < 120; ++round) {
         for (int index = 0; index < WAY_COUNT; ++index) {
@@ -107,7 +100,7 @@ TEST(WaysTest, VariantsOfRandomMotivesStayWellFormed) {
 }
 
 TEST(WaysTest, RelativeVariantsFollowNewChords) {
-    const TChordList set = harmonySet();
+    const TChordList set = harmonySetChords();
     resetMotivicaRandForTesting();
     for (int round = 0; round < 60; ++round) {
         const TMotive source = randomMotive(round, false, set);
