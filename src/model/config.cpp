@@ -17,38 +17,42 @@ TFileResult TConfig::createDefaultConfig() {
 }
 
 TFileResult TConfig::loadConfig(TXmlDocument& document) {
-    TFileResult loaded = document.load(path());
-    bool ok = bool(loaded);
-    if (ok) {
-        for (const TXmlElement& child : document.documentElement().children()) {
-            const std::string name = child.name();
-            if (name == "MIDI_DEVICE") {
-                auto v = child.attribute("VALUE");
-                midiDevice_ = 0;
-                if (v && !parseInt32(*v, midiDevice_)) {
-                    ok = false;
-                    break;
-                }
-            } else if (name == "INSTRUMENT_SCHEME_NAME") {
-                instrumentSchemeName_ = child.attribute("NAME").value_or(std::string());
-            } else if (name == "CURSOR_DELAY") {
-                auto v = child.attribute("VALUE");
-                cursorDelay_ = UNREADABLE_CURSOR_DELAY;
-                if (v && !parseInt32(*v, cursorDelay_)) {
-                    ok = false;
-                    break;
-                }
+    const TFileResult loaded = document.load(path());
+    if (!loaded) {
+        setUnreadable();
+        return loaded;
+    }
+    return readConfig(document.documentElement());
+}
+
+TFileResult TConfig::readConfig(const TXmlElement& root) {
+    for (const TXmlElement& child : root.children()) {
+        const std::string name = child.name();
+        if (name == "MIDI_DEVICE") {
+            auto v = child.attribute("VALUE");
+            midiDevice_ = 0;
+            if (v && !parseInt32(*v, midiDevice_)) {
+                setUnreadable();
+                return TFileResult::openError(path(), "a value is not an integer");
+            }
+        } else if (name == "INSTRUMENT_SCHEME_NAME") {
+            instrumentSchemeName_ = child.attribute("NAME").value_or(std::string());
+        } else if (name == "CURSOR_DELAY") {
+            auto v = child.attribute("VALUE");
+            cursorDelay_ = UNREADABLE_CURSOR_DELAY;
+            if (v && !parseInt32(*v, cursorDelay_)) {
+                setUnreadable();
+                return TFileResult::openError(path(), "a value is not an integer");
             }
         }
-        if (!ok)
-            loaded = TFileResult::openError(path(), "a value is not an integer");
     }
-    if (!ok) {
-        midiDevice_ = UNREADABLE_MIDI_DEVICE;
-        instrumentSchemeName_.clear();
-        cursorDelay_ = UNREADABLE_CURSOR_DELAY;
-    }
-    return loaded;
+    return TFileResult::success();
+}
+
+void TConfig::setUnreadable() {
+    midiDevice_ = UNREADABLE_MIDI_DEVICE;
+    instrumentSchemeName_.clear();
+    cursorDelay_ = UNREADABLE_CURSOR_DELAY;
 }
 
 std::string TConfig::text() const {

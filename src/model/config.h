@@ -25,6 +25,8 @@ class TConfig {
     TFileResult createDefaultConfig();
     // Reads the file into the fields; on any failure the fields get the unreadable values.
     TFileResult loadConfig(TXmlDocument& document);
+    // The same for a root element already loaded; a failure names the configuration's path.
+    TFileResult readConfig(const TXmlElement& root);
     TFileResult saveConfig() const;
 
     TFileResult setMidiDevice(int32_t index);
@@ -41,6 +43,8 @@ class TConfig {
     std::string text() const;
 
   private:
+    void setUnreadable();
+
     std::string folder_;
     int32_t midiDevice_ = UNREADABLE_MIDI_DEVICE;
     std::string instrumentSchemeName_;

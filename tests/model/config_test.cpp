@@ -111,6 +111,26 @@ TEST(Config, AnUnreadableFileGivesTheFallbackValuesAndIsNotRewritten) {
     EXPECT_EQ(config.cursorDelay(), 4);
 }
 
+TEST(Config, ReadsALoadedTextLikeTheFile) {
+    TConfig config("/nowhere/");
+    TXmlDocument doc;
+    ASSERT_TRUE(
+        doc.loadText("<C><MIDI_DEVICE VALUE=\"3\"/><INSTRUMENT_SCHEME_NAME NAME=\"S\"/>"
+                     "<CURSOR_DELAY VALUE=\"6\"/></C>"));
+    ASSERT_TRUE(config.readConfig(doc.documentElement()));
+    EXPECT_EQ(config.midiDevice(), 3);
+    EXPECT_EQ(config.instrumentSchemeName(), "S");
+    EXPECT_EQ(config.cursorDelay(), 6);
+
+    ASSERT_TRUE(doc.loadText("<C><CURSOR_DELAY VALUE=\"x\"/></C>"));
+    const TFileResult bad = config.readConfig(doc.documentElement());
+    EXPECT_FALSE(bad);
+    EXPECT_EQ(bad.path, "/nowhere/config.xml");
+    EXPECT_EQ(config.midiDevice(), 0);
+    EXPECT_EQ(config.instrumentSchemeName(), "");
+    EXPECT_EQ(config.cursorDelay(), 4);
+}
+
 TEST(Config, SettersWriteAtOnce) {
     TScratchFolder dir("config");
     TConfig config(dir.base());
