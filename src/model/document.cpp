@@ -20,6 +20,12 @@ constexpr int32_t MAX_SIGNS = 7;
 constexpr int32_t MAX_BEATS_PER_MEASURE = 64;
 constexpr int32_t MIN_DOCUMENT_TEMPO = 1;
 constexpr int32_t MAX_DOCUMENT_TEMPO = 199;
+// Times and pitches far beyond anything a motive can hold: a measure is at most 64 beats of
+// 32767 ticks (about 2^21), and a pitch lies in 0..41. Inside these limits every sum, difference
+// and product the editors, generators and the player form stays within 32 bits; a document
+// beyond them cannot be shown or played and is refused like one with a value that is no number.
+constexpr int32_t MAX_DOCUMENT_TIME = 1 << 24;
+constexpr int32_t MAX_DOCUMENT_PITCH = 1 << 16;
 
 void indent(std::ostream& out, int depth) {
     for (int i = 0; i < depth; ++i)
@@ -31,6 +37,10 @@ int32_t integerWithin(const std::string& text, int32_t lo, int32_t hi) {
     if (v < lo || v > hi)
         throw TConversionError(text);
     return v;
+}
+
+int32_t pitchValue(const std::string& text) {
+    return integerWithin(text, -MAX_DOCUMENT_PITCH, MAX_DOCUMENT_PITCH);
 }
 
 }  // namespace
@@ -128,9 +138,9 @@ std::string documentText(const TPeriodData& period) {
 void readXml(TNote& note, const TXmlElement& element) {
     for (const TXmlAttribute& a : element.attributes()) {
         if (a.name == "TIME")
-            note.time = parseInteger(a.value);
+            note.time = integerWithin(a.value, -MAX_DOCUMENT_TIME, MAX_DOCUMENT_TIME);
         else if (a.name == "PITCH")
-            note.pitch = parseInteger(a.value);
+            note.pitch = pitchValue(a.value);
         else if (a.name == "DURATION")
             note.duration = parseDuration(a.value);
         else if (a.name == "SIGN")
@@ -147,15 +157,15 @@ void readXml(TChord& chord, const TXmlElement& element) {
         if (a.name == "CHORD_TYPE")
             chord = chordFromTypeName(a.value);
         else if (a.name == "TIME")
-            chord.time = parseInteger(a.value);
+            chord.time = integerWithin(a.value, -MAX_DOCUMENT_TIME, MAX_DOCUMENT_TIME);
         else if (a.name == "BASS")
-            chord.bass = parseInteger(a.value);
+            chord.bass = pitchValue(a.value);
         else if (a.name == "TENOR")
-            chord.tenor = parseInteger(a.value);
+            chord.tenor = pitchValue(a.value);
         else if (a.name == "ALT")
-            chord.alt = parseInteger(a.value);
+            chord.alt = pitchValue(a.value);
         else if (a.name == "SOPRANO")
-            chord.soprano = parseInteger(a.value);
+            chord.soprano = pitchValue(a.value);
     }
 }
 

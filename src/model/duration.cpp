@@ -3,6 +3,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
+#include <limits>
 #include <utility>
 
 #include "model/conversion_error.h"
@@ -35,7 +36,10 @@ int32_t parseInteger(const std::string& text) {
     char* end = nullptr;
     errno = 0;
     long long v = std::strtoll(begin, &end, 10);
-    if (text.empty() || end == begin || *end != '\0' || errno == ERANGE)
+    // a number that does not fit is refused like any other text that is not one: cutting it
+    // to 32 bits would read "4294967296" as 0 and "2147483648" as a negative time
+    if (text.empty() || end == begin || *end != '\0' || errno == ERANGE ||
+        v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max())
         throw TConversionError(text);
     return static_cast<int32_t>(v);
 }

@@ -20,8 +20,10 @@ constexpr DURATION WHOLE = 480;  // exists only as a rest
 std::string durationName(int value);
 
 // The inverse of durationName: "" gives 0, a name its value, anything else a signed decimal
-// truncated to 16 bits. Text that is not an integer raises TConversionError.
+// (which must fit 32 bits) truncated to 16 bits. Text that is not such an integer raises
+// TConversionError.
 DURATION parseDuration(const std::string& text);
 
-// Parses a signed decimal integer the way the document reader does; raises TConversionError.
+// Parses a signed decimal integer the way the document reader does; raises TConversionError
+// for text that is not one or does not fit 32 bits.
 int32_t parseInteger(const std::string& text);

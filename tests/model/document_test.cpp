@@ -401,6 +401,67 @@ TEST(Document, RefusesValuesNoKeyMeterOrTimerCanTake) {
     }
 }
 
+TEST(Document, RefusesNumbersBeyondWhatAMotiveCanHold) {
+    // numbers beyond 32 bits used to be cut ("4294967296" read as 0, "2147483648" as a negative
+    // time); numbers that fit but lie far outside any motive overflowed the editors' arithmetic
+    const std::vector<std::string> refused = {
+        "<NOTE TIME=\"2147483648\"/>",  "<NOTE TIME=\"4294967296\"/>",
+        "<NOTE TIME=\"2147483647\"/>",  "<NOTE TIME=\"-2147483648\"/>",
+        "<NOTE TIME=\"16777217\"/>",    "<NOTE TIME=\"-16777217\"/>",
+        "<NOTE PITCH=\"2147483647\"/>", "<NOTE PITCH=\"-2147483648\"/>",
+        "<NOTE PITCH=\"65537\"/>",      "<NOTE DURATION=\"4294967296\"/>",
+    };
+    const std::vector<std::string> refusedChords = {
+        "<CHORD TIME=\"2147483000\"/>",  "<CHORD TIME=\"-2147483000\"/>",
+        "<CHORD BASS=\"-2147483648\"/>", "<CHORD SOPRANO=\"2147483647\"/>",
+        "<CHORD TENOR=\"65537\"/>",      "<CHORD ALT=\"-65537\"/>",
+    };
+    auto notesDocument = [](const std::string& note) {
+        return document("", "<SENTENCE><PHRASE><MOTIVE><NOTES>" + note +
+                                "</NOTES></MOTIVE></PHRASE></SENTENCE>");
+    };
+    auto chordsDocument = [](const std::string& chord) {
+        return document("", "<SENTENCE><PHRASE><MOTIVE><CHORDS>" + chord +
+                                "</CHORDS></MOTIVE></PHRASE></SENTENCE>");
+    };
+    for (const std::string& note : refused) {
+        SCOPED_TRACE(note);
+        TPeriodData period;
+        TFileResult r = readText(period, notesDocument(note));
+        EXPECT_FALSE(r);
+        EXPECT_EQ(r.messageKey, "open error");
+    }
+    for (const std::string& chord : refusedChords) {
+        SCOPED_TRACE(chord);
+        TPeriodData period;
+        EXPECT_FALSE(readText(period, chordsDocument(chord)));
+    }
+    {
+        SCOPED_TRACE("the MOTIVE_TYPE beyond 32 bits");
+        TPeriodData period;
+        EXPECT_FALSE(readText(period, document("<MOTIVE_TYPE VALUE=\"9999999999\"/>", "")));
+    }
+    // the limits themselves, and values far outside the staff, are still read as they stand
+    TPeriodData period;
+    ASSERT_TRUE(readText(period, notesDocument("<NOTE TIME=\"16777216\" PITCH=\"65536\"/>"
+                                               "<NOTE TIME=\"-16777216\" PITCH=\"-65536\"/>"
+                                               "<NOTE PITCH=\"100\" DURATION=\"65537\"/>")));
+    const TNoteList& notes = period.sentences[0].phrases[0].motives[0].notes;
+    ASSERT_EQ(notes.size(), 3u);
+    EXPECT_EQ(notes[0].time, 16777216);
+    EXPECT_EQ(notes[0].pitch, 65536);
+    EXPECT_EQ(notes[1].time, -16777216);
+    EXPECT_EQ(notes[1].pitch, -65536);
+    EXPECT_EQ(notes[2].pitch, 100);
+    EXPECT_EQ(notes[2].duration, 1);  // a duration keeps its 16-bit cut
+    ASSERT_TRUE(readText(period, chordsDocument("<CHORD TIME=\"-16777216\" BASS=\"-65536\" "
+                                                "SOPRANO=\"65536\"/>")));
+    const TChord& chord = period.sentences[0].phrases[0].motives[0].chords.at(0);
+    EXPECT_EQ(chord.time, -16777216);
+    EXPECT_EQ(chord.bass, -65536);
+    EXPECT_EQ(chord.soprano, 65536);
+}
+
 TEST(Document, AFailedSaveKeepsThePreviousFile) {
     TScratchFolder dir("document");
     const std::string path = dir.path("song.tnr");

@@ -109,6 +109,20 @@ TEST(DurationTest, NamesAndParsing) {
     EXPECT_EQ(parseDuration("65537"), 1);  // truncated to 16 bits
     EXPECT_THROW(parseDuration("half"), TConversionError);
     EXPECT_THROW(parseDuration("12x"), TConversionError);
+    // the 16-bit cut applies to numbers; a text beyond 32 bits is no number at all
+    EXPECT_EQ(parseDuration("-2147483648"), 0);
+    EXPECT_THROW(parseDuration("4294967296"), TConversionError);
+    EXPECT_THROW(parseDuration("99999999999999999999"), TConversionError);
     for (int v : {30, 60, 90, 120, 150, 180, 210, 240, -30, 7})
         EXPECT_EQ(parseDuration(durationName(v)), v);
+}
+
+TEST(DurationTest, IntegersMustFitThirtyTwoBits) {
+    EXPECT_EQ(parseInteger("2147483647"), 2147483647);
+    EXPECT_EQ(parseInteger("-2147483648"), -2147483647 - 1);
+    for (const char* text : {"2147483648", "-2147483649", "4294967296", "9223372036854775807",
+                             "9223372036854775808", "-9223372036854775809"}) {
+        SCOPED_TRACE(text);
+        EXPECT_THROW(parseInteger(text), TConversionError);
+    }
 }
