@@ -5,6 +5,7 @@
 #include "cli/cli_args.h"
 #include "model/base_folder.h"
 #include "model/document.h"
+#include "model/output_file.h"
 #include "model/period_data.h"
 #include "playback/instrument_conf.h"
 #include "playback/midi_file_writer.h"
@@ -26,6 +27,14 @@ TPeriodData readPeriodArgument(const TCliArgs& parsed) {
     if (!readDocument(period, input))
         throw TCommandError("Unable to open file: " + input);
     return period;
+}
+
+std::string convertedOutputOption(const TCliArgs& parsed, const std::string& what) {
+    const std::string output = parsed.required("-o", what);
+    for (const std::string& input : parsed.positionals())
+        if (isSameFile(input, output))
+            throw TCommandError("Will not write over the input file: " + output);
+    return output;
 }
 
 TInstrumentConf readInstrumentsOption(const TCliArgs& parsed, const std::string& fallbackName) {
@@ -57,7 +66,7 @@ int runExportCommand(const std::vector<std::string>& args, std::ostream& out, st
         out << USAGE;
         return 0;
     }
-    const std::string output = parsed.required("-o", "the output file OUT.mid");
+    const std::string output = convertedOutputOption(parsed, "the output file OUT.mid");
     const TPeriodData period = readPeriodArgument(parsed);
     const TInstrumentConf set = readInstrumentsOption(parsed);
 

@@ -17,5 +17,8 @@ int runExportCommand(const std::vector<std::string>& args, std::ostream& out, st
 // the set named by --instruments (the defaults when `fallbackName` is empty and the option is
 // not given). Throw TCommandError when a file cannot be read.
 TPeriodData readPeriodArgument(const TCliArgs& parsed);
+// The -o file of a command that writes the composition in another format: refused (a
+// TCommandError) when it is the input document itself, which would be lost.
+std::string convertedOutputOption(const TCliArgs& parsed, const std::string& what);
 TInstrumentConf readInstrumentsOption(const TCliArgs& parsed,
                                       const std::string& fallbackName = std::string());

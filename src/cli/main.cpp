@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -22,6 +23,16 @@ void printHelp(std::ostream& out) {
            "  --version  show the version\n";
 }
 
+// Output that never arrived (a full disk, a closed pipe) is a failure, not a success.
+int checkedOutput(int status, const std::string& name) {
+    std::cout.flush();
+    if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::cerr << "motivica-cli " << name << ": cannot write the standard output\n";
+        return 1;
+    }
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -33,17 +44,17 @@ int main(int argc, char** argv) {
     const std::string name = args.front();
     if (name == "--help" || name == "-h") {
         printHelp(std::cout);
-        return 0;
+        return checkedOutput(0, "--help");
     }
     if (name == "--version") {
         std::cout << "motivica-cli " << VERSION << "\n";
-        return 0;
+        return checkedOutput(0, "--version");
     }
     for (const TCliCommand& c : cliCommands()) {
         if (name != c.name)
             continue;
         try {
-            return c.run({args.begin() + 1, args.end()}, std::cout, std::cerr);
+            return checkedOutput(c.run({args.begin() + 1, args.end()}, std::cout, std::cerr), name);
         } catch (const TUsageError& e) {
             std::cerr << "motivica-cli " << name << ": " << e.what() << "\n";
             return 2;

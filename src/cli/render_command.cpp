@@ -30,7 +30,7 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
         out << USAGE;
         return 0;
     }
-    const std::string output = parsed.required("-o", "the output file OUT.wav");
+    const std::string output = convertedOutputOption(parsed, "the output file OUT.wav");
     const TPeriodData period = readPeriodArgument(parsed);
     const TInstrumentConf set = readInstrumentsOption(parsed);
 

@@ -1,13 +1,9 @@
 #include "model/xml_document.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <charconv>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <pugixml.hpp>
@@ -138,78 +134,6 @@ TFileResult TXmlDocument::loadText(std::string_view text, const std::string& pat
 TXmlElement TXmlDocument::documentElement() const {
     pugi::xml_node root = impl_->doc.document_element();
     return root ? TXmlElement(root.internal_object()) : TXmlElement();
-}
-
-namespace {
-
-bool writeAll(int fd, std::string_view text) {
-    const char* p = text.data();
-    size_t left = text.size();
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
-// A link is followed so that saving replaces the file it points at, not the link.
-std::string resolvedTarget(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char buf[PATH_MAX];
-        if (::realpath(path.c_str(), buf) != nullptr)
-            return buf;
-    }
-    return path;
-}
-
-}  // namespace
-
-TFileResult writeTextFileAtomically(const std::string& path, std::string_view text) {
-    if (path.empty())
-        return TFileResult::saveError(path, "empty file name");
-    const std::string target = resolvedTarget(path);
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        return TFileResult::saveError(path, "is a folder");
-
-    static std::atomic<unsigned> counter{0};
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = target + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return TFileResult::saveError(path, std::strerror(errno));
-    }
-    if (fd < 0)
-        return TFileResult::saveError(path, "no temporary file name free");
-
-    // an existing file keeps its permissions
-    if (::stat(target.c_str(), &st) == 0)
-        (void)::fchmod(fd, st.st_mode & 07777);
-
-    bool ok = writeAll(fd, text) && ::fsync(fd) == 0;
-    int savedErrno = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        savedErrno = errno;
-    }
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
-        ok = false;
-        savedErrno = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return TFileResult::saveError(path, std::strerror(savedErrno));
-    }
-    return TFileResult::success();
 }
 
 std::string escapeXmlAttribute(std::string_view text) {

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/output_file.h"
+
 // How reading or writing one file ended. A failure carries the message key the caller shows
 // ("open error" or "save error") together with the path, and a short technical detail.
 struct TFileResult {
@@ -75,16 +77,6 @@ class TXmlDocument {
     struct TImpl;
     std::unique_ptr<TImpl> impl_;
 };
-
-// Writes `text` to `path` so that the previous file survives any failure: the bytes go to a
-// temporary file in the same folder, which replaces the target only once it is complete.
-TFileResult writeTextFileAtomically(const std::string& path, std::string_view text);
-// The same for binary contents: exported MIDI files, rendered sound.
-inline TFileResult writeBytesFileAtomically(const std::string& path,
-                                            const std::vector<uint8_t>& bytes) {
-    return writeTextFileAtomically(
-        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-}
 
 // Escapes the characters that would end an attribute value or start markup, so that any text a
 // user typed reads back as it was written; plain names are written unchanged.

@@ -107,61 +107,6 @@ TEST(XmlDocument, NullElementsAnswerNothing) {
     EXPECT_TRUE(doc.documentElement().isNull());
 }
 
-TEST(AtomicWrite, ReplacesTheFileOnlyWhenComplete) {
-    TScratchFolder dir("xml");
-    const std::string path = dir.path("out.txt");
-    ASSERT_TRUE(writeTextFileAtomically(path, "first"));
-    EXPECT_EQ(readWholeFile(path), "first");
-    ::chmod(path.c_str(), 0640);
-    ASSERT_TRUE(writeTextFileAtomically(path, "second\n"));
-    EXPECT_EQ(readWholeFile(path), "second\n");
-    struct stat st {};
-    ASSERT_EQ(::stat(path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);  // the file keeps its permissions
-    // no temporary file stays behind
-    int files = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.folder()))
-        ++files;
-    EXPECT_EQ(files, 1);
-}
-
-TEST(AtomicWrite, AFailureKeepsThePreviousFile) {
-    TScratchFolder dir("xml");
-    const std::string path = dir.path("keep.txt");
-    ASSERT_TRUE(writeTextFileAtomically(path, "precious"));
-    {
-        SCOPED_TRACE("target is a folder");
-        TFileResult r = writeTextFileAtomically(dir.folder(), "x");
-        EXPECT_FALSE(r);
-        EXPECT_EQ(r.messageKey, "save error");
-    }
-    {
-        SCOPED_TRACE("folder missing");
-        TFileResult r = writeTextFileAtomically(dir.path("no/such/file.txt"), "x");
-        EXPECT_FALSE(r);
-        EXPECT_EQ(r.path, dir.path("no/such/file.txt"));
-    }
-    if (::geteuid() != 0) {
-        SCOPED_TRACE("folder not writable");
-        ::chmod(dir.folder().c_str(), 0500);
-        TFileResult r = writeTextFileAtomically(path, "overwritten");
-        ::chmod(dir.folder().c_str(), 0700);
-        EXPECT_FALSE(r);
-        EXPECT_EQ(readWholeFile(path), "precious");
-    }
-}
-
-TEST(AtomicWrite, WritesThroughALink) {
-    TScratchFolder dir("xml");
-    const std::string real = dir.path("real.txt");
-    const std::string link = dir.path("link.txt");
-    ASSERT_TRUE(writeTextFileAtomically(real, "old"));
-    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
-    ASSERT_TRUE(writeTextFileAtomically(link, "new"));
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(readWholeFile(real), "new");
-}
-
 TEST(XmlText, EscapesOnlyWhatWouldBreakTheMarkup) {
     EXPECT_EQ(escapeXmlAttribute("Default"), "Default");
     EXPECT_EQ(escapeXmlAttribute("a\"b<c>&d"), "a&quot;b&lt;c&gt;&amp;d");
