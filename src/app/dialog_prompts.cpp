@@ -1,0 +1,79 @@
+#include "app/dialog_prompts.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace {
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+std::optional<std::string> chosen(const QString& name, const std::string& extension) {
+    if (name.isEmpty())
+        return std::nullopt;
+    QString path = name;
+    if (!extension.empty() && QFileInfo(path).suffix().isEmpty())
+        path += "." + text(extension);
+    return path.toStdString();
+}
+
+}  // namespace
+
+std::string qtNameFilters(const std::string& filter) {
+    std::string result;
+    size_t pos = 0;
+    while (pos <= filter.size()) {
+        const size_t bar = filter.find('|', pos);
+        if (bar == std::string::npos)
+            break;
+        const std::string label = filter.substr(pos, bar - pos);
+        const size_t end = filter.find('|', bar + 1);
+        const std::string patterns =
+            filter.substr(bar + 1, end == std::string::npos ? std::string::npos : end - bar - 1);
+        if (!result.empty())
+            result += ";;";
+        std::string spaced = patterns;
+        for (char& c : spaced)
+            if (c == ';')
+                c = ' ';
+        result += label + " (" + spaced + ")";
+        if (end == std::string::npos)
+            break;
+        pos = end + 1;
+    }
+    return result;
+}
+
+void TDialogPrompts::showMessage(const std::string& caption, const std::string& message) {
+    QMessageBox::information(parent_, text(caption), text(message));
+}
+
+bool TDialogPrompts::confirm(const std::string& caption, const std::string& message) {
+    return QMessageBox::question(parent_, text(caption), text(message),
+                                 QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+std::optional<std::string> TDialogPrompts::openFileName(const std::string& folder,
+                                                        const std::string& extension,
+                                                        const std::string& filter) {
+    (void)extension;  // opening takes the name as chosen
+    QDir().mkpath(text(folder));
+    return chosen(
+        QFileDialog::getOpenFileName(parent_, QString(), text(folder), text(qtNameFilters(filter))),
+        std::string());
+}
+
+std::optional<std::string> TDialogPrompts::saveFileName(const std::string& folder,
+                                                        const std::string& extension,
+                                                        const std::string& filter) {
+    QDir().mkpath(text(folder));
+    // the window asks before replacing a file, in its own words
+    return chosen(
+        QFileDialog::getSaveFileName(parent_, QString(), text(folder), text(qtNameFilters(filter)),
+                                     nullptr, QFileDialog::DontConfirmOverwrite),
+        extension);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/prompts_interface.h"
+
+class QWidget;
+
+// The prompts as real dialogs: message boxes and the desktop's file dialogs, over `parent`.
+class TDialogPrompts : public TPromptsInterface {
+  public:
+    explicit TDialogPrompts(QWidget* parent) : parent_(parent) {}
+
+    void showMessage(const std::string& caption, const std::string& text) override;
+    bool confirm(const std::string& caption, const std::string& text) override;
+    std::optional<std::string> openFileName(const std::string& folder, const std::string& extension,
+                                            const std::string& filter) override;
+    std::optional<std::string> saveFileName(const std::string& folder, const std::string& extension,
+                                            const std::string& filter) override;
+
+  private:
+    QWidget* parent_;
+};
+
+// "(*.tnr)|*.tnr|Any file|*.*" as a Qt name filter list: "(*.tnr) (*.tnr);;Any file (*.*)".
+std::string qtNameFilters(const std::string& filter);
