@@ -1,5 +1,7 @@
 #include "playback/player.h"
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "playback/system_midi_devices.h"
@@ -25,21 +27,42 @@ void TPlayer::openDevice(int index) {
     // one) could never receive anything: it is refused like any device that will not open.
     if (index < 0 || index > std::numeric_limits<int16_t>::max())
         throw TMidiOpenError();
+    // opened outside the lock: a synthesizer takes a while to start, and sends meanwhile find
+    // no port and do nothing
     std::unique_ptr<TMidiPortInterface> port = devices_.openPort(index);
     if (!port)
         throw TMidiOpenError();
+    std::lock_guard<std::mutex> guard(portMutex_);
     port_ = std::move(port);
     deviceIndex_ = static_cast<int16_t>(index);
 }
 
 void TPlayer::waitUntilReady() {
+    // without the lock, so that sends go on while the port gets ready; only this thread
+    // replaces the port
     if (port_)
         port_->waitUntilReady();
 }
 
 void TPlayer::closeDevice() {
-    port_.reset();
-    deviceIndex_ = -1;
+    std::unique_ptr<TMidiPortInterface> closing;
+    {
+        std::lock_guard<std::mutex> guard(portMutex_);
+        // a note struck on a port that goes away would ring on there with nothing to end it
+        if (port_) {
+            for (int channel = 0; channel < CHANNELS; ++channel)
+                for (int key = 0; key < KEYS; ++key)
+                    if (sounding_[channel][key] != 0)
+                        port_->sendShortMessage(
+                            packShortMessage(0x80 + channel, key, sounding_[channel][key]));
+        }
+        for (auto& keys : sounding_)
+            std::fill(std::begin(keys), std::end(keys), uint8_t{0});
+        closing = std::move(port_);
+        deviceIndex_ = -1;
+    }
+    // the port closes outside the lock; sends meanwhile find none and do nothing
+    closing.reset();
 }
 
 uint32_t TPlayer::packShortMessage(int status, int data1, int data2) {
@@ -48,9 +71,20 @@ uint32_t TPlayer::packShortMessage(int status, int data1, int data2) {
 }
 
 void TPlayer::sendShort(int status, int data1, int data2) {
-    if (deviceIndex_ == -1)
+    std::lock_guard<std::mutex> guard(portMutex_);
+    if (!port_)
         return;
     port_->sendShortMessage(packShortMessage(status, data1, data2));
+    track(status, data1, data2);
+}
+
+void TPlayer::track(int status, int data1, int data2) {
+    const int kind = status & 0xF0;
+    if ((kind != 0x80 && kind != 0x90) || data1 < 0 || data1 >= KEYS)
+        return;
+    // a note-on of velocity 0 ends the note like a note-off
+    const bool strikes = kind == 0x90 && data2 > 0;
+    sounding_[status & 0x0F][data1] = strikes ? static_cast<uint8_t>(std::min(data2, 127)) : 0;
 }
 
 void TPlayer::noteOn(int16_t channel, int16_t key, int16_t velocity) {
@@ -70,7 +104,8 @@ void TPlayer::setChannelVolume(int16_t channel, int16_t volume) {
 }
 
 void TPlayer::sendGeneralMidiReset() {
-    if (deviceIndex_ == -1)
+    std::lock_guard<std::mutex> guard(portMutex_);
+    if (!port_)
         return;
     port_->sendSystemExclusive(GENERAL_MIDI_RESET, sizeof GENERAL_MIDI_RESET);
 }

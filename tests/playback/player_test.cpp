@@ -76,7 +76,8 @@ TEST(PlayerTest, ClosedPlayerSendsNothing) {
         EXPECT_EQ(player.deviceIndex(), -1);
         EXPECT_EQ(devices.openPorts(), 0);
         sendEverything(player);
-        EXPECT_EQ(log.size(), 1u);
+        // the note-on, and its release as the port closed
+        EXPECT_EQ(log.size(), 2u);
     }
     {
         SCOPED_TRACE("the machine's devices, never opened");
@@ -85,6 +86,44 @@ TEST(PlayerTest, ClosedPlayerSendsNothing) {
         player.closeDevice();
         EXPECT_EQ(player.deviceIndex(), -1);
     }
+}
+
+TEST(PlayerTest, APortClosingOrReplacedFirstHearsTheReleaseOfWhatSounds) {
+    TCaptureLog log;
+    TCaptureDevices devices(log, 2);
+    TPlayer player(devices);
+    player.openDevice(0);
+    player.noteOn(4, 72, 100);
+    player.noteOn(1, 64, 90);
+    player.noteOn(0, 60, 110);
+    player.noteOff(0, 60, 110);
+    player.noteOn(2, 48, 110);
+    player.noteOn(2, 48, 0);  // a note-on of velocity 0 ends the note as well
+    player.programChange(1, 5);
+    log.clear();
+
+    SCOPED_TRACE("another device opened");
+    player.openDevice(1);
+    // channel by channel, each with the velocity it was struck with; then nothing more
+    std::vector<TBytes> released;
+    for (const TCapturedMessage& m : log.messages())
+        released.push_back(m.bytes);
+    EXPECT_EQ(released, (std::vector<TBytes>{{0x81, 64, 90}, {0x84, 72, 100}}));
+    EXPECT_EQ(devices.openPorts(), 1);
+
+    SCOPED_TRACE("closed, and closed again");
+    log.clear();
+    player.noteOn(9, 62, 100);
+    player.closeDevice();
+    player.closeDevice();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log.messages()[1].bytes, (TBytes{0x89, 62, 100}));
+
+    SCOPED_TRACE("what the closed port was playing is not released on the next one");
+    log.clear();
+    player.openDevice(0);
+    player.closeDevice();
+    EXPECT_EQ(log.size(), 0u);
 }
 
 TEST(PlayerTest, FailedOpenLeavesNoDevice) {
