@@ -29,14 +29,15 @@ constexpr int FIRST_VOLUME = static_cast<int>(TInstrumentNumber::MELODY_VOLUME);
 }  // namespace
 
 TInstrumentConf::TInstrumentConf(const TInstrumentConf& other) {
-    std::memcpy(numbers_, other.numbers_, sizeof numbers_);
-    std::memcpy(mutes_, other.mutes_, sizeof mutes_);
+    *this = other;
 }
 
 TInstrumentConf& TInstrumentConf::operator=(const TInstrumentConf& other) {
     if (this != &other) {
         std::memcpy(numbers_, other.numbers_, sizeof numbers_);
-        std::memcpy(mutes_, other.mutes_, sizeof mutes_);
+        for (int i = 0; i < INSTRUMENT_MUTE_COUNT; ++i)
+            mutes_[i].store(other.mutes_[i].load(std::memory_order_relaxed),
+                            std::memory_order_relaxed);
     }
     return *this;
 }
@@ -46,7 +47,7 @@ bool TInstrumentConf::operator==(const TInstrumentConf& other) const {
         if (numbers_[i] != other.numbers_[i])
             return false;
     for (int i = 0; i < INSTRUMENT_MUTE_COUNT; ++i)
-        if (mutes_[i] != other.mutes_[i])
+        if (mute(TInstrumentMute(i)) != other.mute(TInstrumentMute(i)))
             return false;
     return true;
 }
@@ -65,10 +66,8 @@ void TInstrumentConf::setNumber(TInstrumentNumber field, int32_t value) {
 }
 
 void TInstrumentConf::setMute(TInstrumentMute field, bool value) {
-    bool& slot = mutes_[index(field)];
-    if (slot == value)
+    if (mutes_[index(field)].exchange(value, std::memory_order_relaxed) == value)
         return;
-    slot = value;
     changed();
 }
 

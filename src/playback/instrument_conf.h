@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -39,6 +40,7 @@ constexpr int INSTRUMENT_MUTE_COUNT = 4;
 // Which General MIDI program sounds each voice, which drum keys the metronome strikes, the
 // volume of every channel and which voices playback leaves out. Programs are 0-based, drum keys
 // are keys of channel 9, volumes are channel volume values; ranges are the editor's business.
+// The mute flags may be set on the user-interface thread while the timer thread plays.
 class TInstrumentConf {
   public:
     TInstrumentConf() = default;
@@ -56,7 +58,10 @@ class TInstrumentConf {
     void resetToDefaults();
 
     int32_t number(TInstrumentNumber field) const { return numbers_[index(field)]; }
-    bool mute(TInstrumentMute field) const { return mutes_[index(field)]; }
+    // Read as each event plays; a change counts from the next one.
+    bool mute(TInstrumentMute field) const {
+        return mutes_[index(field)].load(std::memory_order_relaxed);
+    }
     // Each setter stores and notifies only when the value changes.
     void setNumber(TInstrumentNumber field, int32_t value);
     void setMute(TInstrumentMute field, bool value);
@@ -110,7 +115,7 @@ class TInstrumentConf {
 
     int32_t numbers_[INSTRUMENT_NUMBER_COUNT] = {1,   89,  32,  93,  89, 60, 62,
                                                  110, 100, 105, 100, 90, 80};
-    bool mutes_[INSTRUMENT_MUTE_COUNT] = {false, false, false, true};
+    std::atomic<bool> mutes_[INSTRUMENT_MUTE_COUNT] = {false, false, false, true};
     TInstrConfListener* listener_ = nullptr;
 };
 
