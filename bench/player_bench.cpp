@@ -39,7 +39,7 @@ void BM_ScheduleExport64(benchmark::State& state) {
         TMotivePlayer scheduler;
         for (const TMotive& m : motives)
             scheduler.addMotive(m);
-        benchmark::DoNotOptimize(scheduler.events().size());
+        benchmark::DoNotOptimize(scheduler.nextStart());
     }
     state.SetItemsProcessed(state.iterations() * 64);
 }

@@ -97,10 +97,12 @@ std::vector<uint8_t> midiFileBytes(const TMidiFileContent& content) {
     TMotivePlayer scheduler;
     for (const TMotive& motive : content.motives)
         scheduler.addMotive(motive);
+    const std::vector<TPlayUnit> events = scheduler.events();
+    const std::vector<TPlayUnit> pending = scheduler.pendingUnits();
     std::vector<const TPlayUnit*> schedule;
-    for (const TPlayUnit& unit : scheduler.events())
+    for (const TPlayUnit& unit : events)
         schedule.push_back(&unit);
-    for (const TPlayUnit& unit : scheduler.pendingUnits())
+    for (const TPlayUnit& unit : pending)
         schedule.push_back(&unit);
 
     std::vector<uint8_t> file;

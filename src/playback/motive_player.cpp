@@ -61,12 +61,52 @@ TMotivePlayer::TMotivePlayer() : exportMode_(true) {
 }
 
 TMotivePlayer::~TMotivePlayer() {
-    // first, and without the lock: a tick waiting for the lock must be able to finish
-    timer_.reset();
+    if (exportMode_)
+        return;
+    // a player that goes away silences what it started; whoever listened may be gone already
+    std::lock_guard<std::recursive_mutex> telling(tellMutex_);
+    TCriticalSectionGuard guard(lock_.get());
+    stopListener_ = nullptr;
+    stopToTell_ = false;
+    if (playing()) {
+        detachMotiveListeners();
+        releaseAndReset();
+    }
+    // the timer, the last member, goes first and waits for its thread; a tick still waiting for
+    // the lock then finds the run ended
 }
 
 bool TMotivePlayer::playing() const {
-    return timer_ ? timer_->running() : manualRunning_;
+    if (timer_)
+        return timer_->running();
+    TCriticalSectionGuard guard(lock_.get());
+    return manualRunning_;
+}
+
+void TMotivePlayer::setStopListener(TMotivePlayerStopListener* listener) {
+    std::lock_guard<std::recursive_mutex> telling(tellMutex_);
+    TCriticalSectionGuard guard(lock_.get());
+    stopListener_ = listener;
+}
+
+std::vector<TPlayUnit> TMotivePlayer::events() const {
+    TCriticalSectionGuard guard(lock_.get());
+    return {events_.begin(), events_.end()};
+}
+
+std::vector<TPlayUnit> TMotivePlayer::pendingUnits() const {
+    TCriticalSectionGuard guard(lock_.get());
+    return pendingUnits_;
+}
+
+int32_t TMotivePlayer::nextStart() const {
+    TCriticalSectionGuard guard(lock_.get());
+    return nextStart_;
+}
+
+int32_t TMotivePlayer::currentTime() const {
+    TCriticalSectionGuard guard(lock_.get());
+    return currentTime_;
 }
 
 void TMotivePlayer::setTempo(int32_t tempo) {
@@ -259,55 +299,92 @@ void TMotivePlayer::tick() {
             playUnit(unit);
         reset();
         endRun();
+        stopToTell_ = true;
+        endedByItself_ = true;
         guard.release();
-        if (stopListener_)
-            stopListener_->onPlayStopped();
+        tellStopped();
         return;
     }
     currentTime_ += TICKS_PER_STEP;
 }
 
-int TMotivePlayer::stop() {
+int TMotivePlayer::releaseAndReset() {
     int released = 0;
-    TCriticalSectionGuard guard(lock_.get());
-    if (playing()) {
-        endRun();
-        const auto firstPending =
-            events_.insert(events_.end(), pendingUnits_.begin(), pendingUnits_.end());
-        if (cursor_ == events_.end())
-            cursor_ = firstPending;
-        std::vector<TPlayUnit> unsounded;
-        for (auto it = cursor_; it != events_.end(); ++it) {
-            const TPlayUnit& unit = *it;
-            if (unit.endsMotive && unit.listener)
-                unit.listener->onMotiveEnd();
-            if (unit.isNoteOn) {
-                unsounded.push_back(unit);
-                continue;
-            }
-            const bool neverSounded =
-                std::any_of(unsounded.begin(), unsounded.end(),
-                            [&unit](const TPlayUnit& on) { return releases(unit, on); });
-            if (neverSounded)
-                continue;
-            // only the message and the note's own notification: the motive's end was told
-            // above, and a motive that had not begun is not announced now
-            playUnit(unit);
-            ++released;
+    endRun();
+    const auto firstPending =
+        events_.insert(events_.end(), pendingUnits_.begin(), pendingUnits_.end());
+    if (cursor_ == events_.end())
+        cursor_ = firstPending;
+    std::vector<TPlayUnit> unsounded;
+    for (auto it = cursor_; it != events_.end(); ++it) {
+        const TPlayUnit& unit = *it;
+        if (unit.endsMotive && unit.listener)
+            unit.listener->onMotiveEnd();
+        if (unit.isNoteOn) {
+            unsounded.push_back(unit);
+            continue;
         }
-        reset();
+        const bool neverSounded =
+            std::any_of(unsounded.begin(), unsounded.end(),
+                        [&unit](const TPlayUnit& on) { return releases(unit, on); });
+        if (neverSounded)
+            continue;
+        // only the message and the note's own notification: the motive's end was told
+        // above, and a motive that had not begun is not announced now
+        playUnit(unit);
+        ++released;
     }
-    guard.release();
-    if (stopListener_)
-        stopListener_->onPlayStopped();
+    reset();
     return released;
 }
 
-void TMotivePlayer::stopAndDetach() {
-    TCriticalSectionGuard guard(lock_.get());
+int TMotivePlayer::stop() {
+    int released = 0;
+    {
+        TCriticalSectionGuard guard(lock_.get());
+        if (playing()) {
+            released = releaseAndReset();
+            stopToTell_ = true;
+        } else if (!endedByItself_) {
+            stopToTell_ = true;
+        }
+        // a stop that meets a run just ended by itself is answered by that run's own report,
+        // told once, whichever thread gets to it first
+        endedByItself_ = false;
+    }
+    tellStopped();
+    return released;
+}
+
+void TMotivePlayer::tellStopped() {
+    std::lock_guard<std::recursive_mutex> telling(tellMutex_);
+    TMotivePlayerStopListener* listener = nullptr;
+    {
+        TCriticalSectionGuard guard(lock_.get());
+        if (!stopToTell_)
+            return;
+        stopToTell_ = false;
+        listener = stopListener_;
+    }
+    if (listener)
+        listener->onPlayStopped();
+}
+
+void TMotivePlayer::detachMotiveListeners() {
     for (auto it = cursor_; it != events_.end(); ++it)
         it->listener = nullptr;
     for (TPlayUnit& unit : pendingUnits_)
         unit.listener = nullptr;
+}
+
+void TMotivePlayer::stopAndDetach() {
+    {
+        TCriticalSectionGuard guard(lock_.get());
+        detachMotiveListeners();
+    }
     stop();
+    // a report the timer thread is making ends before the listener is let go
+    std::lock_guard<std::recursive_mutex> telling(tellMutex_);
+    TCriticalSectionGuard guard(lock_.get());
+    stopListener_ = nullptr;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <list>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "model/motive.h"
@@ -23,7 +24,7 @@ class TMotivePlayerListener {
     virtual void onMotiveEnd() = 0;
 };
 
-// Told after the lock is released when playback has stopped, by itself or by stop.
+// Told after the lock is released when playback has stopped, by itself or by stop: once per run.
 class TMotivePlayerStopListener {
   public:
     virtual ~TMotivePlayerStopListener() = default;
@@ -59,6 +60,12 @@ inline bool playsBefore(const TPlayUnit& a, const TPlayUnit& b) {
 
 // The sequencer: turns motives into timed melody, chord, bass and metronome events, joins
 // consecutive motives musically and plays the events from its timer.
+//
+// Threads: the tick runs on the timer thread; every other call belongs to the user-interface
+// thread and is safe while playing (the schedule accessors return copies taken under the lock).
+// The motive listeners are told with the lock held and never call the player. The stop listener
+// is told without it, on the timer thread when a run ends by itself; it may queue motives, but
+// must not wait for the user-interface thread, which may be waiting for it in stopAndDetach.
 class TMotivePlayer {
   public:
     static constexpr int32_t TICKS_PER_STEP = 15;
@@ -74,7 +81,7 @@ class TMotivePlayer {
                   TDrive drive = TDrive::REAL_TIME);
     // Only builds the schedule, without metronome, for the MIDI file writer.
     TMotivePlayer();
-    // Stops the timer and sends nothing.
+    // Releases the notes it has struck that still sound and tells nobody.
     ~TMotivePlayer();
     TMotivePlayer(const TMotivePlayer&) = delete;
     TMotivePlayer& operator=(const TMotivePlayer&) = delete;
@@ -83,9 +90,11 @@ class TMotivePlayer {
     // std::runtime_error when the timer cannot start; the units stay queued.
     void addMotive(const TMotive& motive, TMotivePlayerListener* listener = nullptr);
     // Ends playback at once, releasing exactly the notes that sound; returns the number of
-    // note-offs played. Tells the stop listener also when nothing was playing.
+    // note-offs played. Every run tells the stop listener once, when it ends; a stop that finds
+    // nothing playing tells it as well, unless a run ended by itself since the last stop.
     int stop();
-    // Forgets every listener of the unplayed units, then stops (when the window closes).
+    // Forgets every listener, the stop listener included, and stops (when the window closes).
+    // Once it returns, no listener is told anything.
     void stopAndDetach();
 
     // Advances one step: plays the units that are due. The timer calls it; so does the caller
@@ -96,21 +105,26 @@ class TMotivePlayer {
     // The timer's period in milliseconds is 200 - tempo; it applies from the next start.
     void setTempo(int32_t tempo);
     TRealTimer* timer() { return timer_.get(); }
-    void setStopListener(TMotivePlayerStopListener* listener) { stopListener_ = listener; }
+    // Returns once a report to the previous listener under way has ended.
+    void setStopListener(TMotivePlayerStopListener* listener);
 
     // The schedule as it stands: the queued units, and the held final chord's note-offs.
-    const std::list<TPlayUnit>& events() const { return events_; }
-    const std::vector<TPlayUnit>& pendingUnits() const { return pendingUnits_; }
-    int32_t nextStart() const { return nextStart_; }
-    int32_t currentTime() const { return currentTime_; }
+    std::vector<TPlayUnit> events() const;
+    std::vector<TPlayUnit> pendingUnits() const;
+    int32_t nextStart() const;
+    int32_t currentTime() const;
 
   private:
     void playUnit(const TPlayUnit& unit);
     void reset();
     void endRun();
+    // Ends the run: releases what sounds, forgets the rest; returns the note-offs played.
+    int releaseAndReset();
+    void detachMotiveListeners();
+    // Tells the stop listener of a stop not yet told, outside the lock.
+    void tellStopped();
     bool muted(int32_t channel) const;
 
-    std::unique_ptr<TRealTimer> timer_;
     TPlayer* player_ = nullptr;
     const TInstrumentConf* instruments_ = nullptr;
     std::list<TPlayUnit> events_;
@@ -120,7 +134,14 @@ class TMotivePlayer {
     int32_t currentTime_ = 0;
     std::list<TPlayUnit>::iterator cursor_;
     std::unique_ptr<TCriticalSection> lock_;
+    // Held while the stop listener is told, so that detaching can wait for a report under way;
+    // taken before the lock, never while holding it. Re-entrant: the listener may stop.
+    std::recursive_mutex tellMutex_;
     TMotivePlayerStopListener* stopListener_ = nullptr;
+    bool stopToTell_ = false;     // a stop the listener has not been told of yet
+    bool endedByItself_ = false;  // the last run ended at its last tick, not by stop
     bool exportMode_ = false;
     bool manualRunning_ = false;
+    // Last, so that it goes first: its thread may still be in a tick, which uses all the above.
+    std::unique_ptr<TRealTimer> timer_;
 };

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <chrono>
 #include <future>
+#include <memory>
 #include <mutex>
 #include <sstream>
 #include <string>
@@ -332,6 +333,75 @@ TEST(MotivePlayerTest, StopAndDetachTellsNoListener) {
     // the click struck (muted) at 0 is released like every other sounding note
     EXPECT_EQ(messagesOf(rig.log.messages()),
               (TLines{"on 0:60/110", "off 9:62/100", "off 0:60/110"}));
+}
+
+TEST(MotivePlayerTest, StoppedIsToldOncePerRun) {
+    TManualRig rig;
+    TRecordingListener listener;
+    rig.motivePlayer.setStopListener(&listener);
+    const TMotive motive = motiveOf(0, {C_CHORD}, {TNote(0, 20, 240)});
+    {
+        SCOPED_TRACE("a stop with nothing ever played");
+        rig.motivePlayer.stop();
+        EXPECT_EQ(listener.lines(), TLines{"stopped"});
+    }
+    {
+        SCOPED_TRACE("a run that ends by itself, then a stop that comes too late");
+        rig.motivePlayer.addMotive(motive);
+        EXPECT_FALSE(rig.playUpTo(1000));
+        EXPECT_EQ(listener.lines(), (TLines{"stopped", "stopped"}));
+        EXPECT_EQ(rig.motivePlayer.stop(), 0);
+        EXPECT_EQ(listener.lines(), (TLines{"stopped", "stopped"}));
+        // the next stop is a stop of its own again
+        rig.motivePlayer.stop();
+        EXPECT_EQ(listener.lines(), (TLines{"stopped", "stopped", "stopped"}));
+    }
+    {
+        SCOPED_TRACE("a run that a stop ends");
+        rig.motivePlayer.addMotive(motive);
+        rig.playUpTo(30);
+        EXPECT_GT(rig.motivePlayer.stop(), 0);
+        EXPECT_EQ(listener.lines().size(), 4u);
+    }
+}
+
+TEST(MotivePlayerTest, StopAndDetachLetsGoOfTheStopListenerToo) {
+    TManualRig rig;
+    TRecordingListener listener;
+    rig.motivePlayer.setStopListener(&listener);
+    rig.motivePlayer.addMotive(motiveOf(0, {}, {TNote(0, 20, 240)}), &listener);
+    rig.playUpTo(0);
+    rig.motivePlayer.stopAndDetach();
+    // told of the stop it asked for, then never again
+    EXPECT_EQ(listener.lines(), (TLines{"start", "on -1 0", "stopped"}));
+    rig.motivePlayer.addMotive(motiveOf(0, {}, {TNote(0, 20, 240)}));
+    rig.playUpTo(1000);
+    rig.motivePlayer.stop();
+    EXPECT_EQ(listener.lines(), (TLines{"start", "on -1 0", "stopped"}));
+}
+
+TEST(MotivePlayerTest, DestroyedWhilePlayingReleasesWhatSoundsAndTellsNobody) {
+    TCaptureLog log;
+    TCaptureDevices devices(log);
+    TPlayer player(devices);
+    player.openDevice(0);
+    TInstrumentConf instruments;
+    instruments.setMuteDrum(false);
+    TRecordingListener listener;
+    auto motivePlayer = std::make_unique<TMotivePlayer>(player, instruments, TDrive::MANUAL);
+    motivePlayer->setStopListener(&listener);
+    motivePlayer->addMotive(motiveOf(0, {C_CHORD}, {TNote(0, 20, 120), TNote(120, 22, 120)}),
+                            &listener);
+    motivePlayer->addMotive(motiveOf(0, {G_CHORD}, {TNote(0, 24, 240)}), &listener);
+    for (int step = 0; step < 4; ++step)  // up to tick 45
+        motivePlayer->tick();
+    const TLines heard = listener.lines();
+    log.clear();
+    motivePlayer.reset();
+    // sounding: the C chord, the first note and the click struck at 30
+    EXPECT_EQ(messagesOf(log.messages()), (TLines{"off 9:60/80", "off 0:60/110", "off 1:72/90",
+                                                  "off 1:67/90", "off 1:64/90", "off 2:48/110"}));
+    EXPECT_EQ(listener.lines(), heard);
 }
 
 TEST(MotivePlayerTest, MutesApplyFromTheNextEventAndListenersStillHear) {
