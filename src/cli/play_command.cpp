@@ -156,6 +156,9 @@ int runPlayCommand(const std::vector<std::string>& args, std::ostream& out, std:
         parsed.has("--device") ? *parsed.intValue("--device", 0, 32767) : config.midiDevice();
     const TInstrumentConf set = readInstrumentsOption(parsed, config.instrumentSchemeName());
 
+    // before the device opens: the synthesizer's audio thread takes the signal mask it is
+    // started with, and a Ctrl+C delivered there would end the process with its notes sounding
+    TInterruptCatcher interrupts;
     TPlayer player;
     try {
         player.openDevice(device);
