@@ -1,6 +1,7 @@
 #include "playback/motive_player.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "playback/instrument_conf.h"
 #include "playback/player.h"
@@ -119,6 +120,11 @@ void TMotivePlayer::addMotive(const TMotive& motive, TMotivePlayerListener* list
     const int32_t length = motive.measureLength();
     // a meter without length (only a hand-edited file holds one) has no place to put notes
     if (length <= 0)
+        return;
+    // the schedule counts ticks in 32 bits: a period of huge hand-edited measures stops growing
+    // where the clock would overflow (about 18 million quarters), instead of wrapping around
+    if (int64_t{nextStart_} + 3 * int64_t{length} + SCHEDULE_SLACK >
+        std::numeric_limits<int32_t>::max())
         return;
     const int32_t anacrusis = motive.anacrusis;
     const int32_t start = nextStart_;

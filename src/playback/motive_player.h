@@ -70,6 +70,9 @@ class TMotivePlayer {
   public:
     static constexpr int32_t TICKS_PER_STEP = 15;
     static constexpr int32_t METRONOME_STEP = 30;
+    // Room beyond a motive's measures for notes a hand-edited document places past its end
+    // (times and lengths are bounded when a document is read).
+    static constexpr int64_t SCHEDULE_SLACK = int64_t{1} << 25;
 
     // Who advances the time: the player's own timer, or the caller through tick() (rendering
     // to a file, faster than real time).

@@ -292,6 +292,32 @@ TEST(MotivePlayerTest, NotesThatCannotSoundScheduleNothing) {
     EXPECT_EQ(scheduler.nextStart(), 240);
 }
 
+TEST(MotivePlayerTest, AScheduleOfHugeMeasuresStopsBeforeItsClockOverflows) {
+    // the longest measure a document may hold: 64 beats of 32767 ticks
+    TMotivePlayer scheduler;
+    TMotive huge = motiveOf(0, {C_CHORD}, {TNote(0, 20, 60), TNote(16777216, 21, 32767)});
+    huge.measure = TMeasure(64, 32767);
+    const int64_t length = huge.measureLength();
+    size_t queued = 0;
+    for (int i = 0; i < 1200; ++i) {
+        const int32_t before = scheduler.nextStart();
+        scheduler.addMotive(huge);
+        if (scheduler.nextStart() != before)
+            ++queued;
+    }
+    // motives are queued while they fit the clock, and none after the first refused
+    EXPECT_GT(queued, 900u);
+    EXPECT_LT(queued, 1200u);
+    EXPECT_EQ(static_cast<int64_t>(scheduler.nextStart()), static_cast<int64_t>(queued) * length);
+    // a clock that wrapped around would show as negative times
+    int32_t latest = 0;
+    for (const TPlayUnit& unit : scheduler.events()) {
+        ASSERT_GE(unit.time, 0);
+        latest = std::max(latest, unit.time);
+    }
+    EXPECT_GT(latest, scheduler.nextStart());  // the far note of the last motive
+}
+
 TEST(MotivePlayerTest, StopReleasesExactlyTheSoundingNotes) {
     TManualRig rig;
     rig.instruments.setMuteDrum(false);
