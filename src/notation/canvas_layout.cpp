@@ -1,0 +1,56 @@
+#include "notation/canvas_layout.h"
+
+#include <algorithm>
+
+#include "model/motive.h"
+#include "notation/chord_label.h"
+#include "notation/notation_metrics.h"
+
+size_t firstNoteAt(const TMotive& motive, int32_t t) {
+    const auto it = std::partition_point(motive.notes.begin(), motive.notes.end(),
+                                         [t](const TNote& note) { return note.time < t; });
+    return size_t(it - motive.notes.begin());
+}
+
+TCanvasComposition composeCanvas(const TMotive& motive) {
+    const int32_t length = std::max(motive.measureLength(), 0);
+    const int width = measureWidth(length);
+
+    TCanvasComposition c;
+    c.measureWidth = width;
+    c.width = width + CANVAS_EXTRA_WIDTH;
+    c.height = CANVAS_HEIGHT;
+    c.bitmapWidth = width + 1;
+    c.beatLength = motive.measure.beatValue();
+    c.beatsPerMeasure = motive.measure.beatsPerMeasure();
+    c.background.push_back(placedFill({0, 0, c.width, CHORD_BAND_TOP}, WHITE));
+
+    int secondPartX = 0;
+    if (motive.anacrusis == 0) {
+        c.pieces.push_back(
+            {0, length, 0, 0, firstNoteAt(motive, length), 0, width + 1, CANVAS_MEASURE_TOP});
+    } else {
+        // the motive runs from length - anacrusis to 2 length - anacrusis
+        const int32_t lead = std::clamp(length - int32_t(motive.anacrusis), 0, length);
+        const int leadWidth = (lead / TICKS_PER_SIXTEENTH) * PIXELS_PER_SIXTEENTH;
+        const size_t bar = firstNoteAt(motive, length);
+        c.pieces.push_back({0, length, lead, 0, bar, leadWidth, width - leadWidth, 1});
+        // the second part starts with its bar line
+        secondPartX = width - leadWidth + 1;
+        c.pieces.push_back({length, length + lead, 0, bar, firstNoteAt(motive, length + lead), 0,
+                            leadWidth + MEASURE_MARGIN, secondPartX});
+    }
+
+    c.band.push_back(
+        placedFill({0, CHORD_BAND_TOP, c.width, CANVAS_HEIGHT - CHORD_BAND_TOP}, FACE_COLOUR));
+    if (!motive.chords.empty()) {
+        const TPlacedItems first = layoutChordLabel(motive.chords[0], 0, CHORD_LABEL_TOP);
+        c.band.insert(c.band.end(), first.begin(), first.end());
+    }
+    if (motive.anacrusis != 0 && motive.chords.size() >= 2) {
+        const TPlacedItems second =
+            layoutChordLabel(motive.chords[1], secondPartX, CHORD_LABEL_TOP);
+        c.band.insert(c.band.end(), second.begin(), second.end());
+    }
+    return c;
+}

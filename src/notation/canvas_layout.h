@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "model/duration.h"
+#include "notation/placed_item.h"
+
+class TMotive;
+
+// One measure painted into the shared measure bitmap, and the columns of it the canvas shows.
+struct TMeasurePiece {
+    int32_t start = 0;  // first tick of the measure
+    int32_t limit = 0;  // where the painted symbols end: the measure's or the motive's end
+    int32_t lead = 0;   // ticks before the motive begins, taken up by undrawn rests
+    size_t firstNote = 0;
+    size_t lastNote = 0;  // exclusive
+    int sourceLeft = 0;   // bitmap columns [sourceLeft, sourceLeft + sourceWidth)
+    int sourceWidth = 0;
+    int targetX = 0;  // where that part lands on the canvas (at y 1)
+
+    bool operator==(const TMeasurePiece&) const = default;
+};
+
+// How a motive canvas is composed: the white notes area, the painted measures and the chord band
+// with the chords' label boxes.
+struct TCanvasComposition {
+    int width = 0;         // the measure width plus 21
+    int height = 0;        // 180
+    int measureWidth = 0;  // W
+    int bitmapWidth = 0;   // the measure bitmap's width the pieces need
+    DURATION beatLength = 0;
+    int32_t beatsPerMeasure = 0;
+    TPlacedItems background;  // drawn before the measures
+    std::vector<TMeasurePiece> pieces;
+    TPlacedItems band;  // drawn after them
+};
+
+// Without anacrusis the one measure is shown whole. With an anacrusis only the anacrusis part of
+// the first measure is shown, followed by the second measure from its bar line to the motive's
+// end; the second chord's label sits where that second part starts.
+TCanvasComposition composeCanvas(const TMotive& motive);
+
+// Index of the first note at or after tick t (notes are in ascending time).
+size_t firstNoteAt(const TMotive& motive, int32_t t);

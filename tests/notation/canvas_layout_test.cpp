@@ -1,0 +1,124 @@
+#include "notation/canvas_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "model/motive.h"
+#include "notation/notation_metrics.h"
+
+namespace {
+
+std::vector<TPlacedItem> boxes(const TPlacedItems& items) {
+    std::vector<TPlacedItem> found;
+    std::copy_if(items.begin(), items.end(), std::back_inserter(found),
+                 [](const TPlacedItem& i) { return i.kind == TItemKind::LABEL_BOX; });
+    return found;
+}
+
+TChord chordAt(const char* name, int32_t time) {
+    TChord c = chordFromTypeName(name);
+    c.time = time;
+    return c;
+}
+
+}  // namespace
+
+TEST(CanvasLayoutTest, OneMeasureWithoutAnacrusis) {
+    TMotive m;  // 2/4
+    m.notes = {TNote(0, 22, 120), TNote(120, 23, 120)};
+    m.chords = {chordAt("TONIC_THREE_CHORD", 0), chordAt("DOMINANT_THREE_CHORD", 240)};
+    const TCanvasComposition c = composeCanvas(m);
+    const int w = 8 * 23 + 19;
+    EXPECT_EQ(c.measureWidth, w);
+    EXPECT_EQ(c.width, w + 21);
+    EXPECT_EQ(c.height, 180);
+    EXPECT_GE(c.bitmapWidth, w + 1);
+    EXPECT_EQ(c.beatLength, 120);
+    EXPECT_EQ(c.beatsPerMeasure, 2);
+    ASSERT_EQ(c.pieces.size(), 1u);
+    EXPECT_EQ(c.pieces[0], (TMeasurePiece{0, 240, 0, 0, 2, 0, w + 1, 1}));
+
+    ASSERT_EQ(c.background.size(), 1u);
+    EXPECT_EQ(c.background[0].rect, (TPixelRect{0, 0, w + 21, 153}));
+    EXPECT_EQ(c.background[0].colour, WHITE);
+    ASSERT_FALSE(c.band.empty());
+    EXPECT_EQ(c.band[0].kind, TItemKind::FILL);
+    EXPECT_EQ(c.band[0].rect, (TPixelRect{0, 153, w + 21, 27}));
+    EXPECT_EQ(c.band[0].colour, FACE_COLOUR);
+    // only the first chord is shown without an anacrusis
+    const auto labels = boxes(c.band);
+    ASSERT_EQ(labels.size(), 1u);
+    EXPECT_EQ(labels[0].rect.x, 0);
+    EXPECT_EQ(labels[0].rect.y, 156);
+}
+
+TEST(CanvasLayoutTest, AnacrusisShowsTheUpbeatThenTheBarLine) {
+    // G minor 2/4 with an eighth's anacrusis: the motive runs from 180 to 420
+    TMotive m(TKey(-2, MINOR), TMeasure(), 60);
+    m.notes = {TNote(180, 24, 60), TNote(240, 25, 120), TNote(360, 24, 60)};
+    m.chords = {chordAt("TONIC_THREE_CHORD", 0), chordAt("DOMINANT_THREE_CHORD", 240)};
+    const TCanvasComposition c = composeCanvas(m);
+    const int w = 203;
+    const int lead = (180 / 30) * 23;
+    ASSERT_EQ(c.pieces.size(), 2u);
+    EXPECT_EQ(c.pieces[0], (TMeasurePiece{0, 240, 180, 0, 1, lead, w - lead, 1}));
+    EXPECT_EQ(c.pieces[1], (TMeasurePiece{240, 420, 0, 1, 3, 0, lead + 19, w - lead + 1}));
+    // the second part's columns fit the canvas
+    EXPECT_LE(c.pieces[1].targetX + c.pieces[1].sourceWidth, c.width);
+    EXPECT_LE(c.pieces[1].sourceLeft + c.pieces[1].sourceWidth, c.bitmapWidth);
+    EXPECT_LE(c.pieces[0].sourceLeft + c.pieces[0].sourceWidth, c.bitmapWidth);
+
+    const auto labels = boxes(c.band);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[0].rect.x, 0);
+    EXPECT_EQ(labels[1].rect.x, w - lead + 1);
+    EXPECT_EQ(labels[1].colour, 0xFDCCE3u);
+
+    // one chord only: one label
+    m.chords.pop_back();
+    EXPECT_EQ(boxes(composeCanvas(m).band).size(), 1u);
+    m.chords.clear();
+    EXPECT_TRUE(boxes(composeCanvas(m).band).empty());
+}
+
+TEST(CanvasLayoutTest, OtherMetersAndDegenerateAnacruses) {
+    {
+        SCOPED_TRACE("3/8 with a sixteenth's anacrusis");
+        TMotive m(TKey(), TMeasure(3, 60), 30);
+        const TCanvasComposition c = composeCanvas(m);
+        const int w = 6 * 23 + 19;
+        EXPECT_EQ(c.width, w + 21);
+        ASSERT_EQ(c.pieces.size(), 2u);
+        EXPECT_EQ(c.pieces[0].lead, 150);
+        EXPECT_EQ(c.pieces[0].sourceLeft, 5 * 23);
+        EXPECT_EQ(c.pieces[1].limit, 180 + 150);
+        EXPECT_EQ(c.pieces[1].targetX, w - 5 * 23 + 1);
+    }
+    {
+        SCOPED_TRACE("an anacrusis beyond the measure shows the whole second measure");
+        TMotive m(TKey(), TMeasure(), 300);
+        const TCanvasComposition c = composeCanvas(m);
+        ASSERT_EQ(c.pieces.size(), 2u);
+        EXPECT_EQ(c.pieces[0].lead, 0);
+        EXPECT_EQ(c.pieces[0].sourceWidth, c.measureWidth);
+        EXPECT_EQ(c.pieces[1].limit, 240);
+    }
+    {
+        SCOPED_TRACE("a zero-length meter");
+        TMotive m(TKey(), TMeasure(0, 0));
+        const TCanvasComposition c = composeCanvas(m);
+        EXPECT_EQ(c.measureWidth, 19);
+        ASSERT_EQ(c.pieces.size(), 1u);
+        EXPECT_EQ(c.pieces[0].limit, 0);
+    }
+}
+
+TEST(CanvasLayoutTest, FirstNoteAt) {
+    TMotive m;
+    m.notes = {TNote(0, 22, 60), TNote(60, 22, 60), TNote(240, 22, 60)};
+    EXPECT_EQ(firstNoteAt(m, 0), 0u);
+    EXPECT_EQ(firstNoteAt(m, 1), 1u);
+    EXPECT_EQ(firstNoteAt(m, 240), 2u);
+    EXPECT_EQ(firstNoteAt(m, 241), 3u);
+}
