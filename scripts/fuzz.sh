@@ -34,7 +34,7 @@ mkdir -p "$BUILD"
 # -O1 keeps the sanitizers' reports readable at a small cost in speed
 if ! { cmake -S . -B "$BUILD" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g" \
-        -DMOTIVICA_FUZZ=ON -DMOTIVICA_TESTS=OFF -DMOTIVICA_BENCH=OFF &&
+        -DMOTIVICA_FUZZ=ON -DMOTIVICA_TESTS=OFF -DMOTIVICA_BENCH=OFF -DMOTIVICA_DESKTOP=OFF &&
         cmake --build "$BUILD" -j2 --target "${TARGETS[@]/#/fuzz_}"; } >"$BUILD/build.log" 2>&1; then
     tail -n 40 "$BUILD/build.log"
     echo "fuzz: the build failed (log: $BUILD/build.log)" >&2
