@@ -26,3 +26,9 @@ TMidiDeviceList listMidiDevices(TMidiDevicesInterface& devices, int preselected)
         list.selected = 0;
     return list;
 }
+
+int chosenMidiDevice(const TMidiDeviceList& list, bool accepted, int selectedItem) {
+    if (!accepted || selectedItem < 0 || selectedItem >= static_cast<int>(list.names.size()))
+        return -1;
+    return selectedItem;
+}

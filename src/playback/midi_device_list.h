@@ -25,3 +25,7 @@ struct TMidiDeviceList {
 // Fills the list from `devices` and selects `preselected` when it names a device, the first
 // device when it is -1 or beyond the last one, and nothing for any other negative index.
 TMidiDeviceList listMidiDevices(TMidiDevicesInterface& devices, int preselected);
+
+// The device index the dialog gives back: the selected item on OK, none (-1) on Cancel or when
+// no item is selected.
+int chosenMidiDevice(const TMidiDeviceList& list, bool accepted, int selectedItem);

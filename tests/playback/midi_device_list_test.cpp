@@ -59,4 +59,21 @@ TEST(MidiDeviceListTest, ReportsMissingDevicesAndFailedDescriptions) {
     }
 }
 
+TEST(MidiDeviceListTest, ChosenDeviceOnlyOnOkWithASelection) {
+    TFakeDevices devices(3);
+    const TMidiDeviceList list = listMidiDevices(devices, 5);
+    EXPECT_EQ(chosenMidiDevice(list, true, 2), 2);
+    EXPECT_EQ(chosenMidiDevice(list, true, 0), 0);
+    EXPECT_EQ(chosenMidiDevice(list, true, -1), -1);
+    EXPECT_EQ(chosenMidiDevice(list, false, 2), -1);
+    EXPECT_EQ(chosenMidiDevice(list, false, -1), -1);
+    EXPECT_EQ(chosenMidiDevice(list, true, 3), -1);
+
+    SCOPED_TRACE("with no devices OK and Cancel both choose nothing");
+    TFakeDevices none(0);
+    const TMidiDeviceList empty = listMidiDevices(none, 0);
+    EXPECT_EQ(chosenMidiDevice(empty, true, empty.selected), -1);
+    EXPECT_EQ(chosenMidiDevice(empty, false, empty.selected), -1);
+}
+
 }  // namespace
