@@ -1,0 +1,147 @@
+#include "app/midi_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/prompts_interface.h"
+#include "help/eng_message_bundle.h"
+
+namespace {
+
+// Records the messages shown; asks nothing else.
+class TRecordingPrompts : public TPromptsInterface {
+  public:
+    void showMessage(const std::string& caption, const std::string& text) override {
+        messages.emplace_back(caption, text);
+    }
+    bool confirm(const std::string&, const std::string&) override { return false; }
+    std::optional<std::string> openFileName(const std::string&, const std::string&,
+                                            const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> saveFileName(const std::string&, const std::string&,
+                                            const std::string&) override {
+        return std::nullopt;
+    }
+
+    std::vector<std::pair<std::string, std::string>> messages;
+};
+
+// Devices whose description can be made to fail from a given index on.
+class TFakeDevices : public TMidiDevicesInterface {
+  public:
+    TFakeDevices(int count, int failFrom = -1) : count_(count), failFrom_(failFrom) {}
+    int deviceCount() override { return count_; }
+    std::optional<std::string> deviceName(int index) override {
+        if (failFrom_ >= 0 && index >= failFrom_)
+            return std::nullopt;
+        return "Synth " + std::to_string(index);
+    }
+    std::unique_ptr<TMidiPortInterface> openPort(int) override { return nullptr; }
+
+  private:
+    int count_;
+    int failFrom_;
+};
+
+class MidiFormTest : public ::testing::Test {
+  protected:
+    // Shows the form modally, lets `act` close it and returns chooseDevice's answer.
+    template <typename Action>
+    int choose(TMidiForm& form, Action act) {
+        QTimer::singleShot(0, &form, [&form, act] { act(form); });
+        return form.chooseDevice(prompts);
+    }
+    static void clickOk(TMidiForm& form) {
+        QTest::mouseClick(form.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    }
+    static void clickCancel(TMidiForm& form) {
+        QTest::mouseClick(form.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+    }
+
+    TEngMessageBundle english;
+    TRecordingPrompts prompts;
+};
+
+TEST_F(MidiFormTest, ShowsTheDevicesWithThePreselection) {
+    TFakeDevices devices(3);
+    TMidiForm form(nullptr, english, listMidiDevices(devices, 1));
+    EXPECT_EQ(form.windowTitle(), "MIDI Devices");
+    auto* list = form.findChild<QComboBox*>("deviceList");
+    ASSERT_NE(list, nullptr);
+    EXPECT_FALSE(list->accessibleName().isEmpty());
+    EXPECT_EQ(list->count(), 3);
+    EXPECT_EQ(list->itemText(2), "Synth 2");
+    EXPECT_EQ(list->currentIndex(), 1);
+    EXPECT_FALSE(list->isEditable());
+    EXPECT_EQ(form.findChild<QLabel*>()->text().remove('&'), "Select output port:");
+    EXPECT_EQ(form.findChild<QPushButton*>("okButton")->text(), "OK");
+    EXPECT_TRUE(form.findChild<QPushButton*>("okButton")->isDefault());
+    EXPECT_EQ(form.findChild<QPushButton*>("cancelButton")->text(), "Cancel");
+
+    EXPECT_EQ(choose(form, clickOk), 1);
+    EXPECT_EQ(choose(form,
+                     [](TMidiForm& f) {
+                         QTest::keyClick(f.findChild<QComboBox*>("deviceList"), Qt::Key_End);
+                         QTest::keyClick(&f, Qt::Key_Return);
+                     }),
+              2);
+    EXPECT_EQ(choose(form, clickCancel), -1);
+    EXPECT_EQ(choose(form, [](TMidiForm& f) { QTest::keyClick(&f, Qt::Key_Escape); }), -1);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(MidiFormTest, IndexBeyondTheDevicesPreselectsTheFirst) {
+    TFakeDevices devices(2);
+    TMidiForm beyond(nullptr, english, listMidiDevices(devices, 7));
+    EXPECT_EQ(beyond.findChild<QComboBox*>("deviceList")->currentIndex(), 0);
+    EXPECT_EQ(choose(beyond, clickOk), 0);
+
+    SCOPED_TRACE("another negative index selects nothing, and OK chooses nothing");
+    TMidiForm negative(nullptr, english, listMidiDevices(devices, -3));
+    EXPECT_EQ(negative.findChild<QComboBox*>("deviceList")->currentIndex(), -1);
+    EXPECT_EQ(choose(negative, clickOk), -1);
+}
+
+TEST_F(MidiFormTest, NoDevicesWarnsAndChoosesNothing) {
+    TFakeDevices devices(0);
+    TMidiForm form(nullptr, english, listMidiDevices(devices, 0));
+    EXPECT_EQ(form.findChild<QComboBox*>("deviceList")->count(), 0);
+    EXPECT_EQ(choose(form, clickOk), -1);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].first, "Warning");
+    EXPECT_EQ(prompts.messages[0].second, "There are no MIDI devices.");
+    EXPECT_EQ(choose(form, clickCancel), -1);
+    EXPECT_EQ(prompts.messages.size(), 2u);
+}
+
+TEST_F(MidiFormTest, FailedDescriptionKeepsTheNamesFoundSoFar) {
+    TFakeDevices devices(4, 2);
+    TMidiForm form(nullptr, english, listMidiDevices(devices, 0));
+    auto* list = form.findChild<QComboBox*>("deviceList");
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(list->currentIndex(), -1);
+    EXPECT_EQ(choose(form, clickOk), -1);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].first, "Error");
+    EXPECT_EQ(prompts.messages[0].second,
+              "The error occurs while loading of the Midi Devices list");
+
+    SCOPED_TRACE("the user may still pick one of them");
+    EXPECT_EQ(choose(form,
+                     [](TMidiForm& f) {
+                         QTest::keyClick(f.findChild<QComboBox*>("deviceList"), Qt::Key_Down);
+                         clickOk(f);
+                     }),
+              0);
+}
+
+}  // namespace
