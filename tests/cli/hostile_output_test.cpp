@@ -9,33 +9,12 @@
 #include <filesystem>
 #include <string>
 
+#include "support/example_document.h"
 #include "support/scratch_folder.h"
 
 namespace {
 
-const char* const DOCUMENT =
-    "<PERIOD>\n"
-    "    <MEASURE BEATS_PER_MEASURE=\"2\" BEAT_VALUE=\"QUARTER\"/>\n"
-    "    <KEY LAD=\"MAJOR\" SIGN=\"0\"/>\n"
-    "    <TEMP VALUE=\"100\"/>\n"
-    "    <MOTIVE_TYPE VALUE=\"0\"/>\n"
-    "    <SENTENCE>\n"
-    "        <PHRASE SUFFIX=\"A\">\n"
-    "            <MOTIVE>\n"
-    "                <CHORDS>\n"
-    "                    <CHORD CHORD_TYPE=\"TONIC_THREE_CHORD\" TIME=\"0\" BASS=\"6\" "
-    "TENOR=\"15\" ALT=\"17\" SOPRANO=\"20\"/>\n"
-    "                </CHORDS>\n"
-    "                <NOTES>\n"
-    "                    <NOTE TIME=\"0\" PITCH=\"20\" DURATION=\"QUARTER\" SIGN=\"NONE\" "
-    "CHORDING_NOTE=\"YES\"/>\n"
-    "                    <NOTE TIME=\"120\" PITCH=\"21\" DURATION=\"QUARTER\" SIGN=\"NONE\" "
-    "CHORDING_NOTE=\"NO\"/>\n"
-    "                </NOTES>\n"
-    "            </MOTIVE>\n"
-    "        </PHRASE>\n"
-    "    </SENTENCE>\n"
-    "</PERIOD>";
+const char* const DOCUMENT = EXAMPLE_DOCUMENT;
 
 std::string quoted(const std::string& text) {
     return "'" + text + "'";

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "harmony/chord.h"
+#include "support/example_document.h"
 #include "support/scratch_folder.h"
 
 namespace fs = std::filesystem;
@@ -20,29 +21,7 @@ class TRecordingListener : public TPeriodDataListener {
     std::vector<std::string> calls;
 };
 
-const char* const EXAMPLE =
-    "<PERIOD>\n"
-    "    <MEASURE BEATS_PER_MEASURE=\"2\" BEAT_VALUE=\"QUARTER\"/>\n"
-    "    <KEY LAD=\"MAJOR\" SIGN=\"0\"/>\n"
-    "    <TEMP VALUE=\"100\"/>\n"
-    "    <MOTIVE_TYPE VALUE=\"0\"/>\n"
-    "    <SENTENCE>\n"
-    "        <PHRASE SUFFIX=\"A\">\n"
-    "            <MOTIVE>\n"
-    "                <CHORDS>\n"
-    "                    <CHORD CHORD_TYPE=\"TONIC_THREE_CHORD\" TIME=\"0\" BASS=\"6\" "
-    "TENOR=\"15\" ALT=\"17\" SOPRANO=\"20\"/>\n"
-    "                </CHORDS>\n"
-    "                <NOTES>\n"
-    "                    <NOTE TIME=\"0\" PITCH=\"20\" DURATION=\"QUARTER\" SIGN=\"NONE\" "
-    "CHORDING_NOTE=\"YES\"/>\n"
-    "                    <NOTE TIME=\"120\" PITCH=\"21\" DURATION=\"QUARTER\" SIGN=\"NONE\" "
-    "CHORDING_NOTE=\"NO\"/>\n"
-    "                </NOTES>\n"
-    "            </MOTIVE>\n"
-    "        </PHRASE>\n"
-    "    </SENTENCE>\n"
-    "</PERIOD>";
+const char* const EXAMPLE = EXAMPLE_DOCUMENT;
 
 // The one-motive composition of the example document.
 TPeriodData examplePeriod() {
