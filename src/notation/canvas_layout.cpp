@@ -12,6 +12,11 @@ size_t firstNoteAt(const TMotive& motive, int32_t t) {
     return size_t(it - motive.notes.begin());
 }
 
+TPlacedItems canvasFrame(int width) {
+    return {placedFill({0, 0, width, CHORD_BAND_TOP}, WHITE),
+            placedFill({0, CHORD_BAND_TOP, width, CANVAS_HEIGHT - CHORD_BAND_TOP}, FACE_COLOUR)};
+}
+
 TCanvasComposition composeCanvas(const TMotive& motive) {
     const int32_t length = std::max(motive.measureLength(), 0);
     const int width = measureWidth(length);
@@ -23,7 +28,8 @@ TCanvasComposition composeCanvas(const TMotive& motive) {
     c.bitmapWidth = width + 1;
     c.beatLength = motive.measure.beatValue();
     c.beatsPerMeasure = motive.measure.beatsPerMeasure();
-    c.background.push_back(placedFill({0, 0, c.width, CHORD_BAND_TOP}, WHITE));
+    const TPlacedItems frame = canvasFrame(c.width);
+    c.background.push_back(frame[0]);
 
     int secondPartX = 0;
     if (motive.anacrusis == 0) {
@@ -41,8 +47,7 @@ TCanvasComposition composeCanvas(const TMotive& motive) {
                             leadWidth + MEASURE_MARGIN, secondPartX});
     }
 
-    c.band.push_back(
-        placedFill({0, CHORD_BAND_TOP, c.width, CANVAS_HEIGHT - CHORD_BAND_TOP}, FACE_COLOUR));
+    c.band.push_back(frame[1]);
     if (!motive.chords.empty()) {
         const TPlacedItems first = layoutChordLabel(motive.chords[0], 0, CHORD_LABEL_TOP);
         c.band.insert(c.band.end(), first.begin(), first.end());

@@ -42,5 +42,9 @@ struct TCanvasComposition {
 // end; the second chord's label sits where that second part starts.
 TCanvasComposition composeCanvas(const TMotive& motive);
 
+// The frame of a canvas or key box `width` pixels wide: white above the chord band, the band in
+// the face colour.
+TPlacedItems canvasFrame(int width);
+
 // Index of the first note at or after tick t (notes are in ascending time).
 size_t firstNoteAt(const TMotive& motive, int32_t t);

@@ -119,11 +119,10 @@ int32_t addBeamedGroup(TPlacedItems& items, const TNoteViews& views, size_t firs
         addHead(items, x, y, view, up);
         addDot(items, x, y, view.duration);
         addAccidental(items, x, y, view.accidental);
-        // the stem meets the head where a single note's stem does
         if (up) {
             stemX.push_back(x + 4);
             items.push_back(
-                placedRect(TItemKind::STEM, {x + 4, beamY, STEM_WIDTH, (y - 2) - beamY}));
+                placedRect(TItemKind::STEM, {x + 4, beamY, STEM_WIDTH, (y - 4) - beamY}));
         } else {
             stemX.push_back(x - 4);
             items.push_back(

@@ -114,6 +114,15 @@ TEST(CanvasLayoutTest, OtherMetersAndDegenerateAnacruses) {
     }
 }
 
+TEST(CanvasLayoutTest, FrameOfAKeyBox) {
+    const TPlacedItems frame = canvasFrame(60);
+    ASSERT_EQ(frame.size(), 2u);
+    EXPECT_EQ(frame[0].rect, (TPixelRect{0, 0, 60, 153}));
+    EXPECT_EQ(frame[0].colour, WHITE);
+    EXPECT_EQ(frame[1].rect, (TPixelRect{0, 153, 60, 27}));
+    EXPECT_EQ(frame[1].colour, 0xD4D0C8u);
+}
+
 TEST(CanvasLayoutTest, FirstNoteAt) {
     TMotive m;
     m.notes = {TNote(0, 22, 60), TNote(60, 22, 60), TNote(240, 22, 60)};

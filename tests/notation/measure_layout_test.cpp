@@ -292,8 +292,8 @@ TEST(MeasureLayoutTest, BeamedGroups) {
         EXPECT_EQ(beams[0].rect, (TPixelRect{19 + 4, beamY, 2 * 23 + 2, 3}));
         const auto stems = ofKind(items, TItemKind::STEM);
         ASSERT_EQ(stems.size(), 2u);
-        EXPECT_EQ(stems[0].rect, (TPixelRect{19 + 4, beamY, 2, pitchY(22) - 2 - beamY}));
-        EXPECT_EQ(stems[1].rect, (TPixelRect{19 + 23 * 2 + 4, beamY, 2, pitchY(23) - 2 - beamY}));
+        EXPECT_EQ(stems[0].rect, (TPixelRect{19 + 4, beamY, 2, pitchY(22) - 4 - beamY}));
+        EXPECT_EQ(stems[1].rect, (TPixelRect{19 + 23 * 2 + 4, beamY, 2, pitchY(23) - 4 - beamY}));
         for (const auto& head : glyphs(items, HEADS))
             EXPECT_EQ(head.glyph, TGlyph::HEAD_FILLED_UP);
         EXPECT_TRUE(ofKind(items, TItemKind::SECONDARY_BEAM).empty());
