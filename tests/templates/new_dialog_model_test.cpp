@@ -7,28 +7,13 @@
 
 #include "help/eng_message_bundle.h"
 #include "model/period_data.h"
+#include "recording_shape_listener.h"
 
 namespace {
 
 using TInts = std::vector<int>;
 using TLetters = std::vector<PHRASE_LETTER>;
 using TTexts = std::vector<std::string>;
-
-class TRecordingShapeListener : public TRawPeriodDataListener {
-  public:
-    void structureChanged() override { events.push_back("structure"); }
-    void phrasesChanged() override { events.push_back("phrases"); }
-    void sentenceSelected() override { events.push_back("sentence"); }
-    void phraseSelected() override { events.push_back("phrase"); }
-
-    std::vector<std::string> take() {
-        std::vector<std::string> result;
-        result.swap(events);
-        return result;
-    }
-
-    std::vector<std::string> events;
-};
 
 class NewDialogModelTest : public ::testing::Test {
   protected:

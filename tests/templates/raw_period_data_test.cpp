@@ -7,25 +7,9 @@
 
 #include "help/eng_message_bundle.h"
 #include "help/rus_message_bundle.h"
+#include "recording_shape_listener.h"
 
 namespace {
-
-class TRecordingListener : public TRawPeriodDataListener {
-  public:
-    void structureChanged() override { events.push_back("structure"); }
-    void phrasesChanged() override { events.push_back("phrases"); }
-    void sentenceSelected() override { events.push_back("sentence"); }
-    void phraseSelected() override { events.push_back("phrase"); }
-
-    // The events since the last call.
-    std::vector<std::string> take() {
-        std::vector<std::string> result;
-        result.swap(events);
-        return result;
-    }
-
-    std::vector<std::string> events;
-};
 
 using TEvents = std::vector<std::string>;
 using TInts = std::vector<int>;
@@ -37,7 +21,7 @@ const std::string DEFAULT_TEXT =
 class RawPeriodDataTest : public ::testing::Test {
   protected:
     TEngMessageBundle english;
-    TRecordingListener listener;
+    TRecordingShapeListener listener;
 };
 
 TEST_F(RawPeriodDataTest, DefaultShape) {
