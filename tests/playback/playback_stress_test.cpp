@@ -157,6 +157,12 @@ struct TDesktop {
         sequencer = std::make_unique<TMotivePlayer>(player, instruments);
         sequencer->setTempo(FASTEST_TEMPO);
     }
+    // Plays the first `motives` motives of motiveOf to `window`, which also hears "stopped".
+    void play(TWindow* window, int motives) {
+        sequencer->setStopListener(window);
+        for (int m = 0; m < motives; ++m)
+            sequencer->addMotive(motiveOf(m), window);
+    }
     // Stuck notes over every port opened, and the number of ports that have any.
     std::pair<int, int> stuck() const {
         int notes = 0;
@@ -219,9 +225,7 @@ TEST(PlaybackStressTest, DeviceChangedAndClosedWhilePlaying) {
         TNews news;
         TWindow window(news);
         TDesktop desktop(3);
-        desktop.sequencer->setStopListener(&window);
-        desktop.sequencer->addMotive(motiveOf(0), &window);
-        desktop.sequencer->addMotive(motiveOf(1), &window);
+        desktop.play(&window, 2);
         int device = 0;
         const auto deadline = TClock::now() + RUN_TIMEOUT;
         while (news.stopped == 0 && TClock::now() < deadline) {
@@ -249,8 +253,7 @@ TEST(PlaybackStressTest, StopMeetsTheLastTick) {
         TNews news;
         TWindow window(news);
         TDesktop desktop;
-        desktop.sequencer->setStopListener(&window);
-        desktop.sequencer->addMotive(motiveOf(0), &window);
+        desktop.play(&window, 1);
         // the last units are due at 240; stop from a little before to a little after them
         ASSERT_TRUE(eventually(
             [&] { return desktop.sequencer->currentTime() >= 225 || news.stopped > 0; }));
@@ -270,9 +273,7 @@ TEST(PlaybackStressTest, WindowClosesRightAfterStopAndDetach) {
         TNews news;
         auto window = std::make_unique<TWindow>(news);
         TDesktop desktop;
-        desktop.sequencer->setStopListener(window.get());
-        desktop.sequencer->addMotive(motiveOf(0), window.get());
-        desktop.sequencer->addMotive(motiveOf(1), window.get());
+        desktop.play(window.get(), 2);
         // half the runs close while it plays, the other half just as it ends by itself, at 480
         if (run % 2 == 0) {
             std::this_thread::sleep_for(std::chrono::microseconds(random() % 30000));
@@ -297,9 +298,7 @@ TEST(PlaybackStressTest, SequencerDestroyedWhilePlaying) {
         TNews news;
         TWindow window(news);
         TDesktop desktop;
-        desktop.sequencer->setStopListener(&window);
-        desktop.sequencer->addMotive(motiveOf(0), &window);
-        desktop.sequencer->addMotive(motiveOf(1), &window);
+        desktop.play(&window, 2);
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 30000));
         const bool ended = news.stopped > 0;
         desktop.sequencer.reset();
@@ -319,9 +318,7 @@ TEST(PlaybackStressTest, MutesToggledAndScheduleReadWhilePlaying) {
         TNews news;
         TWindow window(news);
         TDesktop desktop;
-        desktop.sequencer->setStopListener(&window);
-        for (int m = 0; m < 3; ++m)
-            desktop.sequencer->addMotive(motiveOf(m), &window);
+        desktop.play(&window, 3);
         const auto deadline = TClock::now() + RUN_TIMEOUT;
         while (news.stopped == 0 && TClock::now() < deadline) {
             const auto field = static_cast<TInstrumentMute>(random() % INSTRUMENT_MUTE_COUNT);
