@@ -6,7 +6,7 @@ PACKAGES=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libbenchmark-dev
     qt6-base-dev libpugixml-dev librtmidi-dev libfluidsynth-dev libsystemd-dev timgm6mb-soundfont
-    xvfb xauth
+    xvfb xauth xdotool
     midicsv python3-mido
     # the fuzz targets: clang with libFuzzer and its sanitizer runtimes, which clang only recommends
     clang libfuzzer-14-dev libclang-rt-14-dev

@@ -1,5 +1,9 @@
 #include "app/dialog_prompts.h"
 
+#include "app/about.h"
+#include "app/midi_form.h"
+#include "app/new_dialog.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -39,7 +43,9 @@ std::string qtNameFilters(const std::string& filter) {
         for (char& c : spaced)
             if (c == ';')
                 c = ' ';
-        result += label + " (" + spaced + ")";
+        // "(*.tnr)|*.tnr" already shows its pattern in the label
+        const bool shown = label.find("(" + spaced + ")") != std::string::npos;
+        result += shown ? label : label + " (" + spaced + ")";
         if (end == std::string::npos)
             break;
         pos = end + 1;
@@ -48,7 +54,7 @@ std::string qtNameFilters(const std::string& filter) {
 }
 
 void TDialogPrompts::showMessage(const std::string& caption, const std::string& message) {
-    QMessageBox::information(parent_, text(caption), text(message));
+    QMessageBox::warning(parent_, text(caption), text(message));
 }
 
 bool TDialogPrompts::confirm(const std::string& caption, const std::string& message) {
@@ -76,4 +82,24 @@ std::optional<std::string> TDialogPrompts::saveFileName(const std::string& folde
         QFileDialog::getSaveFileName(parent_, QString(), text(folder), text(qtNameFilters(filter)),
                                      nullptr, QFileDialog::DontConfirmOverwrite),
         extension);
+}
+
+std::optional<TNewDialogResult> TDialogPrompts::newComposition() {
+    TNewDialog dialog(parent_, bundle_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.newDialogResult();
+}
+
+std::optional<int> TDialogPrompts::chooseMidiDevice(const TMidiDeviceList& devices) {
+    TMidiForm form(parent_, bundle_, devices);
+    const int chosen = form.chooseDevice(*this);
+    if (chosen < 0)
+        return std::nullopt;
+    return chosen;
+}
+
+void TDialogPrompts::showAbout(TBaseActionInterface& actions) {
+    TAbout about(parent_, bundle_, actions);
+    about.exec();
 }

@@ -3,6 +3,11 @@
 #include <optional>
 #include <string>
 
+#include "playback/midi_device_list.h"
+#include "templates/new_dialog_result.h"
+
+class TBaseActionInterface;
+
 // Everything the window asks of the user goes through here, so that its commands run the same
 // with real dialogs on a screen and with scripted answers in tests.
 class TPromptsInterface {
@@ -21,4 +26,11 @@ class TPromptsInterface {
     virtual std::optional<std::string> saveFileName(const std::string& folder,
                                                     const std::string& extension,
                                                     const std::string& filter) = 0;
+
+    // The new-composition dialog; nothing on Cancel.
+    virtual std::optional<TNewDialogResult> newComposition() = 0;
+    // The device dialog filled as `devices` says; the chosen index, nothing on Cancel.
+    virtual std::optional<int> chooseMidiDevice(const TMidiDeviceList& devices) = 0;
+    // The About dialog, whose link runs the home page command of `actions`.
+    virtual void showAbout(TBaseActionInterface& actions) = 0;
 };

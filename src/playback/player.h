@@ -40,6 +40,8 @@ class TPlayer : public TMidiOutputInterface {
     // Returns once the open port sounds what it is sent; at once when none is open. Sends from
     // other threads go on meanwhile.
     void waitUntilReady();
+    // The devices it opens, for the device dialog's list.
+    TMidiDevicesInterface& devices() { return devices_; }
     // -1 exactly when no port is open.
     int16_t deviceIndex() const { return deviceIndex_; }
 

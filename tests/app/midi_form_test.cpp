@@ -13,27 +13,9 @@
 
 #include "app/prompts_interface.h"
 #include "help/eng_message_bundle.h"
+#include "support/scripted_prompts.h"
 
 namespace {
-
-// Records the messages shown; asks nothing else.
-class TRecordingPrompts : public TPromptsInterface {
-  public:
-    void showMessage(const std::string& caption, const std::string& text) override {
-        messages.emplace_back(caption, text);
-    }
-    bool confirm(const std::string&, const std::string&) override { return false; }
-    std::optional<std::string> openFileName(const std::string&, const std::string&,
-                                            const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFileName(const std::string&, const std::string&,
-                                            const std::string&) override {
-        return std::nullopt;
-    }
-
-    std::vector<std::pair<std::string, std::string>> messages;
-};
 
 // Devices whose description can be made to fail from a given index on.
 class TFakeDevices : public TMidiDevicesInterface {
@@ -68,7 +50,7 @@ class MidiFormTest : public ::testing::Test {
     }
 
     TEngMessageBundle english;
-    TRecordingPrompts prompts;
+    TScriptedPrompts prompts;
 };
 
 TEST_F(MidiFormTest, ShowsTheDevicesWithThePreselection) {
@@ -96,7 +78,7 @@ TEST_F(MidiFormTest, ShowsTheDevicesWithThePreselection) {
               2);
     EXPECT_EQ(choose(form, clickCancel), -1);
     EXPECT_EQ(choose(form, [](TMidiForm& f) { QTest::keyClick(&f, Qt::Key_Escape); }), -1);
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(prompts.count("message"), 0u);
 }
 
 TEST_F(MidiFormTest, IndexBeyondTheDevicesPreselectsTheFirst) {
@@ -116,11 +98,11 @@ TEST_F(MidiFormTest, NoDevicesWarnsAndChoosesNothing) {
     TMidiForm form(nullptr, english, listMidiDevices(devices, 0));
     EXPECT_EQ(form.findChild<QComboBox*>("deviceList")->count(), 0);
     EXPECT_EQ(choose(form, clickOk), -1);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].first, "Warning");
-    EXPECT_EQ(prompts.messages[0].second, "There are no MIDI devices.");
+    ASSERT_EQ(prompts.count("message"), 1u);
+    EXPECT_EQ(prompts.shown[0].caption, "Warning");
+    EXPECT_EQ(prompts.shown[0].text, "There are no MIDI devices.");
     EXPECT_EQ(choose(form, clickCancel), -1);
-    EXPECT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.count("message"), 2u);
 }
 
 TEST_F(MidiFormTest, FailedDescriptionKeepsTheNamesFoundSoFar) {
@@ -130,10 +112,9 @@ TEST_F(MidiFormTest, FailedDescriptionKeepsTheNamesFoundSoFar) {
     EXPECT_EQ(list->count(), 2);
     EXPECT_EQ(list->currentIndex(), -1);
     EXPECT_EQ(choose(form, clickOk), -1);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].first, "Error");
-    EXPECT_EQ(prompts.messages[0].second,
-              "The error occurs while loading of the Midi Devices list");
+    ASSERT_EQ(prompts.count("message"), 1u);
+    EXPECT_EQ(prompts.shown[0].caption, "Error");
+    EXPECT_EQ(prompts.shown[0].text, "The error occurs while loading of the Midi Devices list");
 
     SCOPED_TRACE("the user may still pick one of them");
     EXPECT_EQ(choose(form,

@@ -1,0 +1,114 @@
+#include "app/document_commands.h"
+
+#include <sys/stat.h>
+
+#include "app/prompts_interface.h"
+#include "help/message_bundle.h"
+#include "model/document.h"
+#include "model/period_data.h"
+
+namespace {
+
+constexpr const char* DOCUMENT_EXTENSION = "tnr";
+constexpr const char* DOCUMENT_FILTER = "(*.tnr)|*.tnr|Any file|*.*";
+constexpr const char* MIDI_EXTENSION = "mid";
+constexpr const char* MIDI_FILTER = "(*.mid)|*.mid|Any file|*.*";
+
+bool exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+}  // namespace
+
+TDocumentCommands::TDocumentCommands(TPeriodData& period, TPromptsInterface& prompts,
+                                     const TMessageBundle& bundle, std::string baseFolder,
+                                     THooks hooks)
+    : period_(period),
+      prompts_(prompts),
+      bundle_(bundle),
+      base_(std::move(baseFolder)),
+      hooks_(std::move(hooks)) {}
+
+void TDocumentCommands::buildDefaultComposition(TPeriodData& period) {
+    period.buildFromLayout({2, 2}, {2, 2, 2, 2}, {5, 6, 10, 11}, TKey(-2, MINOR),
+                           TMeasure(2, QUARTER), EIGHTH, 100);
+}
+
+void TDocumentCommands::showFileError(const char* key, const std::string& path) {
+    prompts_.showMessage(bundle_.text("error"), bundle_.text(key) + "\n" + path);
+}
+
+void TDocumentCommands::newComposition() {
+    hooks_.stop();
+    const std::optional<TNewDialogResult> chosen = prompts_.newComposition();
+    if (!chosen)
+        return;
+    hooks_.releaseViews();
+    chosen->buildPeriod(period_);
+    hooks_.chooseFirstChords();
+}
+
+void TDocumentCommands::open() {
+    hooks_.stop();
+    const std::optional<std::string> path =
+        prompts_.openFileName(documentFolder(), DOCUMENT_EXTENSION, DOCUMENT_FILTER);
+    if (path)
+        openDocument(*path);
+}
+
+bool TDocumentCommands::openDocument(const std::string& path) {
+    hooks_.releaseViews();
+    const TFileResult read = readDocument(period_, path);
+    if (!read) {
+        showFileError("open error", path);
+        buildDefaultComposition(period_);
+        return false;
+    }
+    period_.setName(path);
+    period_.notifyChanged();
+    return true;
+}
+
+void TDocumentCommands::save() {
+    hooks_.stop();
+    if (period_.name() == "Untitled")
+        saveAs();
+    else
+        saveDocument(period_.name());
+}
+
+void TDocumentCommands::saveAs() {
+    hooks_.stop();
+    const std::optional<std::string> path =
+        prompts_.saveFileName(documentFolder(), DOCUMENT_EXTENSION, DOCUMENT_FILTER);
+    if (path && confirmOverwrite(*path))
+        saveDocument(*path);
+}
+
+bool TDocumentCommands::saveDocument(const std::string& path) {
+    if (!writeDocument(period_, path)) {
+        showFileError("save error", path);
+        return false;
+    }
+    period_.setName(path);
+    return true;
+}
+
+bool TDocumentCommands::confirmOverwrite(const std::string& path) {
+    if (!exists(path))
+        return true;
+    return prompts_.confirm(bundle_.text("warning"), bundle_.text("the file") + "\n" + path + "\n" +
+                                                         bundle_.text("already exists"));
+}
+
+void TDocumentCommands::exportMidi() {
+    hooks_.stop();
+    const std::optional<std::string> path =
+        prompts_.saveFileName(midiFolder(), MIDI_EXTENSION, MIDI_FILTER);
+    if (!path || !confirmOverwrite(*path))
+        return;
+    // an export over the composition's own file would lose it
+    if (!hooks_.writeMidiFile(*path))
+        showFileError("save error", *path);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+class TMessageBundle;
+class TPeriodData;
+class TPromptsInterface;
+struct TMidiFileContent;
+
+// The document commands of the main window: New, Open, Save, Save As and Export, with their
+// messages. They change the period through its own operations, so the window hears of every
+// change through its period listener.
+class TDocumentCommands {
+  public:
+    // What the window supplies: stopping playback before a command, letting go of every view
+    // of the composition's motives before they are replaced, choosing chords for the first
+    // motive of a new composition, and the MIDI file of the period as it stands.
+    struct THooks {
+        std::function<void()> stop;
+        std::function<void()> releaseViews;
+        std::function<void()> chooseFirstChords;
+        std::function<bool(const std::string& path)> writeMidiFile;
+    };
+
+    TDocumentCommands(TPeriodData& period, TPromptsInterface& prompts, const TMessageBundle& bundle,
+                      std::string baseFolder, THooks hooks);
+
+    void newComposition();
+    void open();
+    void save();
+    void saveAs();
+    void exportMidi();
+
+    // Reads the file into the period and names the period after it; on failure tells the user
+    // and puts the default composition (without chords) in its place.
+    bool openDocument(const std::string& path);
+    // Writes the period and names it after the file; on failure tells the user and keeps the name.
+    bool saveDocument(const std::string& path);
+    // True when nothing of that name exists, or when the user agrees to replace it.
+    bool confirmOverwrite(const std::string& path);
+    // The composition every run starts with: G minor, 2/4, an eighth's anacrusis, tempo 100,
+    // two sentences of two two-motive phrases lettered A, B, A1, B1.
+    static void buildDefaultComposition(TPeriodData& period);
+
+    std::string documentFolder() const { return base_ + "tnrs/"; }
+    std::string midiFolder() const { return base_ + "mids/"; }
+
+  private:
+    void showFileError(const char* key, const std::string& path);
+
+    TPeriodData& period_;
+    TPromptsInterface& prompts_;
+    const TMessageBundle& bundle_;
+    std::string base_;
+    THooks hooks_;
+};

@@ -1,0 +1,581 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSlider>
+#include <QToolButton>
+#include <QUrl>
+#include <filesystem>
+#include <stdexcept>
+
+#include "app/dialog_prompts.h"
+#include "app/document_commands.h"
+#include "app/navigation_tree.h"
+#include "app/note_painter.h"
+#include "app/prompts_interface.h"
+#include "app/temp_panel.h"
+#include "app/u_motive_canvas.h"
+#include "generation/scheme.h"
+#include "model/output_file.h"
+#include "playback/apply_instrument_set.h"
+#include "playback/instr_conf_list.h"
+#include "playback/midi_file_writer.h"
+#include "playback/motive_player.h"
+#include "playback/period_motives.h"
+#include "playback/player.h"
+#include "playback/relay_target.h"
+
+namespace {
+
+const QColor WINDOW_COLOR(212, 208, 200);
+constexpr int TOP_ROW_HEIGHT = 38;
+constexpr int LEFT_COLUMN_WIDTH = 214;
+constexpr int HINT_MILLISECONDS = 10000;
+
+// The toolbar's pictures, drawn at 24 x 24 logical pixels.
+QIcon toolbarIcon(int id) {
+    QPixmap pixmap(48, 48);
+    pixmap.setDevicePixelRatio(2.0);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPen outline(QColor(50, 50, 50), 1.2);
+    switch (id) {
+        case 0: {  // new: a page with a folded corner
+            QPainterPath page;
+            page.moveTo(6, 3);
+            page.lineTo(15, 3);
+            page.lineTo(19, 7);
+            page.lineTo(19, 21);
+            page.lineTo(6, 21);
+            page.closeSubpath();
+            p.setPen(outline);
+            p.setBrush(Qt::white);
+            p.drawPath(page);
+            p.drawLine(QPointF(15, 3), QPointF(15, 7));
+            p.drawLine(QPointF(15, 7), QPointF(19, 7));
+            break;
+        }
+        case 1: {  // save: a diskette
+            p.setPen(outline);
+            p.setBrush(QColor(70, 110, 170));
+            p.drawRoundedRect(QRectF(4, 4, 16, 16), 1.5, 1.5);
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(7, 4, 10, 6));
+            p.setBrush(QColor(220, 220, 220));
+            p.drawRect(QRectF(7, 13, 10, 7));
+            break;
+        }
+        case 2: {  // open: a folder
+            p.setPen(outline);
+            p.setBrush(QColor(235, 195, 90));
+            QPainterPath folder;
+            folder.moveTo(3, 7);
+            folder.lineTo(9, 7);
+            folder.lineTo(11, 9);
+            folder.lineTo(20, 9);
+            folder.lineTo(20, 19);
+            folder.lineTo(3, 19);
+            folder.closeSubpath();
+            p.drawPath(folder);
+            p.setBrush(QColor(250, 220, 130));
+            QPainterPath flap;
+            flap.moveTo(3, 19);
+            flap.lineTo(6, 12);
+            flap.lineTo(22, 12);
+            flap.lineTo(20, 19);
+            flap.closeSubpath();
+            p.drawPath(flap);
+            break;
+        }
+        case 3: {  // play
+            QPainterPath triangle;
+            triangle.moveTo(7, 5);
+            triangle.lineTo(19, 12);
+            triangle.lineTo(7, 19);
+            triangle.closeSubpath();
+            p.setPen(QPen(QColor(20, 100, 30), 1.0));
+            p.setBrush(QColor(50, 160, 60));
+            p.drawPath(triangle);
+            break;
+        }
+        default:  // stop
+            p.setPen(QPen(QColor(120, 20, 20), 1.0));
+            p.setBrush(QColor(200, 50, 45));
+            p.drawRoundedRect(QRectF(6, 6, 12, 12), 1.5, 1.5);
+    }
+    return QIcon(pixmap);
+}
+
+QIcon deleteIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.setDevicePixelRatio(2.0);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(180, 30, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(4, 4), QPointF(12, 12));
+    p.drawLine(QPointF(12, 4), QPointF(4, 12));
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> prompts,
+                         TMidiDevicesInterface* devices)
+    : base_(std::move(base)), prompts_(std::move(prompts)) {
+    // 1. the owned objects
+    if (!prompts_)
+        prompts_ = std::make_unique<TDialogPrompts>(this, bundle_);
+    scheme_ = std::make_unique<TScheme>();
+    player_ =
+        devices != nullptr ? std::make_unique<TPlayer>(*devices) : std::make_unique<TPlayer>();
+    motivePlayer_ = std::make_unique<TMotivePlayer>(*player_, instruments_);
+    config_ = std::make_unique<TConfig>(base_);
+    // 2. the measure bitmap all canvases paint into, one after another
+    notePainter_ = std::make_unique<TNotePainter>();
+    documents_ = std::make_unique<TDocumentCommands>(
+        period_, *prompts_, bundle_, base_,
+        TDocumentCommands::THooks{[this] { stopAction(); }, [this] { releasePeriodPanel(); },
+                                  [this] { chooseFirstChords(); },
+                                  [this](const std::string& path) { return writeMidiFile(path); }});
+
+    setWindowTitle(QString::fromStdString(bundle_.text("program name") + period_.name()));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, WINDOW_COLOR);
+    setPalette(palette);
+    client_ = new QWidget(this);
+    client_->setAutoFillBackground(true);
+    client_->setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
+    setCentralWidget(client_);
+    createMenus();
+
+    // 3. the configuration, written with the defaults when there is none
+    std::filesystem::create_directories(base_);
+    if (!std::filesystem::exists(config_->path()))
+        (void)config_->createDefaultConfig();
+    (void)config_->loadConfig(xml_);
+
+    // 4. the MIDI device
+    if (!openMidiDevice(config_->midiDevice())) {
+        const TMidiDeviceList list = listMidiDevices(player_->devices(), config_->midiDevice());
+        const std::optional<int> chosen = prompts_->chooseMidiDevice(list);
+        if (chosen && openMidiDevice(*chosen))
+            (void)config_->setMidiDevice(*chosen);
+    }
+
+    // 7. the controls, then the default composition
+    relay_ = new TRelay(this);
+    relay_->setListener(this);
+    QWidget* top = createTopRow(client_);
+    top->setGeometry(0, 0, CLIENT_WIDTH, TOP_ROW_HEIGHT);
+
+    // 5. and 6.: the instrument set and the cursor delay (their controls exist now)
+    loadInstrumentSetAtStart();
+    cursorDelayTrackBar_->setValue(config_->cursorDelay());
+    connect(cursorDelayTrackBar_, &QSlider::valueChanged, this,
+            [this](int position) { cursorDelayTrackBarChange(position); });
+    connect(instrList_, &QComboBox::activated, this, [this](int index) { instrListChange(index); });
+
+    auto* groups = new QWidget(client_);
+    groups->setGeometry(4, TOP_ROW_HEIGHT + 4, LEFT_COLUMN_WIDTH - 8, 100);
+    notesGroup_ = new TButtonGroupPanel(groups, TButtonGroupPanel::INSERT_NOTES, bundle_);
+    rhythmGroup_ = new TButtonGroupPanel(groups, TButtonGroupPanel::RHYTHM, bundle_);
+    chordGroup_ = new TButtonGroupPanel(groups, TButtonGroupPanel::CHORDS, bundle_);
+    notesGroup_->move(0, 0);
+    rhythmGroup_->move(0, 34);
+    chordGroup_->move(0, 68);
+    for (TButtonGroupPanel* group : {notesGroup_, rhythmGroup_, chordGroup_})
+        group->setListener(this);
+
+    navigationTree_ = new TNavigationTree(client_);
+    const int panelTop = CLIENT_HEIGHT - 229 - TPeriodPanel::SCROLL_BAR_HEIGHT;
+    navigationTree_->setGeometry(4, TOP_ROW_HEIGHT + 108, LEFT_COLUMN_WIDTH - 8,
+                                 panelTop - TOP_ROW_HEIGHT - 112);
+
+    period_.setListener(this);
+    TDocumentCommands::buildDefaultComposition(period_);
+
+    // 8. and 9.
+    applyInstrumentSet(instruments_, *player_);
+    tempPanel_->setListener(this);
+    motivePlayer_->setStopListener(this);
+    chooseFirstChords();
+}
+
+TMainWindow::~TMainWindow() {
+    shutDown();
+}
+
+void TMainWindow::shutDown() {
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    // nothing may report to a window that is going away, and nothing may keep sounding
+    motivePlayer_->stopAndDetach();
+    player_->sendGeneralMidiReset();
+    relay_->setListener(nullptr);
+    period_.setListener(nullptr);
+    // the widgets outlive the window's members; the canvases must not outlive the period
+    releasePeriodPanel();
+}
+
+void TMainWindow::closeEvent(QCloseEvent* event) {
+    shutDown();
+    event->accept();
+}
+
+void TMainWindow::createMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->addAction("New", this, [this] { newAction(); });
+    file->addAction("Open", this, [this] { openAction(); });
+    QAction* save = file->addAction("Save", this, [this] { saveAction(); });
+    save->setShortcut(QKeySequence("Ctrl+S"));
+    file->addAction("Save As...", this, [this] { saveAsAction(); });
+    file->addAction("Export to (*.mid)", this, [this] { exportAction(); });
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    tools->addAction("Midi Devices...", this, [this] { midiDevicesAction(); });
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction("About", this, [this] { aboutAction(); });
+}
+
+QWidget* TMainWindow::createTopRow(QWidget* parent) {
+    auto* row = new QWidget(parent);
+    // the toolbar: new, save, open, play, stop
+    const char* keys[] = {"new", "save", "open", "play", "stop"};
+    int x = 4;
+    for (int id = 0; id < 5; ++id) {
+        auto* button = new QToolButton(row);
+        const QString hint = QString::fromStdString(bundle_.text(keys[id]));
+        button->setToolTip(hint);
+        button->setAccessibleName(hint);
+        button->setIcon(toolbarIcon(id));
+        button->setIconSize(QSize(24, 24));
+        button->setGeometry(x, 4, 30, 30);
+        button->setFocusPolicy(Qt::StrongFocus);
+        x += 31;
+        connect(button, &QToolButton::clicked, this, [this, id] {
+            switch (id) {
+                case 0:
+                    newAction();
+                    break;
+                case 1:
+                    saveAction();
+                    break;
+                case 2:
+                    openAction();
+                    break;
+                case 3:
+                    playAllAction();
+                    break;
+                default:
+                    stopAction();
+            }
+        });
+    }
+
+    auto* tempLabel = new QLabel(QString::fromStdString(bundle_.text("temp")), row);
+    tempLabel->adjustSize();
+    tempLabel->move(x + 14, (TOP_ROW_HEIGHT - tempLabel->height()) / 2);
+    tempPanel_ = new TTempPanel(row, bundle_);
+    tempPanel_->setAccessibleName("Tempo");
+    tempLabel->setBuddy(tempPanel_);
+    tempPanel_->adjustSize();
+    tempPanel_->move(tempLabel->x() + tempLabel->width() + 6,
+                     (TOP_ROW_HEIGHT - tempPanel_->height()) / 2);
+
+    auto* delayLabel = new QLabel("DAD cursor delay:", row);
+    cursorDelayTrackBar_ = new QSlider(Qt::Horizontal, row);
+    cursorDelayTrackBar_->setRange(1, 7);
+    cursorDelayTrackBar_->setValue(4);
+    cursorDelayTrackBar_->setPageStep(1);
+    cursorDelayTrackBar_->setTickPosition(QSlider::TicksBelow);
+    cursorDelayTrackBar_->setAccessibleName("DAD cursor delay");
+    delayLabel->setBuddy(cursorDelayTrackBar_);
+    auto* instrLabel = new QLabel("Instruments:", row);
+    instrList_ = new QComboBox(row);
+    instrList_->setAccessibleName("Instruments");
+    instrLabel->setBuddy(instrList_);
+    deleteInstrButton_ = new QToolButton(row);
+    const QString deleteHint = QString::fromStdString(bundle_.text("delete instr set"));
+    deleteInstrButton_->setToolTip(deleteHint);
+    deleteInstrButton_->setAccessibleName(deleteHint);
+    deleteInstrButton_->setIcon(deleteIcon());
+    connect(deleteInstrButton_, &QToolButton::clicked, this, [this] { deleteInstrumentSet(); });
+
+    // right of centre: the track bar, then the instrument sets
+    delayLabel->adjustSize();
+    instrLabel->adjustSize();
+    int right = CLIENT_WIDTH - 6;
+    deleteInstrButton_->setGeometry(right - 24, 7, 24, 24);
+    right -= 28;
+    instrList_->setGeometry(right - 126, 7, 126, 24);
+    right -= 130;
+    instrLabel->move(right - instrLabel->width(), (TOP_ROW_HEIGHT - instrLabel->height()) / 2);
+    right -= instrLabel->width() + 18;
+    cursorDelayTrackBar_->setGeometry(right - 100, 6, 100, 26);
+    right -= 104;
+    delayLabel->move(right - delayLabel->width(), (TOP_ROW_HEIGHT - delayLabel->height()) / 2);
+    return row;
+}
+
+void TMainWindow::releasePeriodPanel() {
+    // the canvases listen to the player and to their motives: both must be let go while the
+    // motives still exist
+    motivePlayer_->stop();
+    navigationTree_->setListener(nullptr);
+    delete periodPanel_;
+    periodPanel_ = nullptr;
+}
+
+void TMainWindow::periodChanged() {
+    releasePeriodPanel();
+    const int panelHeight = 229 + TPeriodPanel::SCROLL_BAR_HEIGHT;
+    periodPanel_ = new TPeriodPanel(client_, period_, *this, this);
+    periodPanel_->setGeometry(0, CLIENT_HEIGHT - panelHeight, CLIENT_WIDTH, panelHeight);
+    periodPanel_->show();
+    navigationTree_->rebuild(periodPanel_->navigationNodes());
+    navigationTree_->setListener(periodPanel_);
+    notesGroup_->select(2);
+    rhythmGroup_->select(0);
+    chordGroup_->select(0);
+    scheme_->resetScheme();
+    tempPanel_->setValue(period_.tempo());
+    nameChanged(period_.name());
+}
+
+void TMainWindow::tempoChanged(int32_t tempo) {
+    motivePlayer_->setTempo(tempo);
+}
+
+void TMainWindow::nameChanged(const std::string& name) {
+    setWindowTitle(QString::fromStdString(bundle_.text("program name") + name));
+}
+
+void TMainWindow::tempValueChanged(int32_t value) {
+    stopAction();
+    period_.setTempo(value);
+}
+
+void TMainWindow::groupButtonPressed(int group, int index) {
+    if (periodPanel_ == nullptr)
+        return;
+    if (group == TButtonGroupPanel::INSERT_NOTES)
+        periodPanel_->setNotesMode(index);
+    else if (group == TButtonGroupPanel::RHYTHM)
+        periodPanel_->setRhythmMode(index);
+    else
+        periodPanel_->setChordMode(index);
+}
+
+TMotiveAndListenerPair TMainWindow::previousPair(const TMotive& motive) {
+    if (periodPanel_ == nullptr)
+        return {};
+    return periodPanel_->previousMotive(motive);
+}
+
+void TMainWindow::playMotive(const TMotive& motive, TMotivePlayerListener* listener) {
+    const TMotiveAndListenerPair previous = previousPair(motive);
+    try {
+        if (previous.motive != nullptr) {
+            TUMotiveSet* set = periodPanel_->setOf(previous.motive);
+            motivePlayer_->addMotive(*previous.motive, set != nullptr ? set->canvas() : nullptr);
+        }
+        motivePlayer_->addMotive(motive, listener);
+    } catch (const std::runtime_error&) {
+        // without a timer nothing plays
+    }
+}
+
+size_t TMainWindow::motiveCount() {
+    return periodPanel_ != nullptr ? periodPanel_->motiveSets().size() : 0;
+}
+
+int32_t TMainWindow::dadCursorDelay() {
+    return 15 - cursorDelayTrackBar_->value();
+}
+
+void TMainWindow::relayNote(int32_t canvasId, int32_t variantTag, int32_t noteIndex, bool started) {
+    if (periodPanel_ == nullptr)
+        return;
+    const TRelayTarget target = noteTarget(canvasId, periodPanel_->motiveSets().size(), 0, false);
+    if (target.kind != TRelayTargetKind::MOTIVE_SET)
+        return;
+    TUMotiveCanvas* canvas = periodPanel_->motiveSets()[target.index]->canvas();
+    if (started)
+        canvas->noteStarted(variantTag, noteIndex);
+    else
+        canvas->noteEnded(variantTag, noteIndex);
+}
+
+void TMainWindow::relayPlay(int32_t canvasId, bool started) {
+    if (periodPanel_ == nullptr)
+        return;
+    const TRelayTarget target = playTarget(canvasId, periodPanel_->motiveSets().size(), 0);
+    if (target.kind != TRelayTargetKind::MOTIVE_SET)
+        return;
+    TUMotiveSet* set = periodPanel_->motiveSets()[target.index];
+    if (started)
+        set->playStarted();
+    else
+        set->playStopped();
+}
+
+void TMainWindow::chooseFirstChords() {
+    if (periodPanel_ != nullptr && !periodPanel_->motiveSets().empty())
+        periodPanel_->motiveSets().front()->canvas()->selectChords();
+}
+
+bool TMainWindow::openMidiDevice(int index) {
+    try {
+        player_->openDevice(index);
+        return true;
+    } catch (const TMidiOpenError&) {
+        prompts_->showMessage(bundle_.text("error"), bundle_.text("open midi error"));
+        return false;
+    }
+}
+
+void TMainWindow::loadInstrumentSetAtStart() {
+    const TInstrConfList sets = scanInstrumentSets(base_);
+    instrList_->clear();
+    for (const std::string& name : sets)
+        instrList_->addItem(QString::fromStdString(name));
+    instrList_->setCurrentIndex(-1);
+    const std::string name = config_->instrumentSchemeName();
+    if (!name.empty()) {
+        if (loadInstrumentSet(instruments_, name, xml_, base_)) {
+            applyInstrumentSet(instruments_, *player_);
+            if (const std::optional<size_t> i = indexOfName(sets, name))
+                instrList_->setCurrentIndex(static_cast<int>(*i));
+            return;
+        }
+        (void)config_->setInstrumentSchemeName("");
+    }
+    instruments_.resetToDefaults();
+    applyInstrumentSet(instruments_, *player_);
+}
+
+void TMainWindow::instrListChange(int index) {
+    if (index < 0)
+        return;
+    stopAction();
+    const std::string name = instrList_->itemText(index).toStdString();
+    (void)config_->setInstrumentSchemeName(name);
+    if (loadInstrumentSet(instruments_, name, xml_, base_)) {
+        applyInstrumentSet(instruments_, *player_);
+        return;
+    }
+    (void)config_->setInstrumentSchemeName("");
+    loadInstrumentSetAtStart();
+}
+
+void TMainWindow::deleteInstrumentSet() {
+    const std::string name = config_->instrumentSchemeName();
+    if (name.empty())
+        return;
+    stopAction();
+    if (!prompts_->confirm(bundle_.text("confirm"),
+                           bundle_.text("confirm instr delete") + " " + name + "?"))
+        return;
+    if (::deleteInstrumentSet(name, base_)) {
+        const TInstrConfList rest = scanInstrumentSets(base_);
+        (void)config_->setInstrumentSchemeName(rest.empty() ? std::string() : rest[0]);
+    } else {
+        prompts_->showMessage(bundle_.text("error"),
+                              bundle_.text("unable delet instr set") + " " + name + ".");
+    }
+    loadInstrumentSetAtStart();
+}
+
+void TMainWindow::cursorDelayTrackBarChange(int position) {
+    (void)config_->setCursorDelay(position);
+}
+
+bool TMainWindow::writeMidiFile(const std::string& path) {
+    // the composition's own file is never overwritten by its MIDI form
+    if (isSameFile(path, period_.name()))
+        return false;
+    TMidiFileContent content;
+    content.motives = periodMotives(period_);
+    content.measure = period_.measure;
+    content.key = period_.key;
+    content.tempo = period_.tempo();
+    content.setPrograms(instruments_);
+    return static_cast<bool>(::writeMidiFile(content, path));
+}
+
+bool TMainWindow::openDocument(const std::string& path) {
+    stopAction();
+    return documents_->openDocument(path);
+}
+
+bool TMainWindow::saveDocument(const std::string& path) {
+    return documents_->saveDocument(path);
+}
+
+void TMainWindow::newAction() {
+    documents_->newComposition();
+}
+void TMainWindow::saveAction() {
+    documents_->save();
+}
+void TMainWindow::saveAsAction() {
+    documents_->saveAs();
+}
+void TMainWindow::openAction() {
+    show();
+    documents_->open();
+}
+void TMainWindow::exportAction() {
+    documents_->exportMidi();
+}
+
+void TMainWindow::playAllAction() {
+    if (periodPanel_ != nullptr)
+        periodPanel_->playPeriod();
+}
+
+void TMainWindow::stopAction() {
+    motivePlayer_->stop();
+}
+
+void TMainWindow::midiDevicesAction() {
+    stopAction();
+    const TMidiDeviceList list = listMidiDevices(player_->devices(), config_->midiDevice());
+    const std::optional<int> chosen = prompts_->chooseMidiDevice(list);
+    if (!chosen)
+        return;
+    if (openMidiDevice(*chosen)) {
+        (void)config_->setMidiDevice(*chosen);
+        applyInstrumentSet(instruments_, *player_);
+        return;
+    }
+    // the previous device comes back without a word of its own
+    try {
+        player_->openDevice(config_->midiDevice());
+        applyInstrumentSet(instruments_, *player_);
+    } catch (const TMidiOpenError&) {
+    }
+}
+
+void TMainWindow::aboutAction() {
+    stopAction();
+    prompts_->showAbout(*this);
+}
+
+void TMainWindow::showMainWindow() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void TMainWindow::openHomePage() {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(bundle_.text("site url"))));
+}

@@ -1,0 +1,147 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+
+#include "app/base_action_interface.h"
+#include "app/base_service.h"
+#include "app/button_group_panel.h"
+#include "app/period_panel.h"
+#include "app/prompts_interface.h"
+#include "app/relay.h"
+#include "help/eng_message_bundle.h"
+#include "model/config.h"
+#include "model/period_data.h"
+#include "model/xml_document.h"
+#include "playback/instrument_conf.h"
+#include "playback/motive_player.h"
+#include "templates/temp_panel_listener.h"
+
+class QComboBox;
+class QSlider;
+class QToolButton;
+class TDocumentCommands;
+class TMidiDevicesInterface;
+class TNavigationTree;
+class TNotePainter;
+class TPlayer;
+class TScheme;
+class TTempPanel;
+
+// The one top-level window: it owns the composition, the scheme, the MIDI output, the motive
+// player, the texts, the configuration and the instrument set, creates every panel that shows
+// them, and wires the commands. The commands' bodies live in their own classes.
+class TMainWindow : public QMainWindow,
+                    public TBaseService,
+                    public TPeriodPanelScrollerListener,
+                    public TPeriodDataListener,
+                    public TTempPanelListener,
+                    public TBaseActionInterface,
+                    public TMotivePlayerStopListener,
+                    public TRelayListener,
+                    public TButtonGroupListener {
+    Q_OBJECT
+
+  public:
+    static constexpr int CLIENT_WIDTH = 1016;
+    static constexpr int CLIENT_HEIGHT = 641;
+
+    // Without prompts the window asks with real dialogs; without devices it opens the machine's
+    // (the built-in synthesizer first). `base` is the folder every data file lives in.
+    TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> prompts = nullptr,
+                TMidiDevicesInterface* devices = nullptr);
+    ~TMainWindow() override;
+
+    // TBaseService
+    TPlayer& player() override { return *player_; }
+    TMotivePlayer& motivePlayer() override { return *motivePlayer_; }
+    TMotiveAndListenerPair previousPair(const TMotive& motive) override;
+    void playMotive(const TMotive& motive, TMotivePlayerListener* listener) override;
+    TScheme& scheme() override { return *scheme_; }
+    const TMessageBundle& bundle() override { return bundle_; }
+    TPeriodData& period() override { return period_; }
+    TRelay& relay() override { return *relay_; }
+    bool popupShown() override { return false; }
+    size_t motiveCount() override;
+    int32_t dadCursorDelay() override;
+    const TInstrumentConf& instrumentSet() override { return instruments_; }
+    TNotePainter& notePainter() override { return *notePainter_; }
+
+    // TBaseActionInterface
+    void newAction() override;
+    void saveAction() override;
+    void saveAsAction() override;
+    void openAction() override;
+    void exportAction() override;
+    void playAllAction() override;
+    void stopAction() override;
+    void midiDevicesAction() override;
+    void aboutAction() override;
+    void showMainWindow() override;
+    void openHomePage() override;
+
+    // Opens a document as the Open command does once a file is chosen.
+    bool openDocument(const std::string& path);
+    bool saveDocument(const std::string& path);
+
+    TPeriodPanel* periodPanel() const { return periodPanel_; }
+    TNavigationTree* navigationTree() const { return navigationTree_; }
+    TTempPanel* tempPanel() const { return tempPanel_; }
+    QSlider* cursorDelayTrackBar() const { return cursorDelayTrackBar_; }
+    QComboBox* instrList() const { return instrList_; }
+    const TConfig& config() const { return *config_; }
+
+    void periodPanelScrolled() override {}
+    void periodChanged() override;
+    void tempoChanged(int32_t tempo) override;
+    void nameChanged(const std::string& name) override;
+    void tempValueChanged(int32_t value) override;
+    void onPlayStopped() override {}
+    void relayNote(int32_t canvasId, int32_t variantTag, int32_t noteIndex, bool started) override;
+    void relayPlay(int32_t canvasId, bool started) override;
+    void relayTimerStep() override {}
+    void groupButtonPressed(int group, int index) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void createMenus();
+    QWidget* createTopRow(QWidget* parent);
+    bool openMidiDevice(int index);
+    void loadInstrumentSetAtStart();
+    void instrListChange(int index);
+    void deleteInstrumentSet();
+    void cursorDelayTrackBarChange(int position);
+    void chooseFirstChords();
+    void releasePeriodPanel();
+    bool writeMidiFile(const std::string& path);
+    void shutDown();
+
+    std::string base_;
+    TEngMessageBundle bundle_;
+    std::unique_ptr<TPromptsInterface> prompts_;
+    TPeriodData period_;
+    std::unique_ptr<TScheme> scheme_;
+    std::unique_ptr<TPlayer> player_;
+    TInstrumentConf instruments_;
+    std::unique_ptr<TMotivePlayer> motivePlayer_;
+    std::unique_ptr<TConfig> config_;
+    std::unique_ptr<TNotePainter> notePainter_;
+    TXmlDocument xml_;
+    std::unique_ptr<TDocumentCommands> documents_;
+    bool shutDown_ = false;
+
+    TRelay* relay_ = nullptr;
+    QWidget* client_ = nullptr;
+    QSlider* cursorDelayTrackBar_ = nullptr;
+    QComboBox* instrList_ = nullptr;
+    QToolButton* deleteInstrButton_ = nullptr;
+    TTempPanel* tempPanel_ = nullptr;
+    TButtonGroupPanel* notesGroup_ = nullptr;
+    TButtonGroupPanel* rhythmGroup_ = nullptr;
+    TButtonGroupPanel* chordGroup_ = nullptr;
+    TNavigationTree* navigationTree_ = nullptr;
+    TPeriodPanel* periodPanel_ = nullptr;
+};

@@ -1,0 +1,232 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTest>
+#include <filesystem>
+
+#include "app/u_motive_canvas.h"
+#include "cli/new_command.h"
+#include "generation/random.h"
+#include "model/document.h"
+#include "playback/capture_port.h"
+#include "playback/motive_player.h"
+#include "support/scratch_folder.h"
+#include "support/scripted_prompts.h"
+
+namespace {
+
+// A window over a scratch base folder, asking through scripted prompts and playing into the
+// capture port.
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { resetMotivicaRandForTesting(); }
+
+    TMainWindow& window() {
+        if (!window_) {
+            auto prompts = std::make_unique<TScriptedPrompts>();
+            prompts_ = prompts.get();
+            script(*prompts_);
+            window_ = std::make_unique<TMainWindow>(scratch_.base(), std::move(prompts), &devices_);
+        }
+        return *window_;
+    }
+    virtual void script(TScriptedPrompts&) {}
+    std::string title() { return window().windowTitle().toStdString(); }
+
+    TScratchFolder scratch_{"main_window"};
+    TCaptureLog log_;
+    TCaptureDevices devices_{log_};
+    TScriptedPrompts* prompts_ = nullptr;
+    std::unique_ptr<TMainWindow> window_;
+};
+
+// The chords of a motive as the document writes them: type, time and the four voices.
+std::string chordsText(const TMotive& motive) {
+    std::ostringstream out;
+    for (const TChord& chord : motive.chords)
+        writeXml(out, chord, 0);
+    return out.str();
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, StartsWithTheDefaultCompositionAndChordsForItsFirstMotive) {
+    TMainWindow& w = window();
+    const TPeriodData& period = w.period();
+    EXPECT_EQ(title(), "Motivica 1.0 - Untitled");
+    EXPECT_EQ(period.key, TKey(-2, MINOR));
+    EXPECT_EQ(period.measure.beatsPerMeasure(), 2);
+    EXPECT_EQ(period.measure.beatValue(), QUARTER);
+    EXPECT_EQ(period.anacrusis, 60);
+    EXPECT_EQ(period.tempo(), 100);
+    ASSERT_EQ(w.periodPanel()->motiveSets().size(), 8u);
+    EXPECT_EQ(w.periodPanel()->motiveSets()[0]->canvas()->canvasId(), 48);
+    EXPECT_EQ(w.periodPanel()->motiveSets()[7]->canvas()->canvasId(), 55);
+    // the same chords the command line chooses from a fresh generator
+    std::ostringstream out, err;
+    const std::string file = scratch_.path("cli.tnr");
+    ASSERT_EQ(runNewCommand({"--key", "-2", "--mode", "minor", "--anacrusis", "60", "-o", file},
+                            out, err),
+              0);
+    TPeriodData expected;
+    ASSERT_TRUE(readDocument(expected, file));
+    const TMotive& first = period.sentences[0].phrases[0].motives[0];
+    ASSERT_FALSE(first.chords.empty());
+    EXPECT_EQ(chordsText(first), chordsText(expected.sentences[0].phrases[0].motives[0]));
+    EXPECT_TRUE(period.sentences[0].phrases[0].motives[1].chords.empty());
+    // the configuration was written with its defaults
+    EXPECT_TRUE(std::filesystem::exists(scratch_.path("config.xml")));
+}
+
+TEST_F(MainWindowTest, SaveOfAnUntitledCompositionRunsSaveAs) {
+    TMainWindow& w = window();
+    const std::string file = scratch_.path("tnrs/first.tnr");
+    std::filesystem::create_directories(scratch_.path("tnrs"));
+    prompts_->fileNames.push_back(file);
+    w.saveAction();
+    ASSERT_EQ(prompts_->count("save"), 1u);
+    EXPECT_EQ(prompts_->shown.back().caption, scratch_.path("tnrs/"));
+    EXPECT_EQ(title(), "Motivica 1.0 - " + file);
+    EXPECT_EQ(scratch_.read("tnrs/first.tnr"), documentText(w.period()));
+    // a second Save writes the same file again without asking
+    w.saveAction();
+    EXPECT_EQ(prompts_->count("save"), 1u);
+}
+
+TEST_F(MainWindowTest, SaveAsOntoAnExistingFileAsksAndCancelKeepsEverything) {
+    TMainWindow& w = window();
+    const std::string file = scratch_.write("old.tnr", "precious");
+    prompts_->fileNames.push_back(file);
+    prompts_->confirmations.push_back(false);
+    w.saveAsAction();
+    ASSERT_EQ(prompts_->count("confirm"), 1u);
+    EXPECT_EQ(prompts_->shown.back().caption, "Warning");
+    EXPECT_EQ(prompts_->shown.back().text, "The file\n" + file + "\n already exists. Replace?");
+    EXPECT_EQ(scratch_.read("old.tnr"), "precious");
+    EXPECT_EQ(title(), "Motivica 1.0 - Untitled");
+}
+
+TEST_F(MainWindowTest, AFailedOpenShowsTheMessageAndLeavesTheDefaultWithoutChords) {
+    TMainWindow& w = window();
+    for (const std::string& text :
+         {std::string("not xml"), std::string("<PERIOD><NOTE TIME=\"x\"/>")}) {
+        const std::string file = scratch_.write("bad.tnr", text);
+        EXPECT_FALSE(w.openDocument(file));
+        ASSERT_FALSE(prompts_->shown.empty());
+        EXPECT_EQ(prompts_->shown.back().kind, "message");
+        EXPECT_EQ(prompts_->shown.back().caption, "Error");
+        EXPECT_EQ(prompts_->shown.back().text, "Unable to open file\n" + file);
+        EXPECT_EQ(title(), "Motivica 1.0 - Untitled");
+        EXPECT_EQ(w.periodPanel()->motiveSets().size(), 8u);
+        for (const TSentenceData& s : w.period().sentences)
+            for (const TPhraseData& p : s.phrases)
+                for (const TMotive& m : p.motives)
+                    EXPECT_TRUE(m.chords.empty());
+    }
+    EXPECT_FALSE(w.openDocument(scratch_.path("missing.tnr")));
+}
+
+TEST_F(MainWindowTest, SaveAndOpenRoundTripByteForByte) {
+    TMainWindow& w = window();
+    const std::string file = scratch_.path("round.tnr");
+    ASSERT_TRUE(w.saveDocument(file));
+    const std::string saved = scratch_.read("round.tnr");
+    ASSERT_TRUE(w.openDocument(file));
+    EXPECT_EQ(title(), "Motivica 1.0 - " + file);
+    ASSERT_TRUE(w.saveDocument(scratch_.path("again.tnr")));
+    EXPECT_EQ(scratch_.read("again.tnr"), saved);
+}
+
+TEST_F(MainWindowTest, PlayAllTwiceQueuesThePeriodTwice) {
+    TMainWindow& w = window();
+    w.playAllAction();
+    const int32_t once = w.motivePlayer().nextStart();
+    ASSERT_GT(once, 0);
+    w.playAllAction();
+    // the second period follows the first, motive after motive: eight measures of 2/4 more
+    EXPECT_EQ(w.motivePlayer().nextStart() - once, 8 * 240);
+    w.stopAction();
+}
+
+TEST_F(MainWindowTest, RelayedNotificationsForUnknownTargetsChangeNothing) {
+    TMainWindow& w = window();
+    const std::string before = documentText(w.period());
+    w.relay().postNote(255, -1, 0, true);
+    w.relay().postNote(48 + 8, -1, 0, true);
+    w.relay().postNote(3, -1, 0, true);
+    w.relay().postPlay(255, true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(documentText(w.period()), before);
+    for (TUMotiveSet* set : w.periodPanel()->motiveSets())
+        EXPECT_FALSE(set->selected());
+}
+
+TEST_F(MainWindowTest, EveryControlHasANameAndTheKeyboardReachesIt) {
+    TMainWindow& w = window();
+    w.show();
+    const auto named = [&w](const QString& name) {
+        for (QWidget* child : w.findChildren<QWidget*>())
+            if (child->accessibleName() == name)
+                return child;
+        return static_cast<QWidget*>(nullptr);
+    };
+    for (const char* name : {"New",
+                             "Save",
+                             "Open",
+                             "Play",
+                             "Stop play",
+                             "Tempo",
+                             "DAD cursor delay",
+                             "Instruments",
+                             "Delete current Set of Instruments",
+                             "Navigation",
+                             "Key and meter",
+                             "Play period",
+                             "Play sentence 1",
+                             "Play sentence 2",
+                             "Play phrase 1",
+                             "Play phrase 4",
+                             "Motive 1",
+                             "Motive 8",
+                             "Play motive 1",
+                             "Select motive 8",
+                             "Drag motive 3",
+                             "Select notes - 'In the line'"}) {
+        SCOPED_TRACE(name);
+        EXPECT_NE(named(name), nullptr);
+    }
+    EXPECT_EQ(named("Play phrase 2")->accessibleDescription(), "B");
+    // every control the keyboard can reach says what it is (the parts of a composite control,
+    // such as a spin box's text field, speak through the control)
+    QStringList unnamed;
+    for (QWidget* child : w.findChildren<QWidget*>()) {
+        if (!(child->focusPolicy() & Qt::TabFocus) || !child->isVisibleTo(&w))
+            continue;
+        if (child->accessibleName().isEmpty() &&
+            (child->parentWidget() == nullptr || child->parentWidget()->accessibleName().isEmpty()))
+            unnamed << child->metaObject()->className();
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
+    // Tab walks from the first toolbar button to the play strip of the last motive
+    QWidget* start = named("New");
+    QWidget* target = named("Play motive 8");
+    ASSERT_NE(start, nullptr);
+    ASSERT_NE(target, nullptr);
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    start->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), start);
+    bool reached = false;
+    for (int step = 0; step < 200 && !reached; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached = QApplication::focusWidget() == target;
+    }
+    EXPECT_TRUE(reached);
+    // and the focused strip plays its motive from the keyboard
+    QTest::keyClick(target, Qt::Key_Space);
+    EXPECT_TRUE(w.motivePlayer().playing());
+    w.stopAction();
+}
