@@ -71,11 +71,12 @@ bool TDocumentCommands::openDocument(const std::string& path) {
 }
 
 void TDocumentCommands::save() {
-    hooks_.stop();
-    if (period_.name() == "Untitled")
+    if (period_.name() == "Untitled") {
         saveAs();
-    else
-        saveDocument(period_.name());
+        return;
+    }
+    hooks_.stop();
+    saveDocument(period_.name());
 }
 
 void TDocumentCommands::saveAs() {

@@ -157,7 +157,8 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
     createMenus();
 
     // 3. the configuration, written with the defaults when there is none
-    std::filesystem::create_directories(base_);
+    std::error_code ignored;  // a folder that cannot be made shows up as files that cannot be read
+    std::filesystem::create_directories(base_, ignored);
     if (!std::filesystem::exists(config_->path()))
         (void)config_->createDefaultConfig();
     (void)config_->loadConfig(xml_);
@@ -249,6 +250,9 @@ QWidget* TMainWindow::createTopRow(QWidget* parent) {
     auto* row = new QWidget(parent);
     // the toolbar: new, save, open, play, stop
     const char* keys[] = {"new", "save", "open", "play", "stop"};
+    void (TMainWindow::*const actions[])() = {&TMainWindow::newAction, &TMainWindow::saveAction,
+                                              &TMainWindow::openAction, &TMainWindow::playAllAction,
+                                              &TMainWindow::stopAction};
     int x = 4;
     for (int id = 0; id < 5; ++id) {
         auto* button = new QToolButton(row);
@@ -260,24 +264,8 @@ QWidget* TMainWindow::createTopRow(QWidget* parent) {
         button->setGeometry(x, 4, 30, 30);
         button->setFocusPolicy(Qt::StrongFocus);
         x += 31;
-        connect(button, &QToolButton::clicked, this, [this, id] {
-            switch (id) {
-                case 0:
-                    newAction();
-                    break;
-                case 1:
-                    saveAction();
-                    break;
-                case 2:
-                    openAction();
-                    break;
-                case 3:
-                    playAllAction();
-                    break;
-                default:
-                    stopAction();
-            }
-        });
+        const auto action = actions[id];
+        connect(button, &QToolButton::clicked, this, [this, action] { (this->*action)(); });
     }
 
     auto* tempLabel = new QLabel(QString::fromStdString(bundle_.text("temp")), row);

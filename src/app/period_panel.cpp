@@ -178,21 +178,15 @@ void TPeriodPanel::playMotive(size_t k) {
 
 TNavigationNode TPeriodPanel::navigationNodes() const {
     const TMessageBundle& bundle = host_.bundle();
+    // a marker carries the sentence code or the phrase letter its node is named by
+    const auto named = [&bundle](const char* key, const TBaseViewNode& node) {
+        return bundle.text(key) + " " + node.marker->box()->value();
+    };
     TNavigationNode root{0, bundle.text("period"), mirror_.marker->x(), {}};
-    size_t s = 0;
     for (const TBaseViewNode& sentence : mirror_.children) {
-        TNavigationNode sentenceNode{
-            1,
-            bundle.text("sentence") + " " + std::to_string(sentenceCode(s++)),
-            sentence.marker->x(),
-            {}};
-        size_t phraseIndex = 0;
+        TNavigationNode sentenceNode{1, named("sentence", sentence), sentence.marker->x(), {}};
         for (const TBaseViewNode& phrase : sentence.children) {
-            const TPhraseData& data = period_.sentences[s - 1].phrases[phraseIndex++];
-            TNavigationNode phraseNode{2,
-                                       bundle.text("phrase") + " " + phraseLetterName(data.letter),
-                                       phrase.marker->x(),
-                                       {}};
+            TNavigationNode phraseNode{2, named("phrase", phrase), phrase.marker->x(), {}};
             int number = 0;
             for (const TUMotiveSet* set : phrase.motiveSets)
                 phraseNode.children.push_back(

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <filesystem>
 
+#include "app/key_box.h"
+#include "app/navigation_tree.h"
 #include "app/u_motive_canvas.h"
 #include "cli/new_command.h"
 #include "generation/random.h"
@@ -229,4 +231,29 @@ TEST_F(MainWindowTest, EveryControlHasANameAndTheKeyboardReachesIt) {
     QTest::keyClick(target, Qt::Key_Space);
     EXPECT_TRUE(w.motivePlayer().playing());
     w.stopAction();
+}
+
+TEST_F(MainWindowTest, TheNavigationTreeNamesTheStructureAndScrollsToIt) {
+    TMainWindow& w = window();
+    TNavigationTree* tree = w.navigationTree();
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    QTreeWidgetItem* period = tree->topLevelItem(0);
+    EXPECT_EQ(period->text(0), "Period");
+    ASSERT_EQ(period->childCount(), 2);
+    QTreeWidgetItem* second = period->child(1);
+    EXPECT_EQ(second->text(0), "Sentence 2");
+    ASSERT_EQ(second->childCount(), 2);
+    EXPECT_EQ(second->child(0)->text(0), "Phrase A1");
+    EXPECT_EQ(second->child(1)->text(0), "Phrase B1");
+    QTreeWidgetItem* lastMotive = second->child(1)->child(1);
+    EXPECT_EQ(lastMotive->text(0), "Motive 2");
+    // choosing a node brings its element to the start of the row, and can be done again
+    TPeriodPanel* panel = w.periodPanel();
+    const int left = panel->motiveSets()[5]->x();
+    emit tree->itemClicked(second->child(1)->child(0), 0);
+    EXPECT_EQ(panel->scrollPosition(), std::min(left, panel->rowWidth() - panel->width()));
+    EXPECT_TRUE(tree->selectedItems().isEmpty());
+    // the period's marker stands right after the key box
+    emit tree->itemClicked(period, 0);
+    EXPECT_EQ(panel->scrollPosition(), panel->keyBox()->width());
 }
