@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
+#include "app/drawn_icon.h"
 
 #include "help/message_bundle.h"
 
@@ -32,66 +33,62 @@ void note(QPainter& p, QPointF c, int flags) {
 
 // The pictures of the buttons, drawn at 24 x 24 logical pixels.
 QIcon picture(TButtonGroupPanel::TGroup group, int index) {
-    QPixmap pixmap(48, 48);
-    pixmap.setDevicePixelRatio(2.0);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    const QPen line(QColor(70, 70, 70), 1.0);
-    if (group == TButtonGroupPanel::INSERT_NOTES) {
-        // the shapes of melodies each way proposes
-        static const int lineY[] = {17, 14, 11, 8};
-        static const int arpeggioY[] = {18, 12, 6, 12};
-        static const int classicY[] = {15, 9, 11, 16};
-        const int* ys = index == 0 ? lineY : index == 1 ? arpeggioY : classicY;
-        if (index <= 2) {
-            for (int i = 0; i < 4; ++i)
-                noteHead(p, QPointF(4 + i * 5.3, ys[i]), 2.2);
-        } else if (index == 3) {
-            QPainterPath star;
-            for (int i = 0; i < 10; ++i) {
-                const qreal r = i % 2 == 0 ? 8.5 : 3.6;
-                const qreal a = -M_PI / 2 + i * M_PI / 5;
-                const QPointF pt(12 + r * std::cos(a), 12.5 + r * std::sin(a));
-                if (i == 0)
-                    star.moveTo(pt);
-                else
-                    star.lineTo(pt);
+    return drawnIcon(24, [&](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        const QPen line(QColor(70, 70, 70), 1.0);
+        if (group == TButtonGroupPanel::INSERT_NOTES) {
+            // the shapes of melodies each way proposes
+            static const int lineY[] = {17, 14, 11, 8};
+            static const int arpeggioY[] = {18, 12, 6, 12};
+            static const int classicY[] = {15, 9, 11, 16};
+            const int* ys = index == 0 ? lineY : index == 1 ? arpeggioY : classicY;
+            if (index <= 2) {
+                for (int i = 0; i < 4; ++i)
+                    noteHead(p, QPointF(4 + i * 5.3, ys[i]), 2.2);
+            } else if (index == 3) {
+                QPainterPath star;
+                for (int i = 0; i < 10; ++i) {
+                    const qreal r = i % 2 == 0 ? 8.5 : 3.6;
+                    const qreal a = -M_PI / 2 + i * M_PI / 5;
+                    const QPointF pt(12 + r * std::cos(a), 12.5 + r * std::sin(a));
+                    if (i == 0)
+                        star.moveTo(pt);
+                    else
+                        star.lineTo(pt);
+                }
+                star.closeSubpath();
+                p.setBrush(QColor(230, 170, 40));
+                p.setPen(QPen(QColor(120, 80, 0), 0.8));
+                p.drawPath(star);
+            } else if (index == 4) {
+                for (int i = 0; i < 3; ++i)
+                    for (int j = 0; j < 3; ++j)
+                        noteHead(p, QPointF(5 + i * 7, 6 + j * 6 + i), 1.9);
+            } else {
+                p.setPen(QPen(QColor(190, 30, 30), 2.4, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(6, 6), QPointF(18, 18));
+                p.drawLine(QPointF(18, 6), QPointF(6, 18));
             }
-            star.closeSubpath();
-            p.setBrush(QColor(230, 170, 40));
-            p.setPen(QPen(QColor(120, 80, 0), 0.8));
-            p.drawPath(star);
-        } else if (index == 4) {
+        } else if (group == TButtonGroupPanel::RHYTHM) {
+            if (index <= 2) {
+                note(p, QPointF(10, 18), 2 - index);
+            } else {
+                note(p, QPointF(5, 18), 1);
+                p.setPen(line);
+                p.drawLine(QPointF(13, 11), QPointF(21, 11));
+                p.drawLine(QPointF(13, 15), QPointF(21, 15));
+            }
+        } else {
+            // a chord: three stacked heads; under notes: a melody note above it
             for (int i = 0; i < 3; ++i)
-                for (int j = 0; j < 3; ++j)
-                    noteHead(p, QPointF(5 + i * 7, 6 + j * 6 + i), 1.9);
-        } else {
-            p.setPen(QPen(QColor(190, 30, 30), 2.4, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(6, 6), QPointF(18, 18));
-            p.drawLine(QPointF(18, 6), QPointF(6, 18));
+                noteHead(p, QPointF(index == 0 ? 12 : 8, 19 - i * 4.5), 2.3);
+            if (index == 1) {
+                p.setBrush(QColor(40, 90, 200));
+                noteHead(p, QPointF(17, 6), 2.3);
+            }
         }
-    } else if (group == TButtonGroupPanel::RHYTHM) {
-        if (index <= 2) {
-            note(p, QPointF(10, 18), 2 - index);
-        } else {
-            note(p, QPointF(5, 18), 1);
-            p.setPen(line);
-            p.drawLine(QPointF(13, 11), QPointF(21, 11));
-            p.drawLine(QPointF(13, 15), QPointF(21, 15));
-        }
-    } else {
-        // a chord: three stacked heads; under notes: a melody note above it
-        for (int i = 0; i < 3; ++i)
-            noteHead(p, QPointF(index == 0 ? 12 : 8, 19 - i * 4.5), 2.3);
-        if (index == 1) {
-            p.setBrush(QColor(40, 90, 200));
-            noteHead(p, QPointF(17, 6), 2.3);
-        }
-    }
-    return QIcon(pixmap);
+    });
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 
 #include "app/dialog_prompts.h"
 #include "app/document_commands.h"
+#include "app/drawn_icon.h"
 #include "app/navigation_tree.h"
 #include "app/note_painter.h"
 #include "app/prompts_interface.h"
@@ -27,7 +28,6 @@
 #include "playback/instr_conf_list.h"
 #include "playback/midi_file_writer.h"
 #include "playback/motive_player.h"
-#include "playback/period_motives.h"
 #include "playback/player.h"
 #include "playback/relay_target.h"
 
@@ -40,89 +40,81 @@ constexpr int HINT_MILLISECONDS = 10000;
 
 // The toolbar's pictures, drawn at 24 x 24 logical pixels.
 QIcon toolbarIcon(int id) {
-    QPixmap pixmap(48, 48);
-    pixmap.setDevicePixelRatio(2.0);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPen outline(QColor(50, 50, 50), 1.2);
-    switch (id) {
-        case 0: {  // new: a page with a folded corner
-            QPainterPath page;
-            page.moveTo(6, 3);
-            page.lineTo(15, 3);
-            page.lineTo(19, 7);
-            page.lineTo(19, 21);
-            page.lineTo(6, 21);
-            page.closeSubpath();
-            p.setPen(outline);
-            p.setBrush(Qt::white);
-            p.drawPath(page);
-            p.drawLine(QPointF(15, 3), QPointF(15, 7));
-            p.drawLine(QPointF(15, 7), QPointF(19, 7));
-            break;
+    return drawnIcon(24, [&](QPainter& p) {
+        const QPen outline(QColor(50, 50, 50), 1.2);
+        switch (id) {
+            case 0: {  // new: a page with a folded corner
+                QPainterPath page;
+                page.moveTo(6, 3);
+                page.lineTo(15, 3);
+                page.lineTo(19, 7);
+                page.lineTo(19, 21);
+                page.lineTo(6, 21);
+                page.closeSubpath();
+                p.setPen(outline);
+                p.setBrush(Qt::white);
+                p.drawPath(page);
+                p.drawLine(QPointF(15, 3), QPointF(15, 7));
+                p.drawLine(QPointF(15, 7), QPointF(19, 7));
+                break;
+            }
+            case 1: {  // save: a diskette
+                p.setPen(outline);
+                p.setBrush(QColor(70, 110, 170));
+                p.drawRoundedRect(QRectF(4, 4, 16, 16), 1.5, 1.5);
+                p.setBrush(Qt::white);
+                p.drawRect(QRectF(7, 4, 10, 6));
+                p.setBrush(QColor(220, 220, 220));
+                p.drawRect(QRectF(7, 13, 10, 7));
+                break;
+            }
+            case 2: {  // open: a folder
+                p.setPen(outline);
+                p.setBrush(QColor(235, 195, 90));
+                QPainterPath folder;
+                folder.moveTo(3, 7);
+                folder.lineTo(9, 7);
+                folder.lineTo(11, 9);
+                folder.lineTo(20, 9);
+                folder.lineTo(20, 19);
+                folder.lineTo(3, 19);
+                folder.closeSubpath();
+                p.drawPath(folder);
+                p.setBrush(QColor(250, 220, 130));
+                QPainterPath flap;
+                flap.moveTo(3, 19);
+                flap.lineTo(6, 12);
+                flap.lineTo(22, 12);
+                flap.lineTo(20, 19);
+                flap.closeSubpath();
+                p.drawPath(flap);
+                break;
+            }
+            case 3: {  // play
+                QPainterPath triangle;
+                triangle.moveTo(7, 5);
+                triangle.lineTo(19, 12);
+                triangle.lineTo(7, 19);
+                triangle.closeSubpath();
+                p.setPen(QPen(QColor(20, 100, 30), 1.0));
+                p.setBrush(QColor(50, 160, 60));
+                p.drawPath(triangle);
+                break;
+            }
+            default:  // stop
+                p.setPen(QPen(QColor(120, 20, 20), 1.0));
+                p.setBrush(QColor(200, 50, 45));
+                p.drawRoundedRect(QRectF(6, 6, 12, 12), 1.5, 1.5);
         }
-        case 1: {  // save: a diskette
-            p.setPen(outline);
-            p.setBrush(QColor(70, 110, 170));
-            p.drawRoundedRect(QRectF(4, 4, 16, 16), 1.5, 1.5);
-            p.setBrush(Qt::white);
-            p.drawRect(QRectF(7, 4, 10, 6));
-            p.setBrush(QColor(220, 220, 220));
-            p.drawRect(QRectF(7, 13, 10, 7));
-            break;
-        }
-        case 2: {  // open: a folder
-            p.setPen(outline);
-            p.setBrush(QColor(235, 195, 90));
-            QPainterPath folder;
-            folder.moveTo(3, 7);
-            folder.lineTo(9, 7);
-            folder.lineTo(11, 9);
-            folder.lineTo(20, 9);
-            folder.lineTo(20, 19);
-            folder.lineTo(3, 19);
-            folder.closeSubpath();
-            p.drawPath(folder);
-            p.setBrush(QColor(250, 220, 130));
-            QPainterPath flap;
-            flap.moveTo(3, 19);
-            flap.lineTo(6, 12);
-            flap.lineTo(22, 12);
-            flap.lineTo(20, 19);
-            flap.closeSubpath();
-            p.drawPath(flap);
-            break;
-        }
-        case 3: {  // play
-            QPainterPath triangle;
-            triangle.moveTo(7, 5);
-            triangle.lineTo(19, 12);
-            triangle.lineTo(7, 19);
-            triangle.closeSubpath();
-            p.setPen(QPen(QColor(20, 100, 30), 1.0));
-            p.setBrush(QColor(50, 160, 60));
-            p.drawPath(triangle);
-            break;
-        }
-        default:  // stop
-            p.setPen(QPen(QColor(120, 20, 20), 1.0));
-            p.setBrush(QColor(200, 50, 45));
-            p.drawRoundedRect(QRectF(6, 6, 12, 12), 1.5, 1.5);
-    }
-    return QIcon(pixmap);
+    });
 }
 
 QIcon deleteIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.setDevicePixelRatio(2.0);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(180, 30, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(4, 4), QPointF(12, 12));
-    p.drawLine(QPointF(12, 4), QPointF(4, 12));
-    return QIcon(pixmap);
+    return drawnIcon(16, [&](QPainter& p) {
+        p.setPen(QPen(QColor(180, 30, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(4, 4), QPointF(12, 12));
+        p.drawLine(QPointF(12, 4), QPointF(4, 12));
+    });
 }
 
 }  // namespace
@@ -490,13 +482,8 @@ bool TMainWindow::writeMidiFile(const std::string& path) {
     // the composition's own file is never overwritten by its MIDI form
     if (isSameFile(path, period_.name()))
         return false;
-    TMidiFileContent content;
-    content.motives = periodMotives(period_);
-    content.measure = period_.measure;
-    content.key = period_.key;
-    content.tempo = period_.tempo();
-    content.setPrograms(instruments_);
-    return static_cast<bool>(::writeMidiFile(content, path));
+    return static_cast<bool>(
+        ::writeMidiFile(TMidiFileContent::ofPeriod(period_, instruments_), path));
 }
 
 bool TMainWindow::openDocument(const std::string& path) {

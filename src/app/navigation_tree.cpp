@@ -5,6 +5,7 @@
 #include <QPainterPath>
 
 #include "app/colored_box_set.h"
+#include "app/drawn_icon.h"
 
 namespace {
 
@@ -13,37 +14,33 @@ constexpr int LEFT_ROLE = Qt::UserRole + 1;
 // The four glyphs: the markers' colours and shapes for period, sentence and phrase, and a note
 // for a motive.
 QIcon glyph(int level) {
-    QPixmap pixmap(32, 32);
-    pixmap.setDevicePixelRatio(2.0);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(90, 80, 70), 1.0));
-    if (level < 3) {
-        p.setBrush(TColoredBox::levelColor(level));
-        if (level == 0) {
-            p.drawEllipse(QRectF(2.5, 2.5, 11, 11));
-        } else if (level == 1) {
-            p.drawRect(QRectF(2.5, 2.5, 11, 11));
+    return drawnIcon(16, [&](QPainter& p) {
+        p.setPen(QPen(QColor(90, 80, 70), 1.0));
+        if (level < 3) {
+            p.setBrush(TColoredBox::levelColor(level));
+            if (level == 0) {
+                p.drawEllipse(QRectF(2.5, 2.5, 11, 11));
+            } else if (level == 1) {
+                p.drawRect(QRectF(2.5, 2.5, 11, 11));
+            } else {
+                QPainterPath triangle;
+                triangle.moveTo(8, 2.5);
+                triangle.lineTo(14, 13.5);
+                triangle.lineTo(2, 13.5);
+                triangle.closeSubpath();
+                p.drawPath(triangle);
+            }
         } else {
-            QPainterPath triangle;
-            triangle.moveTo(8, 2.5);
-            triangle.lineTo(14, 13.5);
-            triangle.lineTo(2, 13.5);
-            triangle.closeSubpath();
-            p.drawPath(triangle);
+            p.setBrush(Qt::black);
+            p.setPen(Qt::NoPen);
+            p.save();
+            p.translate(6, 12);
+            p.rotate(-20);
+            p.drawEllipse(QRectF(-3.2, -2.2, 6.4, 4.4));
+            p.restore();
+            p.fillRect(QRectF(8.6, 2, 1.1, 10), Qt::black);
         }
-    } else {
-        p.setBrush(Qt::black);
-        p.setPen(Qt::NoPen);
-        p.save();
-        p.translate(6, 12);
-        p.rotate(-20);
-        p.drawEllipse(QRectF(-3.2, -2.2, 6.4, 4.4));
-        p.restore();
-        p.fillRect(QRectF(8.6, 2, 1.1, 10), Qt::black);
-    }
-    return QIcon(pixmap);
+    });
 }
 
 void addNodes(QTreeWidgetItem* parent, const TNavigationNode& node, const QIcon* icons) {

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+#include <functional>
+
+class QPainter;
+
+// A picture the program draws itself, `size` logical pixels square, antialiased and drawn at
+// twice that resolution so that it stays crisp on screens of ratio 2.
+QIcon drawnIcon(int size, const std::function<void(QPainter&)>& draw);
