@@ -9,7 +9,6 @@
 #include "model/period_data.h"
 #include "playback/instrument_conf.h"
 #include "playback/midi_file_writer.h"
-#include "playback/period_motives.h"
 
 namespace {
 
@@ -70,13 +69,7 @@ int runExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     const TPeriodData period = readPeriodArgument(parsed);
     const TInstrumentConf set = readInstrumentsOption(parsed);
 
-    TMidiFileContent content;
-    content.motives = periodMotives(period);
-    content.measure = period.measure;
-    content.key = period.key;
-    content.tempo = period.tempo();
-    content.setPrograms(set);
-    if (!writeMidiFile(content, output))
+    if (!writeMidiFile(TMidiFileContent::ofPeriod(period, set), output))
         throw TCommandError("Unable to save file: " + output);
     return 0;
 }

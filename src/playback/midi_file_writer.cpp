@@ -4,6 +4,7 @@
 
 #include "playback/instrument_conf.h"
 #include "playback/motive_player.h"
+#include "playback/period_motives.h"
 #include "playback/voice_map.h"
 
 namespace {
@@ -74,6 +75,16 @@ std::vector<uint8_t> channelTrack(const std::vector<const TPlayUnit*>& schedule,
 }
 
 }  // namespace
+
+TMidiFileContent TMidiFileContent::ofPeriod(const TPeriodData& period, const TInstrumentConf& set) {
+    TMidiFileContent content;
+    content.motives = periodMotives(period);
+    content.measure = period.measure;
+    content.key = period.key;
+    content.tempo = period.tempo();
+    content.setPrograms(set);
+    return content;
+}
 
 void TMidiFileContent::setPrograms(const TInstrumentConf& set) {
     melodyProgram = set.melodyVoice();

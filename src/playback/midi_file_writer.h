@@ -10,6 +10,7 @@
 #include "model/xml_document.h"
 
 class TInstrumentConf;
+class TPeriodData;
 
 // What a Standard MIDI File of a composition is made from: its motives in playing order, the
 // period's meter, key and tempo, and the programs of the instrument set.
@@ -24,6 +25,9 @@ struct TMidiFileContent {
 
     // The programs of `set`; its volumes, drums and mutes are not written.
     void setPrograms(const TInstrumentConf& set);
+
+    // The whole period, as the Export command writes it, with the programs of `set`.
+    static TMidiFileContent ofPeriod(const TPeriodData& period, const TInstrumentConf& set);
 };
 
 // A format 1 file of four tracks (conductor, melody, chords, bass) at 120 ticks a quarter,
