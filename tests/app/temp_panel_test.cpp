@@ -8,14 +8,9 @@
 #include <vector>
 
 #include "help/eng_message_bundle.h"
+#include "support/recording_temp_listener.h"
 
 namespace {
-
-class TRecordingTempListener : public TTempPanelListener {
-  public:
-    void tempValueChanged(int32_t value) override { values.push_back(value); }
-    std::vector<int32_t> values;
-};
 
 class TempPanelTest : public ::testing::Test {
   protected:
