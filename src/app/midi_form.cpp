@@ -1,12 +1,12 @@
 #include "app/midi_form.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <utility>
 
+#include "app/dialog_button_row.h"
 #include "app/prompts_interface.h"
 #include "help/message_bundle.h"
 
@@ -46,21 +46,14 @@ TMidiForm::TMidiForm(QWidget* parent, const TMessageBundle& bundle, TMidiDeviceL
     cancelButton_->setObjectName("cancelButton");
     cancelButton_->setAccessibleName(QString::fromUtf8(CANCEL_TEXT));
     cancelButton_->setAutoDefault(false);
-    for (QPushButton* button : {okButton_, cancelButton_})
-        button->setMinimumWidth(88);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
-    buttons->addStretch(1);
-    buttons->addWidget(okButton_);
-    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 12);
     layout->setSpacing(6);
     layout->addWidget(portLabel);
     layout->addWidget(deviceList_);
     layout->addSpacing(12);
-    layout->addLayout(buttons);
+    layout->addLayout(dialogButtonRow({okButton_, cancelButton_}));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     setTabOrder(deviceList_, okButton_);
     setTabOrder(okButton_, cancelButton_);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/dialog_button_row.h"
 #include "app/elided_combo_box.h"
 #include "app/key_panel.h"
 #include "app/temp_panel.h"
@@ -124,13 +125,6 @@ TNewDialog::TNewDialog(QWidget* parent, const TMessageBundle& bundle)
     okButton_->setDefault(true);
     okButton_->setAutoDefault(true);
     cancelButton_ = createButton(this, "cancelButton", CANCEL_TEXT, plainName(CANCEL_TEXT));
-    for (QPushButton* button : {okButton_, cancelButton_})
-        button->setMinimumWidth(88);
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
-    buttons->addStretch(1);
-    buttons->addWidget(okButton_);
-    buttons->addWidget(cancelButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -139,7 +133,7 @@ TNewDialog::TNewDialog(QWidget* parent, const TMessageBundle& bundle)
     layout->addWidget(createTemplatesGroup());
     layout->addWidget(createLetterSchemesGroup());
     layout->addSpacing(4);
-    layout->addLayout(buttons);
+    layout->addLayout(dialogButtonRow({okButton_, cancelButton_}));
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
 
     setTabOrderOfControls();
