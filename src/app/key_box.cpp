@@ -31,10 +31,10 @@ QSize TKeyBox::sizeHint() const {
 void TKeyBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const qreal ratio = TNotePainter::pixelRatioOf(painter);
-    const int width = painter_->headerWidth(signs_, meter_);
+    const QImage& bitmap = painter_->paintHeader(signs_, meter_, ratio);
+    const int width = painter_->bitmapWidth();
     // the same frame as a motive canvas beside it: white above, the chord band's face below
     painter_->paintItems(painter, canvasFrame(width));
-    const QImage& bitmap = painter_->paintHeader(signs_, meter_, ratio);
     painter.drawImage(QRectF(0, CANVAS_MEASURE_TOP, width, MEASURE_BITMAP_HEIGHT), bitmap,
                       QRectF(0, 0, width * ratio, MEASURE_BITMAP_HEIGHT * ratio));
 }

@@ -86,18 +86,18 @@ const QImage& TNotePainter::paintMeasure(size_t first, size_t last, int32_t star
     return bitmap_;
 }
 
-int TNotePainter::headerWidth(int32_t signs, const TMeasure& meter) const {
-    const QFontMetrics metrics(meterFont_);
-    return ::headerWidth(signs, meter, [&metrics](const std::string& text) {
+TTextWidth TNotePainter::meterTextWidth() const {
+    return [metrics = QFontMetrics(meterFont_)](const std::string& text) {
         return metrics.horizontalAdvance(QString::fromStdString(text));
-    });
+    };
+}
+
+int TNotePainter::headerWidth(int32_t signs, const TMeasure& meter) const {
+    return ::headerWidth(signs, meter, meterTextWidth());
 }
 
 const QImage& TNotePainter::paintHeader(int32_t signs, const TMeasure& meter, qreal pixelRatio) {
-    const QFontMetrics metrics(meterFont_);
-    const TTextWidth textWidth = [&metrics](const std::string& text) {
-        return metrics.horizontalAdvance(QString::fromStdString(text));
-    };
+    const TTextWidth textWidth = meterTextWidth();
     prepare(::headerWidth(signs, meter, textWidth), pixelRatio);
     paintInto(layoutHeader(signs, meter, textWidth));
     return bitmap_;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "model/duration.h"
+#include "notation/header_layout.h"
 #include "notation/placed_item.h"
 
 class QPainter;
@@ -59,6 +60,8 @@ class TNotePainter {
     // Makes the bitmap at least `width` logical pixels wide at the ratio and fills it white.
     void prepare(int width, qreal pixelRatio);
     void paintInto(const TPlacedItems& items);
+    // Measures the meter's numbers in the font they are drawn with.
+    TTextWidth meterTextWidth() const;
 
     std::unique_ptr<TNotationGlyphs> glyphs_;
     QFont meterFont_;
