@@ -5,13 +5,6 @@
 #include "app/note_painter.h"
 #include "app/pixel_probe.h"
 
-namespace {
-
-const QRgb BLACK = qRgb(0, 0, 0);
-const QRgb WHITE_PIXEL = qRgb(255, 255, 255);
-
-}  // namespace
-
 TEST(KeyBoxTest, NamedAndAsWideAsTheHeader) {
     TNotePainter painter;
     TKeyBox box(nullptr, &painter);

@@ -14,19 +14,12 @@
 #include "app/pixel_probe.h"
 #include "harmony/chord.h"
 #include "notation/note_view.h"
+#include "support/notation_fixtures.h"
 
 namespace {
 
-const QRgb BLACK = qRgb(0, 0, 0);
-const QRgb WHITE_PIXEL = qRgb(255, 255, 255);
 const QRgb FACE = qRgb(212, 208, 200);
 const QRgb BORDER = qRgb(128, 128, 128);
-
-TChord chordAt(const char* name, int32_t time) {
-    TChord c = chordFromTypeName(name);
-    c.time = time;
-    return c;
-}
 
 // A canvas that marks its overlay with a green square.
 class TMarkedCanvas : public TMotiveCanvas {

@@ -7,22 +7,14 @@
 #include "app/pixel_probe.h"
 #include "model/motive.h"
 #include "notation/notation_metrics.h"
+#include "support/notation_fixtures.h"
 
 namespace {
-
-const QRgb BLACK = qRgb(0, 0, 0);
-const QRgb WHITE_PIXEL = qRgb(255, 255, 255);
 
 // Paints the whole (only) measure of a motive without anacrusis.
 const QImage& paint(TNotePainter& painter, const TMotive& m, qreal ratio = 1.0) {
     return painter.paintMeasure(0, m.notes.size(), 0, m.measure.beatValue(),
                                 m.measure.beatsPerMeasure(), 0, m.measureLength(), m, ratio);
-}
-
-TMotive motiveOf(std::vector<TNote> notes, TKey key = TKey()) {
-    TMotive m(key, TMeasure());
-    m.notes = std::move(notes);
-    return m;
 }
 
 }  // namespace
@@ -113,7 +105,7 @@ TEST(NotePainterTest, TieArcUnderTheHeads) {
 
 TEST(NotePainterTest, OnlyTheFirstGSharpOfAMeasure) {
     TNotePainter painter;
-    TMotive m = motiveOf({TNote(0, 24, 120), TNote(120, 24, 120)}, TKey(0, MINOR));
+    TMotive m = motiveOf({TNote(0, 24, 120), TNote(120, 24, 120)}, TMeasure(), TKey(0, MINOR));
     m.updateSharps();
     const QImage& image = paint(painter, m);
     // the sharp's box: left at x - 12, top at y - 8 (G4 at y 60), 8 x 17; the staff lines at 60

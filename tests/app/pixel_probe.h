@@ -9,6 +9,10 @@
 
 // Reading back what the notation painted.
 
+// The ink of lines and heads, and the paper around them.
+inline const QRgb BLACK = qRgb(0, 0, 0);
+inline const QRgb WHITE_PIXEL = qRgb(255, 255, 255);
+
 inline bool isDark(QRgb pixel) {
     return qGray(pixel) < 128;
 }

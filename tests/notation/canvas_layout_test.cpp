@@ -6,6 +6,7 @@
 
 #include "model/motive.h"
 #include "notation/notation_metrics.h"
+#include "support/notation_fixtures.h"
 
 namespace {
 
@@ -14,12 +15,6 @@ std::vector<TPlacedItem> boxes(const TPlacedItems& items) {
     std::copy_if(items.begin(), items.end(), std::back_inserter(found),
                  [](const TPlacedItem& i) { return i.kind == TItemKind::LABEL_BOX; });
     return found;
-}
-
-TChord chordAt(const char* name, int32_t time) {
-    TChord c = chordFromTypeName(name);
-    c.time = time;
-    return c;
 }
 
 }  // namespace

@@ -6,19 +6,13 @@
 #include <vector>
 
 #include "notation/notation_metrics.h"
+#include "support/notation_fixtures.h"
 
 namespace {
 
 // A stand-in for the font: 7 pixels per digit.
 int sevenPerDigit(const std::string& text) {
     return 7 * int(text.size());
-}
-
-std::vector<TPlacedItem> ofKind(const TPlacedItems& items, TItemKind kind) {
-    std::vector<TPlacedItem> found;
-    std::copy_if(items.begin(), items.end(), std::back_inserter(found),
-                 [kind](const TPlacedItem& i) { return i.kind == kind; });
-    return found;
 }
 
 std::vector<TPlacedItem> signsOf(const TPlacedItems& items) {

@@ -7,28 +7,16 @@
 
 #include "model/motive.h"
 #include "notation/notation_metrics.h"
+#include "support/notation_fixtures.h"
 
 namespace {
 
 constexpr int WIDTH = 204;  // a 2/4 measure and one column
 
-TMotive motiveOf(const std::vector<TNote>& notes, TMeasure meter = TMeasure(), TKey key = TKey()) {
-    TMotive m(key, meter);
-    m.notes = notes;
-    return m;
-}
-
 TPlacedItems layout(const TMotive& m, int32_t lead = 0) {
     return layoutMotiveMeasure(m, 0, m.notes.size(), 0, m.measure.beatValue(),
                                m.measure.beatsPerMeasure(), lead, m.measureLength(),
                                measureWidth(m.measureLength()) + 1);
-}
-
-std::vector<TPlacedItem> ofKind(const TPlacedItems& items, TItemKind kind) {
-    std::vector<TPlacedItem> found;
-    std::copy_if(items.begin(), items.end(), std::back_inserter(found),
-                 [kind](const TPlacedItem& i) { return i.kind == kind; });
-    return found;
 }
 
 std::vector<TPlacedItem> glyphs(const TPlacedItems& items, std::vector<TGlyph> which) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/motive.h"
+#include "support/notation_fixtures.h"
 
 namespace {
 
@@ -24,12 +25,6 @@ TNoteView note(int32_t pitch, DURATION d, uint8_t kind = NOTE_VIEW_SINGLE, int32
     v.accidental = accidental;
     v.style = style;
     return v;
-}
-
-TMotive motiveOf(const std::vector<TNote>& notes, TMeasure meter = TMeasure(), TKey key = TKey()) {
-    TMotive m(key, meter);
-    m.notes = notes;
-    return m;
 }
 
 // The whole measure [0, measure length) of a motive without anacrusis.
