@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -75,6 +76,20 @@ TEST_F(AboutTest, LinkOpensTheHomePageByMouseAndKeyboard) {
     QTest::mouseClick(link, Qt::RightButton);
     EXPECT_EQ(actions.homePage, 3);
     EXPECT_EQ(actions.others, 0);
+}
+
+TEST_F(AboutTest, KeyboardStartsOnOkTabsToTheLinkAndEscapeCloses) {
+    EXPECT_FALSE(about.accessibleName().isEmpty());
+    EXPECT_FALSE(ok->accessibleName().isEmpty());
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    EXPECT_EQ(QApplication::focusWidget(), ok);
+    QTest::keyClick(ok, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), link);
+    QTest::keyClick(&about, Qt::Key_Escape);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(about.result(), QDialog::Rejected);
+    EXPECT_EQ(actions.homePage, 0);
 }
 
 TEST_F(AboutTest, FixedSizeCentredOnItsParentAndClosedByOk) {

@@ -16,6 +16,7 @@ TEST(KeyPanelTest, ModeRefillsTheKeysAndKeepsTheSigns) {
     auto* keyList = panel.findChild<QComboBox*>("keyList");
     ASSERT_NE(modeList, nullptr);
     ASSERT_NE(keyList, nullptr);
+    EXPECT_EQ(panel.accessibleName(), "Key Signature");
     EXPECT_FALSE(modeList->accessibleName().isEmpty());
     EXPECT_FALSE(keyList->accessibleName().isEmpty());
     EXPECT_EQ(modeList->count(), 2);

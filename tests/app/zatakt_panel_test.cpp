@@ -42,6 +42,13 @@ TEST_F(ZataktPanelTest, StartsAsAmphibrachysWithAnEighth) {
     EXPECT_TRUE(durationList->isVisible());
     EXPECT_EQ(panel.value(), 60);
     EXPECT_EQ(picture->symbols().size(), 4u);
+    SCOPED_TRACE("every part is named, and the label leads to its list");
+    EXPECT_EQ(panel.accessibleName(), "Motive Type");
+    EXPECT_FALSE(typeList->accessibleName().isEmpty());
+    EXPECT_FALSE(durationList->accessibleName().isEmpty());
+    EXPECT_FALSE(picture->accessibleName().isEmpty());
+    EXPECT_EQ(durationLabel->buddy(), durationList);
+    EXPECT_EQ(panel.focusProxy(), typeList);
 }
 
 TEST_F(ZataktPanelTest, TypeShowsOrHidesTheDuration) {
