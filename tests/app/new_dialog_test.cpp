@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -279,6 +280,8 @@ TEST_F(NewDialogTest, OkGivesTheChoiceAndCancelChangesNothing) {
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
     EXPECT_EQ(period.sentences.size(), before.sentences.size());
     EXPECT_EQ(period.key, before.key);
+    QTimer::singleShot(0, &dialog, [this] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
 
     QTimer::singleShot(0, &dialog, [this] { QTest::keyClick(&dialog, Qt::Key_Return); });
     ASSERT_EQ(dialog.exec(), QDialog::Accepted);
@@ -347,6 +350,49 @@ TEST_F(NewDialogTest, EveryControlHasANameAndAPlaceInTheTabChain) {
     EXPECT_EQ(QApplication::focusWidget(), control<QComboBox>("templatesBox"));
     QTest::keyClick(&dialog, Qt::Key_K, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), control<QComboBox>("modeList"));
+
+    SCOPED_TRACE("every mnemonic is the dialog's only one of its letter and reaches its control");
+    struct TMnemonic {
+        Qt::Key key;
+        const char* control;
+    };
+    const std::vector<TMnemonic> focusing = {{Qt::Key_K, "modeList"},
+                                             {Qt::Key_Y, "motiveTypeList"},
+                                             {Qt::Key_T, "tempCategoryList"},
+                                             {Qt::Key_E, "measureBox"},
+                                             {Qt::Key_S, "sentenceList"},
+                                             {Qt::Key_P, "phraseList"},
+                                             {Qt::Key_C, "motiveCountList"},
+                                             {Qt::Key_L, "phraseLetterList"},
+                                             {Qt::Key_R, "periodStructureEdit"},
+                                             {Qt::Key_M, "templatesBox"},
+                                             {Qt::Key_H, "letterSchemesBox"}};
+    // a button's mnemonic presses it
+    const TMnemonic pressing = {Qt::Key_A, "applyLetterSchemeButton"};
+    QStringList captions;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        captions << label->text();
+    for (const QGroupBox* group : dialog.findChildren<QGroupBox*>())
+        captions << group->title();
+    for (const QPushButton* b : dialog.findChildren<QPushButton*>())
+        captions << b->text();
+    QString letters;
+    for (const QString& caption : captions) {
+        const qsizetype mark = caption.indexOf('&');
+        if (mark >= 0 && mark + 1 < caption.size())
+            letters += caption[mark + 1].toUpper();
+    }
+    ASSERT_EQ(letters.size(), qsizetype(focusing.size() + 1)) << letters.toStdString();
+    EXPECT_EQ(letters.count(QChar(pressing.key)), 1);
+    for (const TMnemonic& m : focusing) {
+        SCOPED_TRACE(m.control);
+        EXPECT_EQ(letters.count(QChar(m.key)), 1);
+        QTest::keyClick(&dialog, m.key, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), control(m.control));
+    }
+    QSignalSpy pressed(button(pressing.control), &QPushButton::clicked);
+    QTest::keyClick(&dialog, pressing.key, Qt::AltModifier);
+    EXPECT_TRUE(pressed.count() == 1 || pressed.wait(1000));
 }
 
 TEST_F(NewDialogTest, OpensInTheMiddleOfTheScreen) {
