@@ -3,18 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QSlider>
 #include <QTest>
+#include <QToolButton>
 #include <filesystem>
 
 #include "app/key_box.h"
 #include "app/navigation_tree.h"
 #include "app/u_motive_canvas.h"
+#include "cli/export_command.h"
 #include "cli/new_command.h"
 #include "generation/random.h"
 #include "model/document.h"
 #include "playback/capture_port.h"
+#include "playback/instrument_conf.h"
 #include "playback/motive_player.h"
+#include "playback/relay_target.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_prompts.h"
 
@@ -256,4 +262,98 @@ TEST_F(MainWindowTest, TheNavigationTreeNamesTheStructureAndScrollsToIt) {
     // the period's marker stands right after the key box
     emit tree->itemClicked(period, 0);
     EXPECT_EQ(panel->scrollPosition(), panel->keyBox()->width());
+}
+
+TEST_F(MainWindowTest, ExportWritesWhatTheCommandLineWrites) {
+    TMainWindow& w = window();
+    const std::string saved = scratch_.path("period.tnr");
+    ASSERT_TRUE(w.saveDocument(saved));
+    const std::string fromWindow = scratch_.path("mids/window.mid");
+    std::filesystem::create_directories(scratch_.path("mids"));
+    prompts_->fileNames.push_back(fromWindow);
+    w.exportAction();
+    EXPECT_EQ(prompts_->shown.back().caption, scratch_.path("mids/"));
+    std::ostringstream out, err;
+    const std::string fromCli = scratch_.path("cli.mid");
+    ASSERT_EQ(runExportCommand({saved, "-o", fromCli}, out, err), 0);
+    ASSERT_FALSE(scratch_.read("mids/window.mid").empty());
+    EXPECT_EQ(scratch_.read("mids/window.mid"), scratch_.read("cli.mid"));
+    // the composition's own file is never overwritten by its MIDI form
+    prompts_->fileNames.push_back(saved);
+    prompts_->confirmations.push_back(true);
+    const std::string before = scratch_.read("period.tnr");
+    w.exportAction();
+    EXPECT_EQ(prompts_->shown.back().text, "The error occurs while saving of the file\n" + saved);
+    EXPECT_EQ(scratch_.read("period.tnr"), before);
+}
+
+TEST_F(MainWindowTest, ASaveIntoAFolderThatCannotBeWrittenKeepsNameAndFile) {
+    TMainWindow& w = window();
+    const std::string missing = scratch_.path("no/such/folder/x.tnr");
+    EXPECT_FALSE(w.saveDocument(missing));
+    EXPECT_EQ(prompts_->shown.back().text, "The error occurs while saving of the file\n" + missing);
+    EXPECT_EQ(title(), "Motivica 1.0 - Untitled");
+}
+
+TEST_F(MainWindowTest, LongPeriodsOpenAndScroll) {
+    TMainWindow& w = window();
+    for (int motives : {64, 500}) {
+        SCOPED_TRACE(motives);
+        TPeriodData period;
+        std::vector<int> phrases(static_cast<size_t>(motives / 4), 2);
+        std::vector<COLORED_BOX_SUFFIX> letters(static_cast<size_t>(motives / 2), 5);
+        std::vector<int> perPhrase(letters.size(), 2);
+        period.buildFromLayout(phrases, perPhrase, letters, TKey(0, MAJOR), TMeasure(3, QUARTER), 0,
+                               120);
+        const std::string file = scratch_.path("long.tnr");
+        ASSERT_TRUE(writeDocument(period, file));
+        ASSERT_TRUE(w.openDocument(file));
+        TPeriodPanel* panel = w.periodPanel();
+        ASSERT_EQ(panel->motiveSets().size(), static_cast<size_t>(motives));
+        // canvas numbers step over the free-standing canvas's 255
+        for (TUMotiveSet* set : panel->motiveSets())
+            EXPECT_NE(set->canvas()->canvasId(), 255);
+        panel->scrollTo(panel->rowWidth());
+        EXPECT_EQ(panel->scrollPosition(), panel->rowWidth() - panel->width());
+        w.relay().postNote(periodCanvasId(static_cast<size_t>(motives - 1)), -1, 0, true);
+        QCoreApplication::processEvents();
+    }
+}
+
+TEST_F(MainWindowTest, DeletingTheOnlyInstrumentSetLeavesNoneConfigured) {
+    // a base folder holding one set, configured
+    std::filesystem::create_directories(scratch_.path("instruments"));
+    TInstrumentConf set;
+    ASSERT_TRUE(saveInstrumentSet(set, "Mine", scratch_.base()));
+    TConfig config(scratch_.base());
+    ASSERT_TRUE(config.createDefaultConfig());
+    ASSERT_TRUE(config.setInstrumentSchemeName("Mine"));
+    TMainWindow& w = window();
+    ASSERT_EQ(w.instrList()->count(), 1);
+    EXPECT_EQ(w.instrList()->currentText(), "Mine");
+    prompts_->confirmations.push_back(true);
+    QToolButton* remove = nullptr;
+    for (QToolButton* b : w.findChildren<QToolButton*>())
+        if (b->accessibleName() == "Delete current Set of Instruments")
+            remove = b;
+    ASSERT_NE(remove, nullptr);
+    remove->click();
+    EXPECT_EQ(prompts_->shown.back().text,
+              "Are you sure you want to delete the Set of Instruments Mine?");
+    EXPECT_FALSE(std::filesystem::exists(instrumentSetPath(scratch_.base(), "Mine")));
+    EXPECT_EQ(w.config().instrumentSchemeName(), "");
+    EXPECT_EQ(w.instrList()->count(), 0);
+    EXPECT_EQ(w.instrList()->currentIndex(), -1);
+}
+
+TEST_F(MainWindowTest, TheTrackBarSetsTheCursorDelay) {
+    TMainWindow& w = window();
+    w.cursorDelayTrackBar()->setValue(7);
+    EXPECT_EQ(w.dadCursorDelay(), 8);
+    w.cursorDelayTrackBar()->setValue(1);
+    EXPECT_EQ(w.dadCursorDelay(), 14);
+    TConfig stored(scratch_.base());
+    TXmlDocument xml;
+    ASSERT_TRUE(stored.loadConfig(xml));
+    EXPECT_EQ(stored.cursorDelay(), 1);
 }
