@@ -13,25 +13,16 @@
 
 #include "app/prompts_interface.h"
 #include "help/eng_message_bundle.h"
+#include "support/fake_midi_devices.h"
 #include "support/scripted_prompts.h"
 
 namespace {
 
-// Devices whose description can be made to fail from a given index on.
-class TFakeDevices : public TMidiDevicesInterface {
+// Devices named "Synth 0", "Synth 1", ...
+class TFakeDevices : public TFakeMidiDevices {
   public:
-    TFakeDevices(int count, int failFrom = -1) : count_(count), failFrom_(failFrom) {}
-    int deviceCount() override { return count_; }
-    std::optional<std::string> deviceName(int index) override {
-        if (failFrom_ >= 0 && index >= failFrom_)
-            return std::nullopt;
-        return "Synth " + std::to_string(index);
-    }
-    std::unique_ptr<TMidiPortInterface> openPort(int) override { return nullptr; }
-
-  private:
-    int count_;
-    int failFrom_;
+    explicit TFakeDevices(int count, int failFrom = -1)
+        : TFakeMidiDevices("Synth", count, failFrom) {}
 };
 
 class MidiFormTest : public ::testing::Test {

@@ -2,23 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fake_midi_devices.h"
+
 namespace {
 
-// Devices whose description can be made to fail from a given index on.
-class TFakeDevices : public TMidiDevicesInterface {
+// Devices named "Port 0", "Port 1", ...
+class TFakeDevices : public TFakeMidiDevices {
   public:
-    TFakeDevices(int count, int failFrom = -1) : count_(count), failFrom_(failFrom) {}
-    int deviceCount() override { return count_; }
-    std::optional<std::string> deviceName(int index) override {
-        if (failFrom_ >= 0 && index >= failFrom_)
-            return std::nullopt;
-        return "Port " + std::to_string(index);
-    }
-    std::unique_ptr<TMidiPortInterface> openPort(int) override { return nullptr; }
-
-  private:
-    int count_;
-    int failFrom_;
+    explicit TFakeDevices(int count, int failFrom = -1)
+        : TFakeMidiDevices("Port", count, failFrom) {}
 };
 
 TEST(MidiDeviceListTest, SelectsThePreselectedOrTheFirstDevice) {
