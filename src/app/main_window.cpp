@@ -554,3 +554,49 @@ void TMainWindow::showMainWindow() {
 void TMainWindow::openHomePage() {
     QDesktopServices::openUrl(QUrl(QString::fromStdString(bundle_.text("site url"))));
 }
+
+std::vector<TUMotiveSet*> TMainWindow::motiveSets() {
+    return periodPanel_ != nullptr ? periodPanel_->motiveSets() : std::vector<TUMotiveSet*>();
+}
+
+void TMainWindow::enableInput(bool enabled) {
+    setEnabled(enabled);
+    if (enabled) {
+        activateWindow();
+        setFocus();
+    }
+}
+
+QWidget* TMainWindow::phraseControl(size_t k) {
+    return periodPanel_ != nullptr ? periodPanel_->phraseMarker(k) : nullptr;
+}
+
+void TMainWindow::placeAtTopLeft(QWidget* control) {
+    if (control != nullptr)
+        control->move(geometry().topLeft());
+}
+
+void TMainWindow::placeAtTopRight(QWidget* control) {
+    if (control != nullptr)
+        control->move(geometry().right() + 1 - control->frameGeometry().width(), geometry().top());
+}
+
+void TMainWindow::scrollToElement(size_t k) {
+    if (periodPanel_ != nullptr && k < periodPanel_->elements().size())
+        periodPanel_->scrollTo(periodPanel_->elements()[k]->x());
+}
+
+void TMainWindow::playMotive(size_t k) {
+    if (periodPanel_ != nullptr)
+        periodPanel_->playMotive(k);
+}
+
+void TMainWindow::playSentence(size_t k) {
+    if (periodPanel_ != nullptr)
+        periodPanel_->playSentence(k);
+}
+
+void TMainWindow::playPhrase(size_t k) {
+    if (periodPanel_ != nullptr)
+        periodPanel_->playPhrase(k);
+}

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <atomic>
 #include <memory>
 #include <string>
 
 #include "app/base_action_interface.h"
 #include "app/base_service.h"
 #include "app/button_group_panel.h"
+#include "app/for_help_service.h"
 #include "app/period_panel.h"
 #include "app/prompts_interface.h"
 #include "app/relay.h"
@@ -38,6 +40,7 @@ class TMainWindow : public QMainWindow,
                     public TPeriodDataListener,
                     public TTempPanelListener,
                     public TBaseActionInterface,
+                    public TForHelpService,
                     public TMotivePlayerStopListener,
                     public TRelayListener,
                     public TButtonGroupListener {
@@ -81,6 +84,25 @@ class TMainWindow : public QMainWindow,
     void showMainWindow() override;
     void openHomePage() override;
 
+    // TForHelpService
+    std::vector<TUMotiveSet*> motiveSets() override;
+    bool saveComposition(const std::string& path) override { return saveDocument(path); }
+    bool openComposition(const std::string& path) override { return openDocument(path); }
+    QWidget* ownerForm() override { return this; }
+    TXmlDocument& xmlDocument() override { return xml_; }
+    void enableInput(bool enabled) override;
+    void enableWindow(bool enabled) override { setEnabled(enabled); }
+    void awaitPlaybackEnd() override { playingAll_ = true; }
+    bool playbackEnded() override { return !playingAll_; }
+    QWidget* phraseControl(size_t k) override;
+    void placeAtTopLeft(QWidget* control) override;
+    void placeAtTopRight(QWidget* control) override;
+    void scrollToElement(size_t k) override;
+    void playPeriod() override { playAllAction(); }
+    void playMotive(size_t k) override;
+    void playSentence(size_t k) override;
+    void playPhrase(size_t k) override;
+
     // Opens a document as the Open command does once a file is chosen.
     bool openDocument(const std::string& path);
     bool saveDocument(const std::string& path);
@@ -97,7 +119,8 @@ class TMainWindow : public QMainWindow,
     void tempoChanged(int32_t tempo) override;
     void nameChanged(const std::string& name) override;
     void tempValueChanged(int32_t value) override;
-    void onPlayStopped() override {}
+    // On the timer thread at the natural end of playback: only clears the flag.
+    void onPlayStopped() override { playingAll_ = false; }
     void relayNote(int32_t canvasId, int32_t variantTag, int32_t noteIndex, bool started) override;
     void relayPlay(int32_t canvasId, bool started) override;
     void relayTimerStep() override {}
@@ -132,6 +155,7 @@ class TMainWindow : public QMainWindow,
     TXmlDocument xml_;
     std::unique_ptr<TDocumentCommands> documents_;
     bool shutDown_ = false;
+    std::atomic<bool> playingAll_{false};
 
     TRelay* relay_ = nullptr;
     QWidget* client_ = nullptr;

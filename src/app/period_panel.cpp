@@ -47,6 +47,7 @@ void TPeriodPanel::buildRow() {
     keyBox_->setKeyAndMeter(period_.key.signs(), period_.measure);
     keyBox_->move(x, STRIPS_HEIGHT);
     x += keyBox_->width();
+    elements_.push_back(keyBox_);
 
     // marker ids: 0 the period, then 1 + k for sentence k, then 1 + sentences + k for phrase k
     mirror_ = TBaseViewNode{};
@@ -55,6 +56,7 @@ void TPeriodPanel::buildRow() {
     mirror_.marker->playPanel()->setAccessibleName("Play period");
     mirror_.marker->move(x, 0);
     x += TColoredBoxSet::WIDTH;
+    elements_.push_back(mirror_.marker);
 
     const size_t sentenceCount = period_.sentences.size();
     size_t phraseNumber = 0;
@@ -72,6 +74,7 @@ void TPeriodPanel::buildRow() {
         sentenceNode.marker->playPanel()->setAccessibleDescription(QString::number(code));
         sentenceNode.marker->move(x, 0);
         x += TColoredBoxSet::WIDTH;
+        elements_.push_back(sentenceNode.marker);
         for (TPhraseData& phrase : sentence.phrases) {
             const std::string letter = phraseLetterName(phrase.letter);
             TBaseViewNode phraseNode;
@@ -84,12 +87,14 @@ void TPeriodPanel::buildRow() {
                 QString::fromStdString(letter));
             phraseNode.marker->move(x, 0);
             x += TColoredBoxSet::WIDTH;
+            elements_.push_back(phraseNode.marker);
             ++phraseNumber;
             for (TMotive& motive : phrase.motives) {
                 auto* set = new TUMotiveSet(row_, host_, &motive, periodCanvasId(sets_.size()),
                                             code, ++motiveNumber, this);
                 set->move(x, 0);
                 x += set->width();
+                elements_.push_back(set);
                 rowHeight_ = std::max(rowHeight_, set->height());
                 sets_.push_back(set);
                 phraseNode.motiveSets.push_back(set);
@@ -159,6 +164,10 @@ void TPeriodPanel::play(const std::vector<TUMotiveSet*>& sets) {
 
 void TPeriodPanel::playPeriod() {
     play(sets_);
+}
+
+QWidget* TPeriodPanel::phraseMarker(size_t k) const {
+    return k < phraseNodes_.size() ? phraseNodes_[k]->marker : nullptr;
 }
 
 void TPeriodPanel::playSentence(size_t k) {

@@ -65,6 +65,10 @@ class TPeriodPanel : public QWidget,
     // The structure as the navigation tree shows it.
     TNavigationNode navigationNodes() const;
     TKeyBox* keyBox() const { return keyBox_; }
+    // Every element of the row, left to right: the key box, the markers and the motive sets.
+    const std::vector<QWidget*>& elements() const { return elements_; }
+    // The marker of the k-th phrase of the period, or none.
+    QWidget* phraseMarker(size_t k) const;
 
     TMotiveAndListenerPair previousMotive(const TMotive& motive) const;
     // The set showing `motive`, or none for a motive outside the period.
@@ -97,6 +101,7 @@ class TPeriodPanel : public QWidget,
     TKeyBox* keyBox_ = nullptr;
     TBaseViewNode mirror_;
     std::vector<TUMotiveSet*> sets_;
+    std::vector<QWidget*> elements_;
     std::vector<const TBaseViewNode*> sentenceNodes_;
     std::vector<const TBaseViewNode*> phraseNodes_;
     TUMotiveSet* selected_ = nullptr;

@@ -39,7 +39,7 @@ for d in $(seq 91 160); do
     fi
 done
 [ -n "$display" ] || fail "no free display number"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY="$display"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
@@ -58,20 +58,27 @@ pid=$!
 
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true; }
 
-# without a sound device the program says so and offers the device dialog: cancel both
-main=""
-for _ in $(seq 600); do
-    kill -0 "$pid" 2>/dev/null || fail "the program ended at start-up"
-    for dialog in '^Error$' '^MIDI Devices$'; do
-        w="$(visible "$dialog")"
+# Waits for the main window titled as the pattern says, and prints its id. Without a sound
+# device the program says so and offers the device dialog first: both are cancelled.
+mainWindow() {
+    for _ in $(seq 600); do
+        kill -0 "$pid" 2>/dev/null || return 0
+        for dialog in '^Error$' '^MIDI Devices$'; do
+            w="$(visible "$dialog")"
+            if [ -n "$w" ]; then
+                xdotool windowfocus --sync "$w" key --window "$w" Escape 2>/dev/null || true
+            fi
+        done
+        w="$(visible "$1")"
         if [ -n "$w" ]; then
-            xdotool windowfocus --sync "$w" key --window "$w" Escape 2>/dev/null || true
+            echo "$w"
+            return 0
         fi
+        sleep 0.1
     done
-    main="$(visible '^Motivica 1.0 - Untitled$')"
-    if [ -n "$main" ]; then break; fi
-    sleep 0.1
-done
+}
+
+main="$(mainWindow '^Motivica 1.0 - Untitled$')"
 [ -n "$main" ] || fail "the main window did not appear"
 
 xdotool windowfocus --sync "$main"
@@ -98,3 +105,11 @@ done
 head -c 8 "$saved" | grep -q '^<PERIOD>' || fail "the saved file is not a composition"
 grep -q 'MOTIVE_TYPE VALUE="EIGHTH"' "$saved" || fail "the saved file is not the default composition"
 [ -n "$(visible "^Motivica 1.0 - $saved\$")" ] || fail "the title does not name the saved file"
+
+# a document handed over on the command line, as a file manager does, opens at once
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+"$BIN" "$saved" >"$work/program.log" 2>&1 &
+pid=$!
+opened="$(mainWindow "^Motivica 1.0 - $saved\$")"
+[ -n "$opened" ] || fail "the document given on the command line was not opened"

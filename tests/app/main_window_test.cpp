@@ -12,6 +12,7 @@
 
 #include "app/key_box.h"
 #include "app/navigation_tree.h"
+#include "app/selection_panel.h"
 #include "app/u_motive_canvas.h"
 #include "cli/export_command.h"
 #include "cli/new_command.h"
@@ -356,4 +357,46 @@ TEST_F(MainWindowTest, TheTrackBarSetsTheCursorDelay) {
     TXmlDocument xml;
     ASSERT_TRUE(stored.loadConfig(xml));
     EXPECT_EQ(stored.cursorDelay(), 1);
+}
+
+TEST_F(MainWindowTest, HelpServicesPlayAndShowPartsOfThePeriod) {
+    TMainWindow& w = window();
+    TForHelpService& help = w;
+    ASSERT_EQ(help.motiveSets().size(), 8u);
+    // a phrase's marker plays exactly that phrase's motives: phrase 2 is B, motives 3 and 4
+    help.playPhrase(1);
+    const int32_t phraseLength = w.motivePlayer().nextStart();
+    w.stopAction();
+    help.playMotive(2);
+    help.playMotive(3);
+    EXPECT_EQ(w.motivePlayer().nextStart(), phraseLength);
+    w.stopAction();
+    // waiting for the end of playback ends when the player reports it stopped
+    help.awaitPlaybackEnd();
+    EXPECT_FALSE(help.playbackEnded());
+    w.onPlayStopped();
+    EXPECT_TRUE(help.playbackEnded());
+    // the parts of the row: phrase 3 (A1) has its marker, element 0 is the key box
+    QWidget* marker = help.phraseControl(2);
+    ASSERT_NE(marker, nullptr);
+    EXPECT_EQ(help.phraseControl(4), nullptr);
+    EXPECT_EQ(w.periodPanel()->elements().front(), w.periodPanel()->keyBox());
+    const size_t lastElement = w.periodPanel()->elements().size() - 1;
+    help.scrollToElement(lastElement);
+    EXPECT_EQ(w.periodPanel()->scrollPosition(),
+              w.periodPanel()->rowWidth() - w.periodPanel()->width());
+}
+
+TEST_F(MainWindowTest, SelectingAMotiveClearsTheOneSelectedBefore) {
+    TMainWindow& w = window();
+    const std::vector<TUMotiveSet*>& sets = w.periodPanel()->motiveSets();
+    QTest::mouseClick(sets[1]->selectionPanel(), Qt::LeftButton);
+    EXPECT_TRUE(sets[1]->selected());
+    EXPECT_EQ(w.periodPanel()->selectedSet(), sets[1]);
+    QTest::mouseClick(sets[4]->selectionPanel(), Qt::LeftButton);
+    EXPECT_FALSE(sets[1]->selected());
+    EXPECT_TRUE(sets[4]->selected());
+    EXPECT_EQ(w.periodPanel()->selectedSet(), sets[4]);
+    QTest::mouseClick(sets[4]->selectionPanel(), Qt::LeftButton);
+    EXPECT_EQ(w.periodPanel()->selectedSet(), nullptr);
 }
