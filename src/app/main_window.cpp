@@ -200,6 +200,10 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
     tempPanel_->setListener(this);
     motivePlayer_->setStopListener(this);
     chooseFirstChords();
+    // hints stay long enough to be read by someone learning the program
+    for (QWidget* child : findChildren<QWidget*>())
+        if (!child->toolTip().isEmpty())
+            child->setToolTipDuration(HINT_MILLISECONDS);
 }
 
 TMainWindow::~TMainWindow() {

@@ -208,6 +208,8 @@ TEST_F(MainWindowTest, EveryControlHasANameAndTheKeyboardReachesIt) {
         EXPECT_NE(named(name), nullptr);
     }
     EXPECT_EQ(named("Play phrase 2")->accessibleDescription(), "B");
+    EXPECT_EQ(named("New")->toolTip(), "New");
+    EXPECT_EQ(named("New")->toolTipDuration(), 10000);
     // every control the keyboard can reach says what it is (the parts of a composite control,
     // such as a spin box's text field, speak through the control)
     QStringList unnamed;
