@@ -1,0 +1,207 @@
+#include "editing/clip_maker.h"
+
+#include <algorithm>
+
+void TClipMaker::defineClip(int32_t id, const TScreenRect& rect,
+                            std::vector<TDirection> directions) {
+    std::erase_if(clips_, [id](const TOneClip& c) { return c.id == id; });
+    clips_.push_back(TOneClip{id, rect, std::move(directions)});
+}
+
+bool TClipMaker::activateClip(int32_t id) {
+    const auto it =
+        std::find_if(clips_.begin(), clips_.end(), [id](const TOneClip& c) { return c.id == id; });
+    if (it == clips_.end() || *it == currentClip_) {
+        return false;
+    }
+    pointer_->confine(it->rect);
+    currentClip_ = *it;
+    return true;
+}
+
+TDirection* TClipMaker::directionOf(int32_t side) {
+    for (TDirection& d : currentClip_.directions) {
+        if (d.side == side) {
+            return &d;
+        }
+    }
+    return nullptr;
+}
+
+const TDirection* TClipMaker::direction(int32_t side) const {
+    for (const TDirection& d : currentClip_.directions) {
+        if (d.side == side) {
+            return &d;
+        }
+    }
+    return nullptr;
+}
+
+void TClipMaker::pushBack(int32_t x, int32_t y) {
+    const TScreenRect& r = currentClip_.rect;
+    const int32_t e = y == r.top ? 1 : (y == r.bottom - 1 ? -1 : jiggleSign_);
+    int32_t target = y + e;
+    jiggleSign_ = -e;
+    if (x == lastX_ && target == lastY_) {
+        // going back to where the pointer was last seen would not look like a push
+        target = y;
+        jiggleSign_ = e;
+    }
+    pointer_->setPos({x, target});
+    warped_ = true;
+}
+
+void TClipMaker::breakThrough(int32_t side, bool needsSteadyRow, int32_t x, int32_t y) {
+    const int32_t id = currentClip_.id;
+    // a listener may change the zone or the listeners while it is told
+    const std::vector<TClipMakerListener*> told = listeners_;
+    for (TClipMakerListener* l : told) {
+        l->edgeBroken(id, side, needsSteadyRow);
+    }
+    pointer_->setPos({side == SIDE_RIGHT ? x + 2 : x - 2, y});
+}
+
+TEdgeTest TClipMaker::testEdges(bool narrow) {
+    const TScreenPoint p = pointer_->pos();
+    const int32_t x = p.x;
+    const int32_t y = p.y;
+    TEdgeTest result;
+    if (warped_) {
+        warped_ = false;
+        lastX_ = x;
+        lastY_ = y;
+        result.moved = true;
+        return result;
+    }
+    bool reset = true;
+    if (TDirection* d = directionOf(SIDE_RIGHT)) {
+        const int32_t r = currentClip_.rect.right;
+        if (x == r - 1 || (!narrow && x == r - 2)) {
+            if (d->needsSteadyRow && y != lastY_) {
+                pushBack(x - 1, y);
+            } else {
+                d->pressure += d->increment;
+                if (d->pressure > PRESSURE_LIMIT) {
+                    breakThrough(SIDE_RIGHT, d->needsSteadyRow, x, y);
+                    result.moved = true;
+                } else {
+                    pushBack(x - 1, y);
+                }
+            }
+            result.atEdge = true;
+        } else if (x == r - 3 || (narrow && x == r - 2)) {
+            reset = false;
+        }
+    }
+    if (TDirection* d = directionOf(SIDE_LEFT)) {
+        const int32_t l = currentClip_.rect.left;
+        if (x == l || (!narrow && x == l + 1)) {
+            if (d->needsSteadyRow && y != lastY_) {
+                pushBack(x + 1, y);
+            } else {
+                d->pressure += d->increment;
+                if (d->pressure > PRESSURE_LIMIT) {
+                    breakThrough(SIDE_LEFT, d->needsSteadyRow, x, y);
+                    result.moved = true;
+                } else {
+                    pushBack(x + 1, y);
+                }
+            }
+            result.atEdge = true;
+        } else if (x == l + 2 || (narrow && x == l + 1)) {
+            reset = false;
+        }
+    }
+    lastX_ = x;
+    lastY_ = y;
+    if (!warped_ && reset && resetPressure()) {
+        result.moved = true;
+        result.atEdge = true;
+    }
+    result.moved = warped_ || result.moved;
+    return result;
+}
+
+bool TClipMaker::testEdgesAtOnce(int32_t x, int32_t y) {
+    (void)y;
+    bool fired = false;
+    const TScreenRect rect = currentClip_.rect;
+    const int32_t id = currentClip_.id;
+    const TDirection* right = direction(SIDE_RIGHT);
+    const TDirection* left = direction(SIDE_LEFT);
+    const bool rightSteady = right != nullptr && right->needsSteadyRow;
+    const bool leftSteady = left != nullptr && left->needsSteadyRow;
+    const bool hitRight = right != nullptr && x == rect.right - 1;
+    const bool hitLeft = left != nullptr && x == rect.left;
+    const std::vector<TClipMakerListener*> told = listeners_;
+    if (hitRight) {
+        for (TClipMakerListener* l : told) {
+            l->edgeBroken(id, SIDE_RIGHT, rightSteady);
+        }
+        fired = true;
+    }
+    if (hitLeft) {
+        for (TClipMakerListener* l : told) {
+            l->edgeBroken(id, SIDE_LEFT, leftSteady);
+        }
+        fired = true;
+    }
+    return fired;
+}
+
+bool TClipMaker::resetPressure() {
+    bool changed = false;
+    for (TDirection& d : currentClip_.directions) {
+        if (d.pressure != d.initialPressure) {
+            d.pressure = d.initialPressure;
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+bool TClipMaker::resetSteadyPressure() {
+    bool changed = false;
+    for (TDirection& d : currentClip_.directions) {
+        if (d.needsSteadyRow && d.pressure != d.initialPressure) {
+            d.pressure = d.initialPressure;
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+int32_t TClipMaker::pressureColour(int32_t side) const {
+    const TDirection* d = direction(side);
+    if (d == nullptr) {
+        return 128;
+    }
+    return std::clamp(d->pressure, 0, 255);
+}
+
+int32_t TClipMaker::pressurePercent(int32_t side) const {
+    const TDirection* d = direction(side);
+    if (d == nullptr || d->initialPressure >= 255) {
+        return 0;
+    }
+    return static_cast<int32_t>((255 - d->pressure) / ((255 - d->initialPressure) * 0.01));
+}
+
+void TClipMaker::releasePointer() {
+    pointer_->release();
+}
+
+void TClipMaker::clear() {
+    listeners_.clear();
+    currentClip_.id = -1;
+}
+
+void TClipMaker::addListener(TClipMakerListener* listener) {
+    if (std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end()) {
+        listeners_.push_back(listener);
+    }
+}
+
+void TClipMaker::removeListener(TClipMakerListener* listener) {
+    std::erase(listeners_, listener);
+}
