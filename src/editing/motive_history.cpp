@@ -6,9 +6,9 @@ bool TMotiveHistory::pushSnapshot(TMotive& motive) {
         motive.setVariantTag(nextVersion_);
         return false;
     }
-    TMotive copy(motive);
-    copy.setVariantTag(nextVersion_);
-    snapshots_.push_front(copy);
+    // a motive's copy starts without a version: the stored one is given its own
+    snapshots_.emplace_front(motive);
+    snapshots_.front().setVariantTag(nextVersion_);
     ++nextVersion_;
     motive.setVariantTag(nextVersion_);
     if (snapshots_.size() > MAX_HISTORY) {
