@@ -1,10 +1,15 @@
 #include "app/dragged.h"
 
+#include <QApplication>
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "app/strip_colors.h"
+#include "app/u_motive_canvas.h"
 
-TDragged::TDragged(QWidget* parent) : QWidget(parent) {
+TDragged::TDragged(QWidget* parent, TUMotiveCanvas* canvas) : QWidget(parent), canvas_(canvas) {
     setFixedWidth(WIDTH);
     setCursor(Qt::OpenHandCursor);
 }
@@ -22,4 +27,25 @@ void TDragged::paintEvent(QPaintEvent*) {
         p.setBrush(QColor(120, 115, 108));
         p.drawEllipse(QPointF(cx, y), 1.3, 1.3);
     }
+}
+
+void TDragged::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    pressedAt_ = event->position().toPoint();
+}
+
+void TDragged::mouseMoveEvent(QMouseEvent* event) {
+    if (!pressed_ || canvas_ == nullptr || !(event->buttons() & Qt::LeftButton) ||
+        (event->position().toPoint() - pressedAt_).manhattanLength() <
+            QApplication::startDragDistance()) {
+        return;
+    }
+    pressed_ = false;
+    auto* drag = new QDrag(this);
+    auto* data = new QMimeData;
+    // the receiving canvas takes the motive from this handle's canvas, not from the data
+    data->setData(MOTIVE_MIME_TYPE, QByteArray::number(canvas_->canvasId()));
+    drag->setMimeData(data);
+    drag->setPixmap(canvas_->grab().scaledToHeight(60, Qt::SmoothTransformation));
+    drag->exec(Qt::CopyAction);
 }

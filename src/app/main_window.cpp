@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -14,14 +15,18 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "app/audition_timer.h"
+#include "app/dad_window.h"
 #include "app/dialog_prompts.h"
 #include "app/document_commands.h"
 #include "app/drawn_icon.h"
 #include "app/navigation_tree.h"
 #include "app/note_painter.h"
+#include "app/pointer_controls.h"
 #include "app/prompts_interface.h"
 #include "app/temp_panel.h"
 #include "app/u_motive_canvas.h"
+#include "app/variant_view_widget.h"
 #include "generation/scheme.h"
 #include "model/output_file.h"
 #include "playback/apply_instrument_set.h"
@@ -166,6 +171,7 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
     // 7. the controls, then the default composition
     relay_ = new TRelay(this);
     relay_->setListener(this);
+    createPopup();
     QWidget* top = createTopRow(client_);
     top->setGeometry(0, 0, CLIENT_WIDTH, TOP_ROW_HEIGHT);
 
@@ -214,6 +220,11 @@ void TMainWindow::shutDown() {
     if (shutDown_)
         return;
     shutDown_ = true;
+    finishEditing();
+    if (variantView_ != nullptr) {
+        variantView_->close();
+        variantView_->stopAudition();
+    }
     // nothing may report to a window that is going away, and nothing may keep sounding
     motivePlayer_->stopAndDetach();
     player_->sendGeneralMidiReset();
@@ -310,6 +321,7 @@ QWidget* TMainWindow::createTopRow(QWidget* parent) {
 }
 
 void TMainWindow::releasePeriodPanel() {
+    finishEditing();
     // the canvases listen to the player and to their motives: both must be let go while the
     // motives still exist
     motivePlayer_->stop();
@@ -379,6 +391,52 @@ void TMainWindow::playMotive(const TMotive& motive, TMotivePlayerListener* liste
 
 size_t TMainWindow::motiveCount() {
     return periodPanel_ != nullptr ? periodPanel_->motiveSets().size() : 0;
+}
+
+void TMainWindow::createPopup() {
+    dadWindow_ = new TDadWindow(this);
+    // the real pointer where the window system lets the program move it, else a drawn one
+    if (QGuiApplication::platformName() == "xcb") {
+        pointer_ = std::make_unique<TScreenPointer>();
+    } else {
+        auto drawn = std::make_unique<TDrawnPointer>();
+        drawn->setOnMoved([this] { dadWindow_->viewWidget()->pointerMoved(); });
+        dadWindow_->setDrawnPointer(drawn.get());
+        pointer_ = std::move(drawn);
+        pointerDrawn_ = true;
+    }
+    auditionTimer_ = std::make_unique<TRelayAuditionTimer>(*relay_);
+    variantView_ = std::make_unique<TVariantView>(*this, *dadWindow_, *pointer_, *auditionTimer_);
+    dadWindow_->setView(variantView_.get());
+    // a press cannot outlive the program's focus: the popup closes, the notes entered stay
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive)
+                    finishEditing();
+            });
+}
+
+void TMainWindow::finishEditing() {
+    if (editingCanvas_ != nullptr)
+        editingCanvas_->finishEdit();
+    editingCanvas_ = nullptr;
+}
+
+bool TMainWindow::popupShown() {
+    return dadWindow_ != nullptr && dadWindow_->isVisible();
+}
+
+int32_t TMainWindow::popupWidth() {
+    return dadWindow_->frameGeometry().width();
+}
+
+TMidiOutputInterface& TMainWindow::audition() {
+    return *player_;
+}
+
+void TMainWindow::relayTimerStep() {
+    if (variantView_ != nullptr)
+        variantView_->timerStep();
 }
 
 int32_t TMainWindow::dadCursorDelay() {

@@ -12,6 +12,7 @@
 #include "app/period_panel.h"
 #include "app/prompts_interface.h"
 #include "app/relay.h"
+#include "editing/variant_view.h"
 #include "help/eng_message_bundle.h"
 #include "model/config.h"
 #include "model/period_data.h"
@@ -23,7 +24,9 @@
 class QComboBox;
 class QSlider;
 class QToolButton;
+class TDadWindow;
 class TDocumentCommands;
+class TRelayAuditionTimer;
 class TMidiDevicesInterface;
 class TNavigationTree;
 class TNotePainter;
@@ -43,7 +46,8 @@ class TMainWindow : public QMainWindow,
                     public TForHelpService,
                     public TMotivePlayerStopListener,
                     public TRelayListener,
-                    public TButtonGroupListener {
+                    public TButtonGroupListener,
+                    public TVariantViewHost {
     Q_OBJECT
 
   public:
@@ -59,17 +63,34 @@ class TMainWindow : public QMainWindow,
     // TBaseService
     TPlayer& player() override { return *player_; }
     TMotivePlayer& motivePlayer() override { return *motivePlayer_; }
+    void stopPlaying() override { stopAction(); }
     TMotiveAndListenerPair previousPair(const TMotive& motive) override;
+    TColorPanelListener& popup() override { return *variantView_; }
     void playMotive(const TMotive& motive, TMotivePlayerListener* listener) override;
     TScheme& scheme() override { return *scheme_; }
     const TMessageBundle& bundle() override { return bundle_; }
     TPeriodData& period() override { return period_; }
     TRelay& relay() override { return *relay_; }
-    bool popupShown() override { return false; }
+    bool popupShown() override;
     size_t motiveCount() override;
     int32_t dadCursorDelay() override;
     const TInstrumentConf& instrumentSet() override { return instruments_; }
     TNotePainter& notePainter() override { return *notePainter_; }
+    TPointerControl& pointerControl() override { return *pointer_; }
+    bool pointerIsDrawn() override { return pointerDrawn_; }
+    int32_t popupWidth() override;
+    void setEditingCanvas(TUMotiveCanvas* canvas) override { editingCanvas_ = canvas; }
+
+    // TVariantViewHost
+    TMidiOutputInterface& audition() override;
+    int32_t drumVoice() override { return instruments_.drumVoice(); }
+    int32_t upBeatDrumVoice() override { return instruments_.upBeatDrumVoice(); }
+    std::string text(const std::string& key) override { return bundle_.text(key); }
+
+    TDadWindow* dadWindow() const { return dadWindow_; }
+    TVariantView& variantView() { return *variantView_; }
+    // Ends the press that drives the popup, keeping what it entered.
+    void finishEditing();
 
     // TBaseActionInterface
     void newAction() override;
@@ -123,7 +144,7 @@ class TMainWindow : public QMainWindow,
     void onPlayStopped() override { playingAll_ = false; }
     void relayNote(int32_t canvasId, int32_t variantTag, int32_t noteIndex, bool started) override;
     void relayPlay(int32_t canvasId, bool started) override;
-    void relayTimerStep() override {}
+    void relayTimerStep() override;
     void groupButtonPressed(int group, int index) override;
 
   protected:
@@ -131,6 +152,7 @@ class TMainWindow : public QMainWindow,
 
   private:
     void createMenus();
+    void createPopup();
     QWidget* createTopRow(QWidget* parent);
     bool openMidiDevice(int index);
     void loadInstrumentSetAtStart();
@@ -168,4 +190,12 @@ class TMainWindow : public QMainWindow,
     TButtonGroupPanel* chordGroup_ = nullptr;
     TNavigationTree* navigationTree_ = nullptr;
     TPeriodPanel* periodPanel_ = nullptr;
+
+    // The DAD popup: its window, the pointer it confines, its tick and its logic.
+    TDadWindow* dadWindow_ = nullptr;
+    std::unique_ptr<TPointerControl> pointer_;
+    bool pointerDrawn_ = false;
+    std::unique_ptr<TRelayAuditionTimer> auditionTimer_;
+    std::unique_ptr<TVariantView> variantView_;
+    TUMotiveCanvas* editingCanvas_ = nullptr;
 };

@@ -41,6 +41,8 @@ void TRelay::postPlay(int32_t canvasId, bool started) {
 }
 
 void TRelay::postTimerStep() {
+    if (timerStepPending_.exchange(true))
+        return;
     QCoreApplication::postEvent(this, new TRelayEvent(TRelayKind::TIMER_STEP, -1, -1, -1, false));
 }
 
@@ -48,6 +50,8 @@ bool TRelay::event(QEvent* event) {
     if (event->type() != RELAY_EVENT)
         return QObject::event(event);
     const auto* e = static_cast<const TRelayEvent*>(event);
+    if (e->kind == TRelayKind::TIMER_STEP)
+        timerStepPending_ = false;
     if (listener_ == nullptr)
         return true;
     switch (e->kind) {

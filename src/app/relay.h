@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <atomic>
 #include <cstdint>
 
 // What the relay hands back on the user-interface thread.
@@ -31,6 +32,8 @@ class TRelay : public QObject {
     // Safe from any thread.
     void postNote(int32_t canvasId, int32_t variantTag, int32_t noteIndex, bool started);
     void postPlay(int32_t canvasId, bool started);
+    // At most one step waits at a time: a user-interface thread that falls behind the timer
+    // gets one step, not a backlog.
     void postTimerStep();
 
   protected:
@@ -38,4 +41,5 @@ class TRelay : public QObject {
 
   private:
     TRelayListener* listener_ = nullptr;
+    std::atomic<bool> timerStepPending_{false};
 };

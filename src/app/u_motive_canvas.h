@@ -1,34 +1,52 @@
 #pragma once
 
+#include <QPoint>
 #include <cstdint>
+#include <memory>
 
 #include "app/motive_canvas.h"
+#include "editing/editing_host.h"
+#include "editing/motive_editor.h"
 #include "playback/motive_player.h"
 
+class QToolButton;
 class TBaseService;
 
-// The canvas of one motive in the period panel (and later in the development panes): the drawn
-// motive, the editing modes the button groups set, and the highlight of the note that sounds.
-// The player reports from its timer thread; the canvas only posts those reports to the relay
-// and shows them when they come back on the user-interface thread.
-class TUMotiveCanvas : public TMotiveCanvas, public TMotivePlayerListener {
+// The private drag type by which a motive moves from one canvas to another; the data is only a
+// marker, the source is the dragging widget of this program.
+inline constexpr const char* MOTIVE_MIME_TYPE = "application/x-motivica-motive";
+
+// The canvas of one motive: the drawn motive, and the editing the mouse does in it through the
+// DAD popup. Everything it decides is the editor's; the widget forwards input, draws the time
+// cursor and the history buttons, and shows the note the player reports.
+class TUMotiveCanvas : public TMotiveCanvas, public TMotivePlayerListener, public TEditorView {
     Q_OBJECT
 
   public:
     TUMotiveCanvas(QWidget* parent, TBaseService& host, TMotive* motive, int32_t canvasId);
+    ~TUMotiveCanvas() override;
 
     int32_t canvasId() const { return canvasId_; }
+    TMotiveEditor& editor() { return *editor_; }
 
     // Notes 0..5, rhythm 0..3, chords 0..3, as the three button groups number them.
-    void setNotesMode(int mode);
-    void setRhythmMode(int mode) { rhythmMode_ = mode; }
-    void setChordMode(int mode);
-    int notesMode() const { return notesMode_; }
-    int rhythmMode() const { return rhythmMode_; }
-    int chordMode() const { return chordMode_; }
+    void setNotesMode(int mode) { editor_->setNotesMode(mode); }
+    void setRhythmMode(int mode) { editor_->setRhythmMode(mode); }
+    void setChordMode(int mode) { editor_->setChordMode(mode); }
+    int notesMode() const { return editor_->notesMode(); }
+    int rhythmMode() const { return editor_->rhythmMode(); }
+    int chordMode() const { return editor_->chordMode(); }
+    void addListener(TUMotiveCanvasListener* listener) { editor_->addListener(listener); }
+    void setDropEnabled(bool enabled) { editor_->setDropEnabled(enabled); }
 
     // Chooses a chord for every measure, after what the host says precedes the motive.
-    void selectChords();
+    void selectChords() { editor_->selectChords(); }
+
+    // Ends a press that drives the popup as a release would: what was entered stays.
+    void finishEdit();
+
+    QToolButton* backButton() const { return back_; }
+    QToolButton* forwardButton() const { return forward_; }
 
     // On the user-interface thread, from the relay: a note of version `variantTag` started or
     // ended. Another version's notes, or any note while the popup is shown, are not marked.
@@ -41,12 +59,34 @@ class TUMotiveCanvas : public TMotiveCanvas, public TMotivePlayerListener {
     void onMotiveStart() override;
     void onMotiveEnd() override;
 
+    // TEditorView
+    void repaint() override;
+    TScreenRect canvasOnScreen() override;
+    TScreenRect screenArea() override;
+    int32_t popupWidth() override;
+    void movePointerToX(int32_t x) override;
+    TMotivePlayerListener* playerListener() override { return this; }
+
+    void motiveChanged() override;
+
+  protected:
+    void paintOverlay(QPainter& painter) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
   private:
-    void markPlaying(int32_t variantTag, int32_t noteIndex, bool playing);
+    void updateHistoryButtons();
+    uint32_t shiftOf(Qt::KeyboardModifiers modifiers) const;
 
     TBaseService& host_;
     int32_t canvasId_;
-    int notesMode_ = 2;
-    int rhythmMode_ = 0;
-    int chordMode_ = 0;
+    std::unique_ptr<TMotiveEditor> editor_;
+    QToolButton* back_;
+    QToolButton* forward_;
+    QPoint lastGlobal_;
+    int cursorShape_ = 0;
 };

@@ -18,6 +18,8 @@ TUMotiveSet::TUMotiveSet(QWidget* parent, TBaseService& host, TMotive* motive, i
     selectionPanel_ = new TSelectionPanel(this, this);
     handle_ = new TDragged(this);
     canvas_ = new TUMotiveCanvas(this, host, motive, canvasId);
+    handle_->setCanvas(canvas_);
+    canvas_->addListener(this);
 
     const QString k = QString::number(number);
     playPanel_->setAccessibleName("Play motive " + k);
@@ -83,4 +85,17 @@ void TUMotiveSet::buttonPressed(QWidget* button, int) {
         else
             listener_->motiveSetDeselected(this);
     }
+}
+
+void TUMotiveSet::editStarted(TMotiveEditor&) {
+    if (!selected()) {
+        setSelected(true);
+        if (listener_ != nullptr)
+            listener_->motiveSetSelected(this);
+    }
+}
+
+void TUMotiveSet::cursorMoved(TMotiveEditor&) {
+    if (listener_ != nullptr)
+        listener_->motiveSetCursorMoved(this);
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/button_listener.h"
+#include "editing/editing_host.h"
 
 class TBaseService;
 class TDragged;
@@ -20,11 +21,13 @@ class TUMotiveSetListener {
     virtual void motiveSetSelected(TUMotiveSet* set) = 0;
     virtual void motiveSetDeselected(TUMotiveSet* set) = 0;
     virtual void motiveSetStartedPlaying(TUMotiveSet* set) = 0;
+    // The time cursor of the set's canvas moved.
+    virtual void motiveSetCursorMoved(TUMotiveSet*) {}
 };
 
 // One motive in the period row: a play strip, a selection strip, and below them the drag handle
 // with the canvas to its right.
-class TUMotiveSet : public QWidget, public TButtonListener {
+class TUMotiveSet : public QWidget, public TButtonListener, public TUMotiveCanvasListener {
     Q_OBJECT
 
   public:
@@ -47,6 +50,11 @@ class TUMotiveSet : public QWidget, public TButtonListener {
     void playStopped();
 
     void buttonPressed(QWidget* button, int id) override;
+
+    // The canvas's edits select the set; its chords are the period panel's business.
+    void chordsChosen(TMotiveEditor&) override {}
+    void editStarted(TMotiveEditor& canvas) override;
+    void cursorMoved(TMotiveEditor& canvas) override;
 
   private:
     TBaseService& host_;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+#include "editing/variant_view.h"
+
+class TVariantViewWidget;
+class TVirtualPointer;
+
+// The "DAD" popup window: created hidden with the main window and shown beside a canvas while
+// its mouse button is held. It never takes the keyboard focus from the window it serves.
+class TDadWindow : public QWidget, public TVariantSurface {
+    Q_OBJECT
+
+  public:
+    explicit TDadWindow(QWidget* owner);
+
+    TVariantViewWidget* viewWidget() const { return view_; }
+    void setView(TVariantView* view);
+    void setDrawnPointer(TVirtualPointer* pointer);
+
+    // TVariantSurface
+    TScreenRect screenArea() override;
+    int32_t popupWidth() override;
+    int32_t popupHeight() override;
+    void showAt(int32_t left, int32_t top) override;
+    void hide() override { QWidget::hide(); }
+    TScreenPoint viewOrigin() override;
+    void setCaption(const std::string& text) override;
+    void paintPane(int pane, bool decorations) override;
+    void storeEdgeColumn(int) override {}
+    void paintEdgeColumn(int pane) override;
+    void markRow(int pane, int32_t row) override;
+    void paintExtentLine(int pane) override;
+
+  private:
+    QWidget* owner_;
+    TVariantViewWidget* view_;
+};

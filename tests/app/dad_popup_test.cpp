@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTest>
+#include <QToolButton>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "app/dad_window.h"
+#include "app/main_window.h"
+#include "app/u_motive_canvas.h"
+#include "app/u_motive_set.h"
+#include "app/variant_view_widget.h"
+#include "editing/chord_variant_strategy.h"
+#include "editing/note_variant_strategy.h"
+#include "generation/random.h"
+#include "playback/capture_port.h"
+#include "support/scratch_folder.h"
+#include "support/scripted_prompts.h"
+
+namespace {
+
+// The window with the default composition, its first canvas driven by synthetic mouse events;
+// off screen the popup draws its own pointer, which follows the mouse's relative motion.
+class DadPopupTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        resetMotivicaRandForTesting();
+        window_ = std::make_unique<TMainWindow>(scratch_.base(),
+                                                std::make_unique<TScriptedPrompts>(), &devices_);
+        canvas_ = window_->periodPanel()->motiveSets()[0]->canvas();
+        ASSERT_TRUE(window_->pointerIsDrawn());
+    }
+
+    TVariantView& view() { return window_->variantView(); }
+    TPointerControl& pointer() { return window_->pointerControl(); }
+    TMotive& motive() { return *canvas_->motive(); }
+
+    void send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QMouseEvent e(type, QPointF(canvas_->mapFromGlobal(mouse_)), QPointF(mouse_), button,
+                      buttons, modifiers);
+        QApplication::sendEvent(canvas_, &e);
+    }
+    void press(QPoint local) {
+        mouse_ = canvas_->mapToGlobal(local);
+        send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+    }
+    void release() { send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton); }
+    // The mouse moves by (dx, dy) with the button held.
+    void moveBy(int dx, int dy, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        mouse_ += QPoint(dx, dy);
+        send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, modifiers);
+    }
+    // Moves the drawn pointer to a view point by moving the mouse.
+    void pointTo(int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        const TScreenPoint o = window_->dadWindow()->viewOrigin();
+        const TScreenPoint p = pointer().pos();
+        moveBy(o.x + x - p.x, o.y + y - p.y, modifiers);
+    }
+    TNoteVariantStrategy& notes(int pane) {
+        return *dynamic_cast<TNoteVariantStrategy*>(view().strategy(pane));
+    }
+    // Level with a candidate of the other pane, pushes through the boundary.
+    bool enterNote(int32_t pitch) {
+        const int active = view().activePane();
+        if (notes(1 - active).candidateAt(pitch) == nullptr)
+            return false;
+        pointTo(active == 0 ? 225 : 253, rowTop(pitch) + 9);
+        const int32_t commits = view().commitCount();
+        for (int i = 0; i < 400 && view().commitCount() == commits; ++i)
+            moveBy(active == 0 ? 6 : -6, 0);
+        return view().commitCount() == commits + 1;
+    }
+    bool lengthen() {
+        const int active = view().activePane();
+        const int32_t before = notes(active).currentNote().duration;
+        for (int i = 0; i < 400 && notes(active).currentNote().duration == before; ++i)
+            moveBy(active == 0 ? -6 : 6, 0);
+        return notes(active).currentNote().duration != before;
+    }
+    // Keys still sounding after everything the window sent.
+    std::map<std::pair<int, int>, int> soundingKeys() {
+        std::map<std::pair<int, int>, int> on;
+        for (const TCapturedMessage& m : log_.messages()) {
+            if (m.systemExclusive || m.bytes.size() < 3)
+                continue;
+            const int status = m.bytes[0] & 0xf0;
+            const std::pair<int, int> key{m.bytes[0] & 0x0f, m.bytes[1]};
+            if (status == 0x90 && m.bytes[2] > 0)
+                ++on[key];
+            else if ((status == 0x80 || status == 0x90) && on[key] > 0)
+                --on[key];
+            if (on[key] == 0)
+                on.erase(key);
+        }
+        return on;
+    }
+    std::string firstMotiveNotes(const std::string& path) {
+        std::ifstream in(path);
+        std::stringstream text;
+        text << in.rdbuf();
+        const std::string all = text.str();
+        const size_t from = all.find("<NOTES>");
+        const size_t to = all.find("</NOTES>");
+        return from == std::string::npos ? "" : all.substr(from, to - from);
+    }
+
+    TScratchFolder scratch_{"dad_popup"};
+    TCaptureLog log_;
+    TCaptureDevices devices_{log_};
+    std::unique_ptr<TMainWindow> window_;
+    TUMotiveCanvas* canvas_ = nullptr;
+    QPoint mouse_;
+};
+
+}  // namespace
+
+TEST_F(DadPopupTest, AGestureWritesThreeNotesIntoTheFirstMotiveAndTheDocument) {
+    motive().notes.clear();
+    press(QPoint(20, 60));
+    ASSERT_TRUE(window_->popupShown());
+    EXPECT_EQ(window_->dadWindow()->accessibleName(), "DAD");
+    EXPECT_EQ(window_->dadWindow()->windowTitle().toStdString(),
+              "DAD - Hold the Ctrl to change the pitch of the current note.");
+    // the anacrusis starts the motive: the first note goes there
+    const int32_t start = motive().startTime();
+    ASSERT_FALSE(notes(1).isEmpty());
+    const int32_t first = notes(1).candidates().front().pitch;
+    ASSERT_TRUE(enterNote(first));
+    ASSERT_TRUE(lengthen());
+    const int32_t second = notes(0).candidates().back().pitch;
+    ASSERT_TRUE(enterNote(second));
+    const int32_t third = notes(1).candidates().front().pitch;
+    ASSERT_TRUE(enterNote(third));
+    release();
+    EXPECT_FALSE(window_->popupShown());
+
+    ASSERT_EQ(motive().notes.size(), 3u);
+    EXPECT_EQ(motive().notes[0].time, start);
+    EXPECT_EQ(motive().notes[0].pitch, first);
+    EXPECT_EQ(motive().notes[0].duration, 60);
+    EXPECT_EQ(motive().notes[1].time, start + 60);
+    EXPECT_EQ(motive().notes[1].pitch, second);
+    EXPECT_EQ(motive().notes[2].time, start + 90);
+    EXPECT_EQ(motive().notes[2].pitch, third);
+    // the edit can be undone
+    EXPECT_TRUE(canvas_->backButton()->isEnabled());
+
+    const std::string path = scratch_.path("gesture.tnr");
+    ASSERT_TRUE(window_->saveDocument(path));
+    const std::string saved = firstMotiveNotes(path);
+    std::ostringstream expected;
+    expected << "TIME=\"" << start << "\" PITCH=\"" << first << "\" DURATION=\"EIGHTH\"";
+    EXPECT_NE(saved.find(expected.str()), std::string::npos) << saved;
+    expected.str("");
+    expected << "TIME=\"" << start + 90 << "\" PITCH=\"" << third << "\"";
+    EXPECT_NE(saved.find(expected.str()), std::string::npos) << saved;
+    // the popup's audition is silent again once it closed
+    window_->stopAction();
+    EXPECT_TRUE(soundingKeys().empty());
+}
+
+TEST_F(DadPopupTest, CtrlChangesThePitchOfTheCurrentNote) {
+    motive().notes.clear();
+    press(QPoint(20, 60));
+    ASSERT_TRUE(enterNote(notes(1).candidates().front().pitch));
+    ASSERT_TRUE(enterNote(notes(0).candidates().front().pitch));
+    const int32_t before = motive().notes[1].pitch;
+    int32_t target = -1;
+    for (const TScVariant& v : notes(0).candidates())
+        if (v.pitch != before)
+            target = v.pitch;
+    ASSERT_NE(target, -1);
+    pointTo(220, rowTop(target) + 9, Qt::ControlModifier);
+    EXPECT_EQ(motive().notes[1].pitch, target);
+    release();
+    EXPECT_EQ(motive().notes[1].pitch, target);
+}
+
+TEST_F(DadPopupTest, EscapeClosesThePopupKeepingTheNotesAndSilencingEverything) {
+    motive().notes.clear();
+    press(QPoint(20, 60));
+    ASSERT_TRUE(enterNote(notes(1).candidates().front().pitch));
+    ASSERT_FALSE(soundingKeys().empty());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(canvas_, &escape);
+    EXPECT_FALSE(window_->popupShown());
+    // the finished edit plays at once; stopping it leaves nothing sounding
+    window_->stopAction();
+    EXPECT_TRUE(soundingKeys().empty());
+    ASSERT_EQ(motive().notes.size(), 1u);
+    // the pointer is free again and the next press starts a new edit
+    EXPECT_FALSE(static_cast<TVirtualPointer&>(pointer()).confined());
+    EXPECT_TRUE(canvas_->backButton()->isEnabled());
+    release();
+    press(QPoint(20, 60));
+    EXPECT_TRUE(window_->popupShown());
+    release();
+}
+
+TEST_F(DadPopupTest, ARightPressOrAPressOnTheHistoryButtonsStartsNoEdit) {
+    mouse_ = canvas_->mapToGlobal(QPoint(20, 60));
+    send(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
+    EXPECT_FALSE(window_->popupShown());
+    send(QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton);
+    canvas_->editor().pushSnapshot();
+    canvas_->repaint();
+    ASSERT_TRUE(canvas_->backButton()->isEnabled());
+    QTest::mouseClick(canvas_->backButton(), Qt::LeftButton);
+    EXPECT_FALSE(window_->popupShown());
+    EXPECT_TRUE(canvas_->forwardButton()->isEnabled());
+    EXPECT_EQ(canvas_->backButton()->accessibleName(), "Back");
+    EXPECT_EQ(canvas_->forwardButton()->accessibleName(), "Forward");
+}
+
+TEST_F(DadPopupTest, TheViewWidgetPaintsBothPanesAndTheDrawnPointer) {
+    motive().notes.clear();
+    press(QPoint(20, 60));
+    ASSERT_TRUE(enterNote(notes(1).candidates().front().pitch));
+    TVariantViewWidget* w = window_->dadWindow()->viewWidget();
+    const QImage image = w->grab().toImage();
+    // the active pane has the warm background, the bars of the candidates are coloured
+    const int active = view().activePane();
+    const QPoint inActive = active == 0 ? QPoint(20, 440) : QPoint(460, 440);
+    EXPECT_EQ(image.pixelColor(inActive * image.devicePixelRatio()), QColor(255, 251, 240));
+    bool coloured = false;
+    for (int y = 40; y < 440 && !coloured; ++y) {
+        const QColor c =
+            image.pixelColor(QPoint(active == 0 ? 250 : 228, y) * image.devicePixelRatio());
+        coloured = c == QColor(218, 208, 255) || c == QColor(252, 188, 219);
+    }
+    EXPECT_TRUE(coloured);
+    if (qEnvironmentVariableIsSet("MOTIVICA_SCREENSHOTS"))
+        image.save(QString::fromLocal8Bit(qgetenv("MOTIVICA_SCREENSHOTS")) + "/dad_notes.png");
+    release();
+}
