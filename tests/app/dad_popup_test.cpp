@@ -14,6 +14,7 @@
 #include "app/u_motive_canvas.h"
 #include "app/u_motive_set.h"
 #include "app/variant_view_widget.h"
+#include "editing/canvas_mapping.h"
 #include "editing/chord_variant_strategy.h"
 #include "editing/note_variant_strategy.h"
 #include "generation/random.h"
@@ -237,4 +238,65 @@ TEST_F(DadPopupTest, TheViewWidgetPaintsBothPanesAndTheDrawnPointer) {
     if (qEnvironmentVariableIsSet("MOTIVICA_SCREENSHOTS"))
         image.save(QString::fromLocal8Bit(qgetenv("MOTIVICA_SCREENSHOTS")) + "/dad_notes.png");
     release();
+}
+
+TEST_F(DadPopupTest, AChordItsArrangementAndAnotherBassGoIntoTheMotive) {
+    // chords under the notes, on the first motive's anacrusis measure
+    canvas_->setChordMode(1);
+    press(QPoint(20, 140));
+    ASSERT_TRUE(window_->popupShown());
+    EXPECT_EQ(window_->dadWindow()->windowTitle().toStdString(), "DAD");
+    auto* right = dynamic_cast<TChordVariantStrategy*>(view().strategy(1));
+    ASSERT_NE(right, nullptr);
+    ASSERT_FALSE(right->isEmpty());
+    const TRectWithCheck cell = right->cellRect(0, 1);
+    pointTo(PANE_BOUNDARY + (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    ASSERT_EQ(view().activePane(), 1);
+    ASSERT_EQ(right->hoveredIndex(), 0);
+    const std::string type = right->candidates()[0].typeName;
+
+    // down the column to an arrangement with more than one bass
+    pointTo(PANE_BOUNDARY + (cell.left + cell.right) / 2, 300);
+    const auto& hits = right->arrangementHits();
+    const auto found = std::find_if(hits.begin(), hits.end(), [](const auto& hit) {
+        return hit.second.bassOptionCount >= 2 && hit.second.bassOptionValid[0] &&
+               hit.second.bassOptionValid[1];
+    });
+    ASSERT_NE(found, hits.end());
+    const TRectWithCheck mark = found->first;
+    const TChordArrangement arrangement = found->second;
+    pointTo(PANE_BOUNDARY + mark.right + 4, mark.top + 5);
+    pointTo(PANE_BOUNDARY + mark.left + 4, mark.top + 5);
+    ASSERT_TRUE(right->arrangementChosen());
+
+    const int32_t other = right->bassOption() == 0 ? 1 : 0;
+    const TRectWithCheck bass = right->bassRect();
+    pointTo(PANE_BOUNDARY + bass.left + 4, bass.top + 10 * other + 5);
+    ASSERT_EQ(right->bassOption(), other);
+    release();
+    EXPECT_FALSE(window_->popupShown());
+
+    const TChord* chord = motive().chordAt(0);
+    ASSERT_NE(chord, nullptr);
+    EXPECT_EQ(chord->typeName, type);
+    EXPECT_EQ(chord->voicing(),
+              (TVoicing{arrangement.upper[0], arrangement.upper[1], arrangement.upper[2],
+                        arrangement.bassOptions[size_t(other)]}));
+    window_->stopAction();
+    EXPECT_TRUE(soundingKeys().empty());
+}
+
+TEST_F(DadPopupTest, DeleteModeRemovesTheNotesADragTouches) {
+    canvas_->setNotesMode(5);
+    const int32_t start = motive().startTime();
+    motive().notes = {TNote(start, 20, 60), TNote(start + 60, 22, 60), TNote(start + 120, 24, 60)};
+    const size_t before = motive().notes.size();
+    const int32_t second = motive().notes[1].time;
+    press(QPoint(xOfTime(motive(), second) + 4, 60));
+    release();
+    ASSERT_EQ(motive().notes.size(), before - 1);
+    for (const TNote& n : motive().notes)
+        EXPECT_NE(n.time, second);
+    QTest::mouseClick(canvas_->backButton(), Qt::LeftButton);
+    EXPECT_EQ(motive().notes.size(), before);
 }

@@ -113,3 +113,69 @@ wait "$pid" 2>/dev/null || true
 pid=$!
 opened="$(mainWindow "^Motivica 1.0 - $saved\$")"
 [ -n "$opened" ] || fail "the document given on the command line was not opened"
+
+# The DAD gesture with the real pointer: press in the first motive, then push through the pane
+# boundary level with a note, against the outer edge to lengthen it, back through the boundary
+# for the next note and once more, release, save, and find the three notes in the file.
+# A dismissed dialog can leave Escape down in the server; it would end the press at once.
+xdotool keyup Escape
+eval "$(xdotool getwindowgeometry --shell "$opened")"
+mx=$X
+my=$Y
+# "insert all": every position of the melody range is offered, so the rows below are there
+xdotool mousemove $((mx + 143)) $((my + 76)) click 1
+sleep 0.3
+# the first canvas, a little after its start: the cursor is at the anacrusis
+xdotool mousemove $((mx + 183)) $((my + 524))
+sleep 0.3
+xdotool mousedown 1
+dad=""
+for _ in $(seq 50); do
+    dad="$(visible '^DAD')"
+    if [ -n "$dad" ]; then break; fi
+    sleep 0.1
+done
+[ -n "$dad" ] || fail "pressing in the first motive showed no DAD popup"
+eval "$(xdotool getwindowgeometry --shell "$dad")"
+# the view lies five pixels inside the popup
+ox=$((X + 5))
+oy=$((Y + 5))
+row() { echo $((oy + 677 - 19 * $1 + 9)); }
+push() {
+    for _ in $(seq "$2"); do
+        xdotool mousemove_relative -- "$1" 0
+        sleep 0.03
+    done
+}
+xdotool mousemove $((ox + 225)) "$(row 20)"
+sleep 0.1
+push 6 16
+push 6 40
+xdotool mousemove $((ox + 253)) "$(row 22)"
+sleep 0.1
+push -6 16
+xdotool mousemove $((ox + 225)) "$(row 24)"
+sleep 0.1
+push 6 16
+sleep 0.2
+xdotool mouseup 1
+sleep 0.3
+[ -z "$(visible '^DAD')" ] || fail "the popup stayed open after the release"
+
+before="$(stat -c %Y.%s "$saved")"
+rm -f "$saved"
+xdotool windowfocus --sync "$opened"
+xdotool key --window "$opened" ctrl+s
+for _ in $(seq 100); do
+    if [ -s "$saved" ]; then break; fi
+    sleep 0.1
+done
+[ -s "$saved" ] || fail "Save did not write the composition again (it was $before)"
+notes="$(awk '/<NOTES>/{n++} n==1{print} /<\/NOTES>/{if(n==1) exit}' "$saved")"
+echo "$notes" | grep -q 'TIME="180" PITCH="20" DURATION="EIGHTH"' ||
+    fail "the first note is not in the first motive: $notes"
+echo "$notes" | grep -q 'TIME="240" PITCH="22" DURATION="SIXTEENTH"' ||
+    fail "the second note is not in the first motive: $notes"
+echo "$notes" | grep -q 'TIME="270" PITCH="24"' || fail "the third note is not in the first motive: $notes"
+[ "$(echo "$notes" | grep -c '<NOTE ')" -eq 3 ] || fail "the first motive holds other notes: $notes"
+echo "PASS"
