@@ -228,6 +228,72 @@ TEST_F(MotiveEditorTest, OnlyAnAnacrusisReceivesThePreviousMotivesLastChord) {
     e.mouseUp();
 }
 
+class TRecordingCanvasListener : public TUMotiveCanvasListener {
+  public:
+    void chordsChosen(TMotiveEditor&) override { ++chords; }
+    void editStarted(TMotiveEditor&) override { ++edits; }
+    void cursorMoved(TMotiveEditor&) override { ++cursors; }
+    int chords = 0;
+    int edits = 0;
+    int cursors = 0;
+};
+
+TEST_F(MotiveEditorTest, NewChordsWriteTheMelodyAgainWithItsRhythmUnderThem) {
+    TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    tonic.setVoicing(20, 17, 15, 6);
+    motive.chords = {tonic};
+    motive.notes = {TNote(0, 20, 60), TNote(60, 22, 60), TNote(120, 24, 120)};
+    motive.updateChording();
+    TRecordingCanvasListener listener;
+    editor.addListener(&listener);
+    ASSERT_TRUE(editor.mouseDown(TMouseButton::Left, 0, 40, 140, 0, 0));
+    EXPECT_EQ(listener.edits, 1);
+    // the popup puts the dominant into the motive
+    TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
+    dominant.setVoicing(18, 16, 14, 4);
+    dominant.time = 0;
+    rig.view.model().setChord(dominant);
+    editor.mouseUp();
+    ASSERT_EQ(motive.chords.size(), 1u);
+    EXPECT_EQ(motive.chords[0].typeName, "DOMINANT_THREE_CHORD");
+    // the same rhythm, now starting on a tone of the new chord
+    ASSERT_EQ(motive.notes.size(), 3u);
+    EXPECT_EQ(motive.notes[0].time, 0);
+    EXPECT_EQ(motive.notes[1].time, 60);
+    EXPECT_EQ(motive.notes[2].duration, 120);
+    EXPECT_TRUE(motive.chords[0].isChordTone(motive.notes[0].pitch, motive.key));
+    EXPECT_NE(motive.notes[0].pitch, 20);
+    // the melody followed the chord, so this mode does not report a chord choice
+    EXPECT_EQ(listener.chords, 0);
+    EXPECT_EQ(host.played.size(), 1u);
+    // and the edit can be undone
+    editor.back();
+    EXPECT_EQ(motive.notes[0].pitch, 20);
+    EXPECT_EQ(motive.chords[0].typeName, "TONIC_THREE_CHORD");
+}
+
+TEST_F(MotiveEditorTest, ADroppedMotiveReplacesNotesAndChordsUndoably) {
+    TRecordingCanvasListener listener;
+    editor.addListener(&listener);
+    TMotive source(TKey(0, MAJOR), TMeasure(2, 120));
+    source.notes = {TNote(0, 25, 240)};
+    TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    tonic.setVoicing(20, 17, 15, 6);
+    source.chords = {tonic};
+    ASSERT_TRUE(editor.dropMotive(source));
+    EXPECT_TRUE(motive == source);
+    EXPECT_EQ(listener.edits, 1);
+    editor.back();
+    EXPECT_EQ(motive.notes.size(), 8u);
+    // a canvas that takes no drops, and a motive dropped on itself, change nothing
+    editor.forward();
+    editor.setDropEnabled(false);
+    EXPECT_FALSE(editor.dropMotive(motiveWithSixteenths(3)));
+    editor.setDropEnabled(true);
+    EXPECT_FALSE(editor.dropMotive(motive));
+    EXPECT_TRUE(motive == source);
+}
+
 TEST(CanvasMappingTest, PitchRowsAndTimesStayInsideTheStaffAndTheMotive) {
     EXPECT_EQ(pitchAtY(153), 13);
     EXPECT_EQ(pitchAtY(200), std::nullopt);
