@@ -22,6 +22,20 @@ bool canOpenAWindow(int argc, char** argv) {
     return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
 }
 
+// The DAD popup moves and holds the real pointer, which only X11 lets a program do: under
+// Wayland with XWayland at hand the program runs as an X11 client, unless the user chose.
+void preferX11(int argc, char** argv) {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform != nullptr && *platform != '\0')
+        return;
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == "-platform")
+            return;
+    const char* x11 = std::getenv("DISPLAY");
+    if (x11 != nullptr && *x11 != '\0')
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -30,6 +44,7 @@ int main(int argc, char** argv) {
                      "cannot open a window: no display; the command-line tool is motivica-cli\n");
         return 1;
     }
+    preferX11(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Motivica");
     TMainWindow window(baseFolder());

@@ -158,18 +158,9 @@ void TChordVariantStrategy::clearCandidates() {
 }
 
 void TChordVariantStrategy::defineGridZone(int pane) {
-    const TScreenPoint o = view_.viewOrigin();
     const auto n = static_cast<int32_t>(candidates_.size());
     const int32_t w = CHORD_CELL_WIDTH * std::min(n, GRID_ZONE_CELLS);
-    TScreenRect rect{0, o.y, 0, o.y + VIEW_HEIGHT};
-    if (pane == 0) {
-        rect.left = o.x + PANE_BOUNDARY - w;
-        rect.right = o.x + PANE_BOUNDARY + 1;
-    } else {
-        rect.left = o.x + PANE_BOUNDARY;
-        rect.right = o.x + PANE_BOUNDARY + 1 + w;
-    }
-    view_.clipMaker().defineClip(CHORD_GRID_ZONE, rect, {});
+    view_.clipMaker().defineClip(CHORD_GRID_ZONE, view_.zoneBesideBoundary(pane, w), {});
 }
 
 void TChordVariantStrategy::defineWholeViewZone() {

@@ -28,19 +28,9 @@ struct TDirection {
     bool operator==(const TDirection&) const = default;
 };
 
-// Left, top, right, bottom; right and bottom exclusive.
-struct TRectWithCheck {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-
-    bool contains(int32_t x, int32_t y) const {
-        return left <= x && x < right && top <= y && y < bottom;
-    }
-    bool isEmpty() const { return right <= left || bottom <= top; }
-    bool operator==(const TRectWithCheck&) const = default;
-};
+// Left, top, right, bottom with a point test; right and bottom exclusive. The hit areas of a
+// pane are the same kind of rectangle as the zones on the screen.
+using TRectWithCheck = TScreenRect;
 
 // A confinement zone with its pressure edges; at most one direction per side.
 struct TOneClip {

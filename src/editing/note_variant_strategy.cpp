@@ -47,21 +47,12 @@ int32_t TNoteVariantStrategy::step() const {
 }
 
 void TNoteVariantStrategy::defineZone(int32_t extent, int pane, bool withCommit) {
-    const TScreenPoint o = view_.viewOrigin();
     const int32_t w = lengthPixels(extent);
     const int32_t delay = view_.host().dadCursorDelay();
     const bool lengthens = extent < maxDuration();
     std::vector<TDirection> directions;
-    TScreenRect rect{0, o.y, 0, o.y + VIEW_HEIGHT};
     const int32_t inner = pane == 0 ? SIDE_RIGHT : SIDE_LEFT;
     const int32_t outer = pane == 0 ? SIDE_LEFT : SIDE_RIGHT;
-    if (pane == 0) {
-        rect.left = o.x + PANE_BOUNDARY - w;
-        rect.right = o.x + PANE_BOUNDARY + 1;
-    } else {
-        rect.left = o.x + PANE_BOUNDARY;
-        rect.right = o.x + PANE_BOUNDARY + 1 + w;
-    }
     if (lengthens) {
         directions.push_back(
             TDirection::make(outer, extendInitialPressure(), delay - extendReduction(), false));
@@ -69,7 +60,8 @@ void TNoteVariantStrategy::defineZone(int32_t extent, int pane, bool withCommit)
     if (withCommit) {
         directions.push_back(TDirection::make(inner, commitInitialPressure(), delay, true));
     }
-    view_.clipMaker().defineClip(NOTE_ZONE, rect, std::move(directions));
+    view_.clipMaker().defineClip(NOTE_ZONE, view_.zoneBesideBoundary(pane, w),
+                                 std::move(directions));
 }
 
 void TNoteVariantStrategy::confineAtOpen() {

@@ -29,6 +29,14 @@ TVariantView::~TVariantView() {
     }
 }
 
+TScreenRect TVariantView::zoneBesideBoundary(int pane, int32_t width) {
+    const TScreenPoint o = surface_.viewOrigin();
+    if (pane == 0) {
+        return {o.x + PANE_BOUNDARY - width, o.y, o.x + PANE_BOUNDARY + 1, o.y + VIEW_HEIGHT};
+    }
+    return {o.x + PANE_BOUNDARY, o.y, o.x + PANE_BOUNDARY + 1 + width, o.y + VIEW_HEIGHT};
+}
+
 TVariantStrategy& TVariantView::other(const TVariantStrategy& s) const {
     return strategies_[0].get() == &s ? *strategies_[1] : *strategies_[0];
 }

@@ -126,6 +126,9 @@ class TVariantView : public TColorPanelListener {
     TVariantSurface& surface() { return surface_; }
     TVariantViewHost& host() { return host_; }
     TScreenPoint viewOrigin() { return surface_.viewOrigin(); }
+    // On the screen: the full-height zone reaching `width` pixels outward from the pane
+    // boundary into the pane, the boundary column included.
+    TScreenRect zoneBesideBoundary(int pane, int32_t width);
 
     uint32_t schemeFlags() const { return schemeFlags_; }
     void setSchemeFlags(uint32_t flags) { schemeFlags_ = flags; }
