@@ -42,11 +42,6 @@ QRect qRect(const TRectWithCheck& r) {
     return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-// Top of the pitch row of position p in a chord pane; rows are 11 pixels high, 10 apart.
-int chordRowTop(int32_t p) {
-    return VIEW_HEIGHT - 10 * p - 11;
-}
-
 const TNotationGlyphs& glyphs() {
     static const TNotationGlyphs shared;
     return shared;

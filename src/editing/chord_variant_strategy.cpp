@@ -31,11 +31,6 @@ int32_t measureStartOf(int32_t t, int32_t length) {
     return length > 0 ? (t / length) * length : t;
 }
 
-// Top of the pitch row of position p in a chord pane.
-int32_t chordRowTop(int32_t p) {
-    return VIEW_HEIGHT - 10 * p - 11;
-}
-
 int32_t paneLeft(int pane) {
     return pane == 0 ? 0 : PANE_BOUNDARY;
 }

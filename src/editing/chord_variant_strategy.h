@@ -12,6 +12,10 @@
 constexpr int32_t CHORD_CELL_WIDTH = 19;
 constexpr int32_t CHORD_ROW_HEIGHT = 30;
 constexpr int32_t CHORD_CELLS_PER_ROW = 7;
+// Top of the pitch row of position p in a chord pane: rows are 11 pixels high, 10 apart.
+constexpr int32_t chordRowTop(int32_t p) {
+    return 450 - 10 * p - 11;
+}
 // Zone ids of a chord pane: the grid, the hovered chord's column, the chosen arrangement.
 constexpr int32_t CHORD_GRID_ZONE = 0;
 constexpr int32_t CHORD_COLUMN_ZONE = 2;
