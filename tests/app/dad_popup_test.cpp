@@ -300,3 +300,19 @@ TEST_F(DadPopupTest, DeleteModeRemovesTheNotesADragTouches) {
     QTest::mouseClick(canvas_->backButton(), Qt::LeftButton);
     EXPECT_EQ(motive().notes.size(), before);
 }
+
+TEST_F(DadPopupTest, LosingTheFocusEndsThePressAndKeepsWhatWasEntered) {
+    motive().notes.clear();
+    press(QPoint(20, 60));
+    ASSERT_TRUE(enterNote(notes(1).candidates().front().pitch));
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_FALSE(window_->popupShown());
+    EXPECT_EQ(motive().notes.size(), 1u);
+    EXPECT_FALSE(static_cast<TVirtualPointer&>(pointer()).confined());
+    window_->stopAction();
+    EXPECT_TRUE(soundingKeys().empty());
+    // the release that follows changes nothing
+    release();
+    EXPECT_EQ(motive().notes.size(), 1u);
+    EXPECT_FALSE(window_->popupShown());
+}
