@@ -195,7 +195,10 @@ void leapIn(const TTurnContext& c, int32_t position, TCandidateList& out) {
     if (v.n0.chording && !v.endsOnBarLine()) {
         v.leapTarget(true, out);
         v.leapTarget(false, out);
-    } else if (isReal(v.n1) && v.n1.chording && std::abs(v.n0.pitch - v.n1.pitch) != 1) {
+    } else if (v.n1.chording && std::abs(v.n0.pitch - v.n1.pitch) != 1) {
+        // A missing N1 is a default note, a chord tone without pitch, so a non-chord tone with
+        // nothing before it in the measure resolves by step. NO_PITCH lies one step only from
+        // pitches far below the melody range, whose steps stay outside it anyway.
         v.chordStep(true, position, out);
         v.chordStep(false, position, out);
     }

@@ -284,6 +284,24 @@ TEST(SchemeTest, ClassicContinuationsOfNonChordTones) {
     }
 }
 
+TEST(SchemeTest, ClassicLeapInResolvesALoneNonChordTone) {
+    Fixture f;
+    f.scheme.setTurnScheme({TURN_LEAP_IN}, false, false);
+    ASSERT_EQ(f.scheme.insertMode(), INSERT_CLASSIC);
+    // D alone at the start of the measure: the note before it is a default note, a chord tone
+    // without pitch, so the leap in resolves D by step instead of the fallback to every chord tone
+    f.motive.notes = {note(0, 14, 30, f.chord)};
+    ASSERT_FALSE(f.motive.notes[0].chording);
+    f.collect(30, false);
+    const auto got = byPitch(f.out);
+    ASSERT_EQ(pitches(f.out), (std::vector<int32_t>{13, 15}));
+    for (const auto& [p, v] : got) {
+        SCOPED_TRACE(p);
+        EXPECT_TRUE(v.chording);
+        EXPECT_EQ(v.turnPosition, 0);
+    }
+}
+
 TEST(SchemeTest, OrderedTurnsUseOnlyTheCurrentKind) {
     Fixture f;
     f.scheme.setTurnScheme({TURN_ARPEGGIO_1, TURN_ARPEGGIO_2}, true, false);
