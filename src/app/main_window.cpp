@@ -20,10 +20,14 @@
 #include "app/dialog_prompts.h"
 #include "app/document_commands.h"
 #include "app/drawn_icon.h"
+#include "app/motive_panels.h"
 #include "app/navigation_tree.h"
 #include "app/note_painter.h"
+#include "app/panel_chooser.h"
+#include "app/panel_chooser_group.h"
 #include "app/pointer_controls.h"
 #include "app/prompts_interface.h"
+#include "app/raw_panel.h"
 #include "app/temp_panel.h"
 #include "app/u_motive_canvas.h"
 #include "app/variant_view_widget.h"
@@ -172,6 +176,7 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
     relay_ = new TRelay(this);
     relay_->setListener(this);
     createPopup();
+    createDevelopmentPanels();
     QWidget* top = createTopRow(client_);
     top->setGeometry(0, 0, CLIENT_WIDTH, TOP_ROW_HEIGHT);
 
@@ -202,6 +207,7 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
     TDocumentCommands::buildDefaultComposition(period_);
 
     // 8. and 9.
+    showDevelopmentPanel(1);
     applyInstrumentSet(instruments_, *player_);
     tempPanel_->setListener(this);
     motivePlayer_->setStopListener(this);
@@ -341,6 +347,8 @@ void TMainWindow::periodChanged() {
     notesGroup_->select(2);
     rhythmGroup_->select(0);
     chordGroup_->select(0);
+    for (TEffectMotivePanel* panel : developmentPanels_)
+        panel->setFrame(period_.measure, period_.key, period_.anacrusis);
     scheme_->resetScheme();
     tempPanel_->setValue(period_.tempo());
     nameChanged(period_.name());
@@ -416,6 +424,47 @@ void TMainWindow::createPopup() {
             });
 }
 
+void TMainWindow::createDevelopmentPanels() {
+    const int top = TOP_ROW_HEIGHT + 4;
+    const int rowHeight = TPanelChooser::HEIGHT + 2;
+    const int panelTop = top + 2 * rowHeight + 2;
+    const int panelBottom = CLIENT_HEIGHT - 229 - TPeriodPanel::SCROLL_BAR_HEIGHT;
+    const QRect area(LEFT_COLUMN_WIDTH, panelTop, CLIENT_WIDTH - LEFT_COLUMN_WIDTH,
+                     panelBottom - panelTop);
+    developmentPanels_.assign(PANEL_CREATION_ORDER.size(), nullptr);
+    // the panes join the relay list in creation order; a pane's place there is its number
+    for (const int way : PANEL_CREATION_ORDER) {
+        TEffectMotivePanel* panel =
+            createMotivePanel(way, client_, *this, static_cast<int32_t>(relayList_.size()));
+        panel->setGeometry(area);
+        for (int i = 0; i < PANE_COUNT; ++i)
+            relayList_.push_back(panel->pane(i));
+        developmentPanels_[static_cast<size_t>(way)] = panel;
+    }
+    // the choosers in two rows above the panels: the simple ways, then the relative ones
+    choosers_ = std::make_unique<TMotivePanelChooserGroup>();
+    int x = LEFT_COLUMN_WIDTH;
+    for (int way = 0; way < static_cast<int>(developmentPanels_.size()); ++way) {
+        if (way == 7)
+            x = LEFT_COLUMN_WIDTH;
+        auto* chooser = new TPanelChooser(client_, *choosers_, way,
+                                          developmentPanels_[static_cast<size_t>(way)]->caption());
+        chooser->move(x, top + (way < 7 ? 0 : rowHeight));
+        x += chooser->width() + 2;
+        choosers_->add(chooser, developmentPanels_[static_cast<size_t>(way)]);
+    }
+}
+
+TEffectMotivePanel* TMainWindow::developmentPanel(int wayIndex) const {
+    if (wayIndex < 0 || static_cast<size_t>(wayIndex) >= developmentPanels_.size())
+        return nullptr;
+    return developmentPanels_[static_cast<size_t>(wayIndex)];
+}
+
+void TMainWindow::showDevelopmentPanel(int wayIndex) {
+    choosers_->select(wayIndex);
+}
+
 void TMainWindow::finishEditing() {
     if (editingCanvas_ != nullptr)
         editingCanvas_->finishEdit();
@@ -446,10 +495,15 @@ int32_t TMainWindow::dadCursorDelay() {
 void TMainWindow::relayNote(int32_t canvasId, int32_t variantTag, int32_t noteIndex, bool started) {
     if (periodPanel_ == nullptr)
         return;
-    const TRelayTarget target = noteTarget(canvasId, periodPanel_->motiveSets().size(), 0, false);
-    if (target.kind != TRelayTargetKind::MOTIVE_SET)
+    const TRelayTarget target =
+        noteTarget(canvasId, periodPanel_->motiveSets().size(), relayList_.size(), false);
+    TUMotiveCanvas* canvas = nullptr;
+    if (target.kind == TRelayTargetKind::MOTIVE_SET)
+        canvas = periodPanel_->motiveSets()[target.index]->canvas();
+    else if (target.kind == TRelayTargetKind::RELAY_ENTRY)
+        canvas = relayList_[target.index]->canvas();
+    if (canvas == nullptr)
         return;
-    TUMotiveCanvas* canvas = periodPanel_->motiveSets()[target.index]->canvas();
     if (started)
         canvas->noteStarted(variantTag, noteIndex);
     else
@@ -459,7 +513,12 @@ void TMainWindow::relayNote(int32_t canvasId, int32_t variantTag, int32_t noteIn
 void TMainWindow::relayPlay(int32_t canvasId, bool started) {
     if (periodPanel_ == nullptr)
         return;
-    const TRelayTarget target = playTarget(canvasId, periodPanel_->motiveSets().size(), 0);
+    const TRelayTarget target =
+        playTarget(canvasId, periodPanel_->motiveSets().size(), relayList_.size());
+    if (target.kind == TRelayTargetKind::RELAY_ENTRY) {
+        relayList_[target.index]->setPlaying(started);
+        return;
+    }
     if (target.kind != TRelayTargetKind::MOTIVE_SET)
         return;
     TUMotiveSet* set = periodPanel_->motiveSets()[target.index];

@@ -25,6 +25,9 @@ class QComboBox;
 class QSlider;
 class QToolButton;
 class TDadWindow;
+class TEffectMotivePanel;
+class TMotivePanelChooserGroup;
+class TRawPanel;
 class TDocumentCommands;
 class TRelayAuditionTimer;
 class TMidiDevicesInterface;
@@ -88,6 +91,12 @@ class TMainWindow : public QMainWindow,
     std::string text(const std::string& key) override { return bundle_.text(key); }
 
     TDadWindow* dadWindow() const { return dadWindow_; }
+    // The development panel of a chooser index (0..12), and the one shown.
+    TEffectMotivePanel* developmentPanel(int wayIndex) const;
+    TMotivePanelChooserGroup& panelChoosers() { return *choosers_; }
+    void showDevelopmentPanel(int wayIndex);
+    // The variant panes of the development panels, in the panels' creation order.
+    const std::vector<TRawPanel*>& relayList() const { return relayList_; }
     TVariantView& variantView() { return *variantView_; }
     // Ends the press that drives the popup, keeping what it entered.
     void finishEditing();
@@ -153,6 +162,7 @@ class TMainWindow : public QMainWindow,
   private:
     void createMenus();
     void createPopup();
+    void createDevelopmentPanels();
     QWidget* createTopRow(QWidget* parent);
     bool openMidiDevice(int index);
     void loadInstrumentSetAtStart();
@@ -198,4 +208,9 @@ class TMainWindow : public QMainWindow,
     std::unique_ptr<TRelayAuditionTimer> auditionTimer_;
     std::unique_ptr<TVariantView> variantView_;
     TUMotiveCanvas* editingCanvas_ = nullptr;
+
+    // The development panels by chooser index, their choosers and their panes.
+    std::vector<TEffectMotivePanel*> developmentPanels_;
+    std::unique_ptr<TMotivePanelChooserGroup> choosers_;
+    std::vector<TRawPanel*> relayList_;
 };

@@ -42,6 +42,12 @@ class TUMotiveCanvas : public TMotiveCanvas, public TMotivePlayerListener, publi
     // Chooses a chord for every measure, after what the host says precedes the motive.
     void selectChords() { editor_->selectChords(); }
 
+    // Forgets the undo history: the canvas's motive is a new one.
+    void clearHistory() {
+        editor_->clearHistory();
+        repaint();
+    }
+
     // Ends a press that drives the popup as a release would: what was entered stays.
     void finishEdit();
 

@@ -57,6 +57,8 @@ class TMotiveEditor {
     void back();
     void forward();
     const TMotiveHistory& history() const { return history_; }
+    // Forgets every snapshot: the motive shown is a new one.
+    void clearHistory() { history_ = TMotiveHistory(); }
     // Shows the version a player's report names; false when no snapshot has it.
     bool showVersion(int32_t version);
 
