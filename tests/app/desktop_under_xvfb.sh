@@ -178,4 +178,38 @@ echo "$notes" | grep -q 'TIME="240" PITCH="22" DURATION="SIXTEENTH"' ||
     fail "the second note is not in the first motive: $notes"
 echo "$notes" | grep -q 'TIME="270" PITCH="24"' || fail "the third note is not in the first motive: $notes"
 [ "$(echo "$notes" | grep -c '<NOTE ')" -eq 3 ] || fail "the first motive holds other notes: $notes"
+
+# Development by real drags: the first motive's handle onto the "Sequence Up" chooser, then the
+# first variant's handle onto the second motive's canvas; the second motive then holds the
+# melody a step higher.
+drag() {
+    xdotool mousemove "$1" "$2"
+    sleep 0.2
+    xdotool mousedown 1
+    sleep 0.2
+    for step in 1 2 3 4 5 6 7 8; do
+        xdotool mousemove $(($1 + ($3 - $1) * step / 8)) $(($2 + ($4 - $2) * step / 8))
+        sleep 0.1
+    done
+    sleep 0.2
+    xdotool mouseup 1
+    sleep 0.4
+}
+eval "$(xdotool getwindowgeometry --shell "$opened")"
+# the client area starts under the menu bar; the choosers' first row is 42 pixels into it
+drag $((X + 158)) $((Y + 550)) $((X + 240)) $((Y + 73))
+drag $((X + 225)) $((Y + 190)) $((X + 500)) $((Y + 524))
+rm -f "$saved"
+xdotool windowfocus --sync "$opened"
+xdotool key --window "$opened" ctrl+s
+for _ in $(seq 100); do
+    if [ -s "$saved" ]; then break; fi
+    sleep 0.1
+done
+[ -s "$saved" ] || fail "Save did not write the composition after the drags"
+second="$(awk '/<NOTES>/{n++} n==2{print} /<\/NOTES>/{if(n==2) exit}' "$saved")"
+echo "$second" | grep -q 'TIME="180" PITCH="21" DURATION="EIGHTH"' ||
+    fail "the variant did not reach the second motive: $second"
+echo "$second" | grep -q 'TIME="270" PITCH="25"' ||
+    fail "the variant did not reach the second motive: $second"
 echo "PASS"
