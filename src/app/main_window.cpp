@@ -465,6 +465,10 @@ void TMainWindow::showDevelopmentPanel(int wayIndex) {
     choosers_->select(wayIndex);
 }
 
+void TMainWindow::showDevelopmentPanelWithMotive(int wayIndex, const TMotive& motive) {
+    choosers_->giveMotive(wayIndex, motive);
+}
+
 void TMainWindow::finishEditing() {
     if (editingCanvas_ != nullptr)
         editingCanvas_->finishEdit();

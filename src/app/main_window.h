@@ -95,6 +95,8 @@ class TMainWindow : public QMainWindow,
     TEffectMotivePanel* developmentPanel(int wayIndex) const;
     TMotivePanelChooserGroup& panelChoosers() { return *choosers_; }
     void showDevelopmentPanel(int wayIndex);
+    // Shows the panel and hands it the motive, as a drop on its chooser does.
+    void showDevelopmentPanelWithMotive(int wayIndex, const TMotive& motive);
     // The variant panes of the development panels, in the panels' creation order.
     const std::vector<TRawPanel*>& relayList() const { return relayList_; }
     TVariantView& variantView() { return *variantView_; }

@@ -253,3 +253,24 @@ TEST_F(DevelopmentPanelsTest, ThePanesAreInTheRelayListAndShowTheNotesThatSound)
     window_->relayPlay(id, false);
     EXPECT_FALSE(panel(3).pane(1)->playButton()->playing());
 }
+
+TEST_F(DevelopmentPanelsTest, AnEditInARelativePaneKeepsTheOtherVariantsInTheirHistories) {
+    TMotive source = firstMotive();
+    source.notes = {TNote(180, 20, 60), TNote(240, 22, 60), TNote(300, 24, 120)};
+    source.updateChording();
+    window_->panelChoosers().giveMotive(10, source);
+    std::vector<TMotive> variants;
+    for (int i = 0; i < 3; ++i)
+        variants.push_back(*paneCanvas(10, i).motive());
+    ASSERT_FALSE(variants[0].notes.empty());
+    // a press in the second pane starts choosing a new progression there
+    QTest::mousePress(&paneCanvas(10, 1), Qt::LeftButton, Qt::NoModifier, QPoint(60, 140));
+    EXPECT_TRUE(window_->popupShown());
+    QTest::mouseRelease(&paneCanvas(10, 1), Qt::LeftButton, Qt::NoModifier, QPoint(60, 140));
+    for (int i = 0; i < 3; ++i) {
+        TUMotiveCanvas& canvas = paneCanvas(10, i);
+        ASSERT_EQ(canvas.editor().history().size(), 1u) << i;
+        EXPECT_TRUE(canvas.editor().history().snapshot(0) == variants[static_cast<size_t>(i)]);
+        EXPECT_TRUE(canvas.motive()->notes.empty()) << i;
+    }
+}
