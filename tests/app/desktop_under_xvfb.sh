@@ -162,16 +162,19 @@ xdotool mouseup 1
 sleep 0.3
 [ -z "$(visible '^DAD')" ] || fail "the popup stayed open after the release"
 
-before="$(stat -c %Y.%s "$saved")"
-rm -f "$saved"
-xdotool windowfocus --sync "$opened"
-xdotool key --window "$opened" ctrl+s
-for _ in $(seq 100); do
-    if [ -s "$saved" ]; then break; fi
-    sleep 0.1
-done
-[ -s "$saved" ] || fail "Save did not write the composition again (it was $before)"
-notes="$(awk '/<NOTES>/{n++} n==1{print} /<\/NOTES>/{if(n==1) exit}' "$saved")"
+# Ctrl+S writes the opened document again; prints the notes of its k-th motive.
+saveAndShowMotive() {
+    rm -f "$saved"
+    xdotool windowfocus --sync "$opened"
+    xdotool key --window "$opened" ctrl+s
+    for _ in $(seq 100); do
+        if [ -s "$saved" ]; then break; fi
+        sleep 0.1
+    done
+    [ -s "$saved" ] || fail "Save did not write the composition again"
+    awk -v k="$1" '/<NOTES>/{n++} n==k{print} /<\/NOTES>/{if(n==k) exit}' "$saved"
+}
+notes="$(saveAndShowMotive 1)"
 echo "$notes" | grep -q 'TIME="180" PITCH="20" DURATION="EIGHTH"' ||
     fail "the first note is not in the first motive: $notes"
 echo "$notes" | grep -q 'TIME="240" PITCH="22" DURATION="SIXTEENTH"' ||
@@ -199,15 +202,7 @@ eval "$(xdotool getwindowgeometry --shell "$opened")"
 # the client area starts under the menu bar; the choosers' first row is 42 pixels into it
 drag $((X + 158)) $((Y + 550)) $((X + 240)) $((Y + 73))
 drag $((X + 225)) $((Y + 190)) $((X + 500)) $((Y + 524))
-rm -f "$saved"
-xdotool windowfocus --sync "$opened"
-xdotool key --window "$opened" ctrl+s
-for _ in $(seq 100); do
-    if [ -s "$saved" ]; then break; fi
-    sleep 0.1
-done
-[ -s "$saved" ] || fail "Save did not write the composition after the drags"
-second="$(awk '/<NOTES>/{n++} n==2{print} /<\/NOTES>/{if(n==2) exit}' "$saved")"
+second="$(saveAndShowMotive 2)"
 echo "$second" | grep -q 'TIME="180" PITCH="21" DURATION="EIGHTH"' ||
     fail "the variant did not reach the second motive: $second"
 echo "$second" | grep -q 'TIME="270" PITCH="25"' ||
