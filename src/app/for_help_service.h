@@ -5,6 +5,7 @@
 #include <vector>
 
 class QWidget;
+class TMotive;
 class TUMotiveSet;
 class TXmlDocument;
 
@@ -36,4 +37,9 @@ class TForHelpService {
     virtual void playMotive(size_t k) = 0;
     virtual void playSentence(size_t k) = 0;
     virtual void playPhrase(size_t k) = 0;
+    virtual void stopPlayback() = 0;
+    // Scrolls the period row to motive set k; nothing when there is none.
+    virtual void scrollToMotive(size_t k) = 0;
+    // Shows the development panel of a chooser index and hands it the motive.
+    virtual void showDevelopmentPanelWithMotive(int wayIndex, const TMotive& motive) = 0;
 };

@@ -28,10 +28,14 @@
 #include "app/pointer_controls.h"
 #include "app/prompts_interface.h"
 #include "app/raw_panel.h"
+#include "app/step_form.h"
 #include "app/temp_panel.h"
+#include "app/theory_form.h"
 #include "app/u_motive_canvas.h"
 #include "app/variant_view_widget.h"
 #include "generation/scheme.h"
+#include "help/tutorial_steps.h"
+#include "model/base_folder.h"
 #include "model/output_file.h"
 #include "playback/apply_instrument_set.h"
 #include "playback/instr_conf_list.h"
@@ -131,6 +135,9 @@ QIcon deleteIcon() {
 TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> prompts,
                          TMidiDevicesInterface* devices)
     : base_(std::move(base)), prompts_(std::move(prompts)) {
+    // the help pages come with the program; without its data folder, the base folder's copies
+    helpFolder_ = shippedDataFolder();
+    helpFolder_ = helpFolder_.empty() ? base_ : helpFolder_ + "/";
     // 1. the owned objects
     if (!prompts_)
         prompts_ = std::make_unique<TDialogPrompts>(this, bundle_);
@@ -256,6 +263,8 @@ void TMainWindow::createMenus() {
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->addAction("Midi Devices...", this, [this] { midiDevicesAction(); });
     QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction("Theory", this, [this] { theoryHelpAction(); });
+    help->addAction("Step-by-step help", this, [this] { stepHelpAction(); });
     help->addAction("About", this, [this] { aboutAction(); });
 }
 
@@ -467,6 +476,30 @@ void TMainWindow::showDevelopmentPanel(int wayIndex) {
 
 void TMainWindow::showDevelopmentPanelWithMotive(int wayIndex, const TMotive& motive) {
     choosers_->giveMotive(wayIndex, motive);
+}
+
+void TMainWindow::scrollToMotive(size_t k) {
+    if (periodPanel_ == nullptr || k >= periodPanel_->motiveSets().size())
+        return;
+    periodPanel_->scrollTo(periodPanel_->motiveSets()[k]->x());
+}
+
+void TMainWindow::stepHelpAction() {
+    stopAction();
+    if (!prompts_->confirm(bundle_.text("warning"), bundle_.text("step by step start warning")))
+        return;
+    if (stepForm_ == nullptr)
+        stepForm_ = new TStepForm(this, *this, helpFolder_ + std::string(TUTORIAL_FOLDER));
+    placeAtTopRight(stepForm_);
+    stepForm_->start();
+}
+
+void TMainWindow::theoryHelpAction() {
+    if (theoryForm_ == nullptr)
+        theoryForm_ = new TTheoryForm(this, helpFolder_ + std::string(THEORY_FOLDER));
+    placeAtTopRight(theoryForm_);
+    theoryForm_->show();
+    theoryForm_->raise();
 }
 
 void TMainWindow::finishEditing() {

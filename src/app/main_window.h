@@ -28,6 +28,8 @@ class TDadWindow;
 class TEffectMotivePanel;
 class TMotivePanelChooserGroup;
 class TRawPanel;
+class TStepForm;
+class TTheoryForm;
 class TDocumentCommands;
 class TRelayAuditionTimer;
 class TMidiDevicesInterface;
@@ -96,7 +98,16 @@ class TMainWindow : public QMainWindow,
     TMotivePanelChooserGroup& panelChoosers() { return *choosers_; }
     void showDevelopmentPanel(int wayIndex);
     // Shows the panel and hands it the motive, as a drop on its chooser does.
-    void showDevelopmentPanelWithMotive(int wayIndex, const TMotive& motive);
+    void showDevelopmentPanelWithMotive(int wayIndex, const TMotive& motive) override;
+    void stopPlayback() override { stopAction(); }
+    void scrollToMotive(size_t k) override;
+    // The step-by-step tutorial and the theory page (Help menu).
+    void stepHelpAction();
+    void theoryHelpAction();
+    TStepForm* stepForm() const { return stepForm_; }
+    TTheoryForm* theoryForm() const { return theoryForm_; }
+    // The folder the help windows read their pages from (the program's data by default).
+    void setHelpFolder(const std::string& folder) { helpFolder_ = folder; }
     // The variant panes of the development panels, in the panels' creation order.
     const std::vector<TRawPanel*>& relayList() const { return relayList_; }
     TVariantView& variantView() { return *variantView_; }
@@ -215,4 +226,9 @@ class TMainWindow : public QMainWindow,
     std::vector<TEffectMotivePanel*> developmentPanels_;
     std::unique_ptr<TMotivePanelChooserGroup> choosers_;
     std::vector<TRawPanel*> relayList_;
+
+    // The help windows, made at their first use, and the folder of their pages.
+    TStepForm* stepForm_ = nullptr;
+    TTheoryForm* theoryForm_ = nullptr;
+    std::string helpFolder_;
 };
