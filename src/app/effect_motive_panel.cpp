@@ -107,6 +107,11 @@ TEffectMotivePanel::TEffectMotivePanel(QWidget* parent, TBaseService& host, int 
 
 TEffectMotivePanel::~TEffectMotivePanel() {
     way_->setListener(nullptr);
+    // the panes' canvases show the way's motives: they go before the way does
+    for (TRawPanel*& pane : panes_) {
+        delete pane;
+        pane = nullptr;
+    }
 }
 
 QString TEffectMotivePanel::caption() const {

@@ -22,6 +22,7 @@
 #include "playback/capture_port.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_prompts.h"
+#include "templates/new_dialog_result.h"
 
 namespace {
 
@@ -30,8 +31,9 @@ class DevelopmentPanelsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         resetMotivicaRandForTesting();
-        window_ = std::make_unique<TMainWindow>(scratch_.base(),
-                                                std::make_unique<TScriptedPrompts>(), &devices_);
+        auto prompts = std::make_unique<TScriptedPrompts>();
+        prompts_ = prompts.get();
+        window_ = std::make_unique<TMainWindow>(scratch_.base(), std::move(prompts), &devices_);
     }
 
     TMotive& firstMotive() { return *window_->periodPanel()->motiveSets()[0]->canvas()->motive(); }
@@ -49,6 +51,7 @@ class DevelopmentPanelsTest : public ::testing::Test {
     TScratchFolder scratch_{"development_panels"};
     TCaptureLog log_;
     TCaptureDevices devices_{log_};
+    TScriptedPrompts* prompts_ = nullptr;
     std::unique_ptr<TMainWindow> window_;
 };
 
@@ -181,7 +184,15 @@ TEST_F(DevelopmentPanelsTest, ARelativeWayGeneratesOnlyOnceThePanesHaveChords) {
 TEST_F(DevelopmentPanelsTest, ANewFrameEmptiesThePanesAndGivesThemTheMeter) {
     window_->panelChoosers().giveMotive(1, firstMotive());
     const int narrow = paneCanvas(1, 0).width();
-    window_->period().buildFromLayout({1}, {2}, {5}, TKey(1, MAJOR), TMeasure(3, 120), 0, 90);
+    // New, with a composition in 3/4, G major, without anacrusis
+    TNewDialogResult result;
+    result.layout = TPeriodLayout({1}, {2}, {5});
+    result.key = TKey(1, MAJOR);
+    result.measure = TMeasure(3, 120);
+    result.anacrusis = 0;
+    prompts_->newCompositions.push_back(result);
+    window_->newAction();
+    ASSERT_EQ(window_->period().measure, TMeasure(3, 120));
     for (int way = 0; way < WAY_COUNT; ++way) {
         for (int i = 0; i < 3; ++i) {
             const TMotive& pane = *paneCanvas(way, i).motive();
