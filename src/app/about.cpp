@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/base_action_interface.h"
@@ -16,12 +17,19 @@ constexpr const char* NAME_TEXT = "Motivica.";
 constexpr const char* VERSION_TEXT = "Version 1.0.";
 constexpr const char* OK_TEXT = "Ok";
 
+// A web address is shown as it is; the program's own start page, a file of its help data, by
+// its name.
+QString homePageText(const TMessageBundle& bundle) {
+    const QString url = QString::fromStdString(bundle.text("site url"));
+    return QUrl(url).isRelative() ? QString::fromStdString(bundle.text("home page")) : url;
+}
+
 }  // namespace
 
 TAbout::TAbout(QWidget* parent, const TMessageBundle& bundle, TBaseActionInterface& actions)
     : QDialog(parent),
       actions_(actions),
-      homePageLink_(new TLinkLabel(QString::fromStdString(bundle.text("site url")), this)),
+      homePageLink_(new TLinkLabel(homePageText(bundle), this)),
       okButton_(new QPushButton(QString::fromUtf8(OK_TEXT), this)) {
     setObjectName("aboutDialog");
     setWindowTitle(QString::fromUtf8(CAPTION));

@@ -710,7 +710,11 @@ void TMainWindow::showMainWindow() {
 }
 
 void TMainWindow::openHomePage() {
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(bundle_.text("site url"))));
+    // the start page is a page of the program's help data, opened in the user's browser
+    const QUrl url(QString::fromStdString(bundle_.text("site url")));
+    QDesktopServices::openUrl(
+        url.isRelative() ? QUrl::fromLocalFile(QString::fromStdString(helpFolder_) + url.toString())
+                         : url);
 }
 
 std::vector<TUMotiveSet*> TMainWindow::motiveSets() {

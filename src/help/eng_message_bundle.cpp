@@ -86,7 +86,7 @@ const TKeyText ENGLISH_TEXTS[] = {
     {"wrong integer", "Please enter correct integer value in 0 ... 127 diapason."},
     {"program name", "Motivica 1.0 - "},
     {"home page", "Home Page"},
-    {"site url", "https://motivica.org/"},
+    {"site url", "help/index.html"},
     // buttons, hints and captions of the editor
     {"new", "New"},
     {"open", "Open"},

@@ -55,7 +55,8 @@ TEST_F(AboutTest, NameVersionLinkAndOk) {
     EXPECT_EQ(about.findChild<QLabel*>("versionLabel")->text(), "Version 1.0.");
     ASSERT_NE(link, nullptr);
     ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(link->text().toStdString(), english.text("site url"));
+    // the start page is a page of the help data: the link names it
+    EXPECT_EQ(link->text().toStdString(), english.text("home page"));
     EXPECT_TRUE(link->font().underline());
     EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDesktopServices>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -156,3 +157,35 @@ TEST(ShippedHelpTest, TheTutorialStartsOnTheShippedComposition) {
     window.theoryHelpAction();
     EXPECT_TRUE(window.theoryForm()->view()->toPlainText().contains("Theory of melody"));
 }
+
+namespace {
+
+// Catches the addresses the program hands to the user's browser.
+class TUrlCatcher : public QObject {
+    Q_OBJECT
+
+  public:
+    QList<QUrl> opened;
+
+  public slots:
+    void open(const QUrl& url) { opened.push_back(url); }
+};
+
+}  // namespace
+
+TEST(ShippedHelpTest, TheHomePageIsTheProgramsOwnStartPage) {
+    TScratchFolder scratch("home_page");
+    TCaptureLog log;
+    TCaptureDevices devices(log);
+    TMainWindow window(scratch.base(), std::make_unique<TScriptedPrompts>(), &devices);
+    TUrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    window.openHomePage();
+    QDesktopServices::unsetUrlHandler("file");
+    ASSERT_EQ(catcher.opened.size(), 1);
+    const QString page = catcher.opened.front().toLocalFile();
+    EXPECT_TRUE(page.endsWith("help/index.html"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(page.toStdString()));
+}
+
+#include "help_windows_test.moc"
