@@ -27,10 +27,6 @@ constexpr int32_t ENTRY_MARGIN_BELOW_GRID = 2;
 constexpr int32_t ENTRY_MARGIN_BOTTOM = 3;
 constexpr int32_t ENTRY_GAP_HALF = 10;
 
-int32_t measureStartOf(int32_t t, int32_t length) {
-    return length > 0 ? (t / length) * length : t;
-}
-
 int32_t paneLeft(int pane) {
     return pane == 0 ? 0 : PANE_BOUNDARY;
 }
@@ -293,7 +289,7 @@ void TChordVariantStrategy::putChord() {
     }
     TVariantModel& model = view_.model();
     TChord& chord = candidates_[static_cast<size_t>(hoveredIndex_)];
-    chord.time = measureStartOf(model.startPosition(), model.meter().measureLength());
+    chord.time = model.meter().measureStartOf(model.startPosition());
     const TChordArrangement& a = chosenArrangement_;
     chord.setVoicing(a.upper[0], a.upper[1], a.upper[2],
                      a.bassOptions[static_cast<size_t>(bassOption_)]);
@@ -309,7 +305,7 @@ void TChordVariantStrategy::apply() {
     const int32_t length = model.meter().measureLength();
     const int32_t next = model.offersNotes()
                              ? model.startPosition()
-                             : measureStartOf(model.startPosition(), length) + length;
+                             : model.meter().measureStartOf(model.startPosition()) + length;
     TVariantStrategy& other = view_.other(*this);
     other.prepareCandidates(next);
     other.paintPane(1 - pane_);
@@ -341,7 +337,7 @@ void TChordVariantStrategy::commit(int pane) {
     TVariantModel& model = view_.model();
     if (currentChord_.isArranged() && !model.offersNotes()) {
         const int32_t length = model.meter().measureLength();
-        model.setStartPosition(measureStartOf(model.startPosition(), length) + length);
+        model.setStartPosition(model.meter().measureStartOf(model.startPosition()) + length);
         currentChord_.clearVoicing();
     }
     pane_ = pane;

@@ -61,6 +61,34 @@ void TClipMaker::breakThrough(int32_t side, bool needsSteadyRow, int32_t x, int3
     pointer_->setPos({side == SIDE_RIGHT ? x + 2 : x - 2, y});
 }
 
+void TClipMaker::testSide(int32_t side, bool narrow, int32_t x, int32_t y, TEdgeTest& result,
+                          bool& reset) {
+    TDirection* d = directionOf(side);
+    if (d == nullptr) {
+        return;
+    }
+    // pixels between the pointer and the edge, and the step that leads back inside
+    const int32_t distance =
+        side == SIDE_RIGHT ? currentClip_.rect.right - 1 - x : x - currentClip_.rect.left;
+    const int32_t inward = side == SIDE_RIGHT ? -1 : 1;
+    if (distance == 0 || (!narrow && distance == 1)) {
+        if (d->needsSteadyRow && y != lastY_) {
+            pushBack(x + inward, y);
+        } else {
+            d->pressure += d->increment;
+            if (d->pressure > PRESSURE_LIMIT) {
+                breakThrough(side, d->needsSteadyRow, x, y);
+                result.moved = true;
+            } else {
+                pushBack(x + inward, y);
+            }
+        }
+        result.atEdge = true;
+    } else if (distance == 2 || (narrow && distance == 1)) {
+        reset = false;
+    }
+}
+
 TEdgeTest TClipMaker::testEdges(bool narrow) {
     const TScreenPoint p = pointer_->pos();
     const int32_t x = p.x;
@@ -74,44 +102,8 @@ TEdgeTest TClipMaker::testEdges(bool narrow) {
         return result;
     }
     bool reset = true;
-    if (TDirection* d = directionOf(SIDE_RIGHT)) {
-        const int32_t r = currentClip_.rect.right;
-        if (x == r - 1 || (!narrow && x == r - 2)) {
-            if (d->needsSteadyRow && y != lastY_) {
-                pushBack(x - 1, y);
-            } else {
-                d->pressure += d->increment;
-                if (d->pressure > PRESSURE_LIMIT) {
-                    breakThrough(SIDE_RIGHT, d->needsSteadyRow, x, y);
-                    result.moved = true;
-                } else {
-                    pushBack(x - 1, y);
-                }
-            }
-            result.atEdge = true;
-        } else if (x == r - 3 || (narrow && x == r - 2)) {
-            reset = false;
-        }
-    }
-    if (TDirection* d = directionOf(SIDE_LEFT)) {
-        const int32_t l = currentClip_.rect.left;
-        if (x == l || (!narrow && x == l + 1)) {
-            if (d->needsSteadyRow && y != lastY_) {
-                pushBack(x + 1, y);
-            } else {
-                d->pressure += d->increment;
-                if (d->pressure > PRESSURE_LIMIT) {
-                    breakThrough(SIDE_LEFT, d->needsSteadyRow, x, y);
-                    result.moved = true;
-                } else {
-                    pushBack(x + 1, y);
-                }
-            }
-            result.atEdge = true;
-        } else if (x == l + 2 || (narrow && x == l + 1)) {
-            reset = false;
-        }
-    }
+    testSide(SIDE_RIGHT, narrow, x, y, result, reset);
+    testSide(SIDE_LEFT, narrow, x, y, result, reset);
     lastX_ = x;
     lastY_ = y;
     if (!warped_ && reset && resetPressure()) {

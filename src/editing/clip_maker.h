@@ -91,6 +91,9 @@ class TClipMaker {
 
   private:
     TDirection* directionOf(int32_t side);
+    // The pressure test of one side: a push at its edge, or the margin next to it that keeps
+    // the pressures.
+    void testSide(int32_t side, bool narrow, int32_t x, int32_t y, TEdgeTest& result, bool& reset);
     void pushBack(int32_t x, int32_t y);
     void breakThrough(int32_t side, bool needsSteadyRow, int32_t x, int32_t y);
 

@@ -90,7 +90,7 @@ bool TNoteVariantStrategy::prepareCandidates(int32_t t) {
     }
     position_ = t;
     const int32_t l = model.meter().measureLength();
-    const int32_t s = l > 0 ? l * (t / l) : t;
+    const int32_t s = model.meter().measureStartOf(t);
     const int32_t e = std::min(model.endPosition(), s + l);
     TChord chord;
     for (const TChord& c : model.chords()) {
@@ -271,8 +271,7 @@ void TNoteVariantStrategy::moveStep(int32_t x, int32_t y, int pane) {
     if (view_.demoMode()) {
         const TScreenPoint o = view_.viewOrigin();
         if (clip.testEdgesAtOnce(x + o.x, y + o.y)) {
-            view_.surface().paintPane(0, true);
-            view_.surface().paintPane(1, true);
+            view_.repaintPanes();
             return;
         }
     } else {
@@ -310,8 +309,7 @@ void TNoteVariantStrategy::setCtrlMode(bool on) {
             view_.other(*this).paintEdgeColumn(1 - pane);
         }
     } else {
-        view_.surface().paintPane(0, true);
-        view_.surface().paintPane(1, true);
+        view_.repaintPanes();
     }
     restartReplay();
 }

@@ -88,8 +88,7 @@ void TVariantView::open(TScheme& scheme, TVariantModel& model, int32_t screenX, 
     const int inactive = 1 - activePane_;
     strategies_[inactive]->prepareCandidates(model.startPosition());
     strategies_[inactive]->paintPaneFull(inactive);
-    surface_.paintPane(0, true);
-    surface_.paintPane(1, true);
+    repaintPanes();
 
     strategies_[activePane_]->confineAtOpen();
     clipMaker_.addListener(strategies_[activePane_].get());
@@ -148,7 +147,7 @@ void TVariantView::auditionContext() {
     const int32_t l = model_->meter().measureLength();
     const int32_t s = model_->startPosition();
     if (l > 0) {
-        const int32_t measureStart = (s / l) * l;
+        const int32_t measureStart = model_->meter().measureStartOf(s);
         int32_t t;
         if (model_->offersChords()) {
             t = measureStart - l;
@@ -205,6 +204,11 @@ void TVariantView::switchPane(int newPane) {
             soundChordAt(s);
         }
     }
+}
+
+void TVariantView::repaintPanes() {
+    surface_.paintPane(0, true);
+    surface_.paintPane(1, true);
 }
 
 void TVariantView::timerStep() {

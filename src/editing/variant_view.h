@@ -107,6 +107,8 @@ class TVariantView : public TColorPanelListener {
     void open(TScheme& scheme, TVariantModel& model, int32_t screenX, int32_t screenY) override;
     void mouseMoved(uint32_t shift, int32_t screenX, int32_t screenY) override;
 
+    // Both panes painted anew (the main window's refresh of the popup).
+    void repaintPanes();
     // One tick of the audition timer, on the user-interface thread.
     void timerStep();
     void setDemoMode(bool on) { demoMode_ = on; }

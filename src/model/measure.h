@@ -22,6 +22,11 @@ class TMeasure {
         const int32_t l = measureLength();
         return l != 0 && t % l == 0;
     }
+    // The start of the measure holding t; t itself without bar lines.
+    int32_t measureStartOf(int32_t t) const {
+        const int32_t l = measureLength();
+        return l > 0 ? (t / l) * l : t;
+    }
     // Width in pixels the canvases give one measure: 23 per sixteenth plus 19.
     int32_t displayWidth() const { return (beatValue_ / 30) * beatsPerMeasure_ * 23 + 19; }
 
