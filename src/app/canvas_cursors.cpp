@@ -6,19 +6,13 @@
 
 #include <functional>
 
+#include "app/drawn_icon.h"
 #include "editing/u_motive_interface.h"
 
 namespace {
 
 QCursor drawn(const std::function<void(QPainter&)>& draw, int hotX, int hotY) {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        draw(p);
-    }
-    return QCursor(pixmap, hotX, hotY);
+    return QCursor(drawnPixmap(32, 1.0, draw), hotX, hotY);
 }
 
 void outlined(QPainter& p, const QPainterPath& path, const QColor& fill) {

@@ -3,14 +3,19 @@
 #include <QPainter>
 #include <QPixmap>
 
-QIcon drawnIcon(int size, const std::function<void(QPainter&)>& draw) {
-    QPixmap pixmap(2 * size, 2 * size);
-    pixmap.setDevicePixelRatio(2.0);
+QPixmap drawnPixmap(int size, qreal ratio, const std::function<void(QPainter&)>& draw) {
+    const int pixels = qRound(size * ratio);
+    QPixmap pixmap(pixels, pixels);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     {
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
         draw(painter);
     }
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+QIcon drawnIcon(int size, const std::function<void(QPainter&)>& draw) {
+    return QIcon(drawnPixmap(size, 2.0, draw));
 }
