@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,14 @@ struct TPitchCategory {
     bool operator==(const TPitchCategory&) const = default;
 };
 
+// Where a number stands in a catalogue: its category and its position there.
+struct TPitchPlace {
+    size_t category = 0;
+    size_t position = 0;
+
+    bool operator==(const TPitchPlace&) const = default;
+};
+
 // The names of programs or drum keys, grouped in categories, for the instrument-set editor.
 class TInstrumentSet {
   public:
@@ -30,6 +40,10 @@ class TInstrumentSet {
     // The name that number n stands for: a category covers consecutive numbers from the
     // index of its first entry; the first category covering n names it. Empty when none does.
     std::string nameOfNumber(int32_t n) const;
+    // The entry number n stands for, by the same rule; none when no category covers it.
+    std::optional<TPitchPlace> placeOfNumber(int32_t n) const;
+    // The number an entry stands for: its category's first index plus its position.
+    int64_t numberAt(const TPitchPlace& place) const;
 
     bool operator==(const TInstrumentSet&) const = default;
 

@@ -65,6 +65,12 @@ TEST(Catalogue, NamesNumbersByConsecutiveRanges) {
     EXPECT_EQ(cat.nameOfNumber(-1), "");
     EXPECT_EQ(cat.nameOfNumber(INT32_MIN), "");
     EXPECT_EQ(TInstrumentSet().nameOfNumber(0), "");
+    // the editor's chooser finds and gives back numbers by the same ranges
+    EXPECT_EQ(cat.placeOfNumber(2), (TPitchPlace{1, 2}));
+    EXPECT_EQ(cat.placeOfNumber(3), (TPitchPlace{2, 1}));
+    EXPECT_EQ(cat.placeOfNumber(4), std::nullopt);
+    EXPECT_EQ(cat.numberAt({2, 1}), 3);
+    EXPECT_EQ(cat.numberAt({1, 1}), 1);  // not the entry's own index, 99
 }
 
 TEST(Catalogue, TheShippedProgramsAreTheGeneralMidiOnes) {
