@@ -6,6 +6,7 @@
 #include "editing/editing_host.h"
 #include "generation/previous_motive.h"
 
+class QWidget;
 class TInstrumentConf;
 class TMessageBundle;
 class TMotive;
@@ -41,4 +42,10 @@ class TBaseService : public TEditingHost {
     virtual int32_t popupWidth() = 0;
     // The canvas whose press drives the popup, so that losing focus can end it; null when none.
     virtual void setEditingCanvas(TUMotiveCanvas* canvas) = 0;
+    // The canvas outside the period and the development panels (the instrument-set editor's
+    // test canvas): its motive has nothing before it and the player's notes for number 255 go
+    // to it. Null clears it; a control that is not a motive canvas is ignored.
+    virtual void setFreeStandingCanvas(QWidget* control) = 0;
+    // Where the pointer is as a press drives the popup, for the hidden recording of paths.
+    virtual void pointerMovedWhilePressed(TScreenPoint) {}
 };

@@ -3,7 +3,13 @@
 #include "app/about.h"
 #include "app/midi_form.h"
 #include "app/new_dialog.h"
+#include "instruments_ui/instr_form.h"
+#include "instruments_ui/new_instr_form.h"
+#include "instruments_ui/open_instrument_form.h"
+#include "instruments_ui/pitch_list.h"
+#include "instruments_ui/volume_form.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -53,12 +59,17 @@ std::string qtNameFilters(const std::string& filter) {
     return result;
 }
 
+QWidget* TDialogPrompts::over() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr ? modal : parent_;
+}
+
 void TDialogPrompts::showMessage(const std::string& caption, const std::string& message) {
-    QMessageBox::warning(parent_, text(caption), text(message));
+    QMessageBox::warning(over(), text(caption), text(message));
 }
 
 bool TDialogPrompts::confirm(const std::string& caption, const std::string& message) {
-    return QMessageBox::question(parent_, text(caption), text(message),
+    return QMessageBox::question(over(), text(caption), text(message),
                                  QMessageBox::Ok | QMessageBox::Cancel,
                                  QMessageBox::Ok) == QMessageBox::Ok;
 }
@@ -102,4 +113,42 @@ std::optional<int> TDialogPrompts::chooseMidiDevice(const TMidiDeviceList& devic
 void TDialogPrompts::showAbout(TBaseActionInterface& actions) {
     TAbout about(parent_, bundle_, actions);
     about.exec();
+}
+
+bool TDialogPrompts::editInstrumentSet(TInstrForm& editor) {
+    return editor.exec() == QDialog::Accepted;
+}
+
+std::optional<int64_t> TDialogPrompts::choosePitch(const std::string& caption,
+                                                   const TInstrumentSet& catalogue, int32_t number,
+                                                   TPitchSelectionListener& previews) {
+    TPitchList list(over(), catalogue);
+    list.setWindowTitle(text(caption));
+    list.preselect(number);
+    list.setListener(&previews);
+    if (list.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return list.result();
+}
+
+std::optional<int32_t> TDialogPrompts::chooseVolume(const std::string& caption, int32_t volume) {
+    TVolumeForm form(over(), bundle_, *this, volume);
+    form.setWindowTitle(text(caption));
+    if (form.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return form.volume();
+}
+
+std::optional<std::string> TDialogPrompts::newInstrumentSetName(const TInstrConfList& existing) {
+    TNewInstrForm form(over(), bundle_, *this, existing);
+    if (form.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return form.acceptedName();
+}
+
+std::optional<std::string> TDialogPrompts::openInstrumentSetName(const TInstrConfList& existing) {
+    TOpenInstrumentForm form(over(), bundle_, *this, existing);
+    if (form.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return form.chosenName();
 }

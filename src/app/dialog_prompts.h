@@ -5,7 +5,8 @@
 class QWidget;
 class TMessageBundle;
 
-// The prompts as real dialogs: message boxes and the desktop's file dialogs, over `parent`.
+// The prompts as real dialogs: message boxes, the program's own dialogs and the desktop's file
+// dialogs, over `parent` or over the modal dialog that asks.
 class TDialogPrompts : public TPromptsInterface {
   public:
     TDialogPrompts(QWidget* parent, const TMessageBundle& bundle)
@@ -20,8 +21,18 @@ class TDialogPrompts : public TPromptsInterface {
     std::optional<TNewDialogResult> newComposition() override;
     std::optional<int> chooseMidiDevice(const TMidiDeviceList& devices) override;
     void showAbout(TBaseActionInterface& actions) override;
+    bool editInstrumentSet(TInstrForm& editor) override;
+    std::optional<int64_t> choosePitch(const std::string& caption, const TInstrumentSet& catalogue,
+                                       int32_t number, TPitchSelectionListener& previews) override;
+    std::optional<int32_t> chooseVolume(const std::string& caption, int32_t volume) override;
+    std::optional<std::string> newInstrumentSetName(const TInstrConfList& existing) override;
+    std::optional<std::string> openInstrumentSetName(const TInstrConfList& existing) override;
 
   private:
+    // The dialog a new box or dialog goes over: the modal one open (the instrument-set editor,
+    // a dialog validating its input), else the window.
+    QWidget* over() const;
+
     QWidget* parent_;
     const TMessageBundle& bundle_;
 };

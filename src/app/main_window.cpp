@@ -12,14 +12,17 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QUrl>
+#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 
 #include "app/audition_timer.h"
 #include "app/dad_window.h"
+#include "app/demonstration.h"
 #include "app/dialog_prompts.h"
 #include "app/document_commands.h"
 #include "app/drawn_icon.h"
+#include "app/instrument_commands.h"
 #include "app/motive_panels.h"
 #include "app/navigation_tree.h"
 #include "app/note_painter.h"
@@ -28,12 +31,14 @@
 #include "app/pointer_controls.h"
 #include "app/prompts_interface.h"
 #include "app/raw_panel.h"
+#include "app/script_recorder.h"
 #include "app/step_form.h"
 #include "app/temp_panel.h"
 #include "app/theory_form.h"
 #include "app/u_motive_canvas.h"
 #include "app/variant_view_widget.h"
 #include "generation/scheme.h"
+#include "help/dynamic_help_thread.h"
 #include "help/tutorial_steps.h"
 #include "model/base_folder.h"
 #include "model/output_file.h"
@@ -122,6 +127,36 @@ QIcon toolbarIcon(int id) {
     });
 }
 
+// A help button's picture: a question mark in a circle with the subject's mark beside it, or
+// the house of the home page.
+QIcon helpIcon(const QString& mark, bool home) {
+    return drawnIcon(20, [&](QPainter& p) {
+        if (home) {
+            p.setPen(QPen(QColor(40, 90, 160), 1.6));
+            QPainterPath house;
+            house.moveTo(3, 10);
+            house.lineTo(10, 3);
+            house.lineTo(17, 10);
+            p.drawPath(house);
+            p.drawRect(QRectF(5.5, 9.5, 9, 8));
+            p.fillRect(QRectF(8.5, 12.5, 3, 5), QColor(40, 90, 160));
+            return;
+        }
+        p.setPen(QPen(QColor(40, 90, 160), 1.4));
+        p.setBrush(QColor(225, 235, 250));
+        p.drawEllipse(QRectF(1, 1, 12, 12));
+        QFont font = p.font();
+        font.setBold(true);
+        font.setPixelSize(10);
+        p.setFont(font);
+        p.drawText(QRectF(1, 1, 12, 12), Qt::AlignCenter, "?");
+        font.setPixelSize(9);
+        p.setFont(font);
+        p.setPen(QColor(20, 20, 20));
+        p.drawText(QRectF(9, 9, 11, 11), Qt::AlignCenter, mark);
+    });
+}
+
 QIcon deleteIcon() {
     return drawnIcon(16, [&](QPainter& p) {
         p.setPen(QPen(QColor(180, 30, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
@@ -153,6 +188,10 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
         TDocumentCommands::THooks{[this] { stopAction(); }, [this] { releasePeriodPanel(); },
                                   [this] { chooseFirstChords(); },
                                   [this](const std::string& path) { return writeMidiFile(path); }});
+    instrumentCommands_ = std::make_unique<TInstrumentCommands>(
+        this, *this, instruments_, *config_, *prompts_, base_,
+        TInstrumentCommands::THooks{[this] { stopAction(); },
+                                    [this] { loadInstrumentSetAtStart(); }});
 
     setWindowTitle(QString::fromStdString(bundle_.text("program name") + period_.name()));
     QPalette palette = this->palette();
@@ -204,6 +243,7 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
     chordGroup_->move(0, 68);
     for (TButtonGroupPanel* group : {notesGroup_, rhythmGroup_, chordGroup_})
         group->setListener(this);
+    createHelpButtons(groups);
 
     navigationTree_ = new TNavigationTree(client_);
     const int panelTop = CLIENT_HEIGHT - 229 - TPeriodPanel::SCROLL_BAR_HEIGHT;
@@ -233,6 +273,9 @@ void TMainWindow::shutDown() {
     if (shutDown_)
         return;
     shutDown_ = true;
+    // a demonstration still running gives the composition back before anything goes
+    delete demonstration_;
+    demonstration_ = nullptr;
     finishEditing();
     if (variantView_ != nullptr) {
         variantView_->close();
@@ -262,6 +305,19 @@ void TMainWindow::createMenus() {
     file->addAction("Export to (*.mid)", this, [this] { exportAction(); });
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->addAction("Midi Devices...", this, [this] { midiDevicesAction(); });
+    tools->addAction("Instruments...", this, [this] { modifyInstrumentSetAction(); });
+    // a command without a menu item: the top row's button runs it
+    auto* newInstr = new QAction(QString::fromStdString(bundle_.text("new instr set")), this);
+    newInstr->setObjectName("NewInstrAction");
+    connect(newInstr, &QAction::triggered, this, [this] { newInstrumentSetAction(); });
+    addAction(newInstr);
+    QMenu* demo = menuBar()->addMenu("&Demo");
+    const char* demoKeys[] = {"how to notes", "how to chords", "how to simple way",
+                              "how to rel way"};
+    for (int n = 1; n <= 4; ++n) {
+        demo->addAction(QString::fromStdString(bundle_.text(demoKeys[n - 1])), this,
+                        [this, n] { demonstrationAction(n); });
+    }
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction("Theory", this, [this] { theoryHelpAction(); });
     help->addAction("Step-by-step help", this, [this] { stepHelpAction(); });
@@ -312,6 +368,21 @@ QWidget* TMainWindow::createTopRow(QWidget* parent) {
     instrList_ = new QComboBox(row);
     instrList_->setAccessibleName("Instruments");
     instrLabel->setBuddy(instrList_);
+    // the instrument sets' buttons: new, modify (and delete below)
+    QToolButton* setButtons[2];
+    const char* setKeys[] = {"new instr set", "modify instr set"};
+    const QIcon setIcons[] = {newInstrumentSetIcon(), modifyInstrumentSetIcon()};
+    void (TMainWindow::*const setActions[])() = {&TMainWindow::newInstrumentSetAction,
+                                                 &TMainWindow::modifyInstrumentSetAction};
+    for (int i = 0; i < 2; ++i) {
+        setButtons[i] = new QToolButton(row);
+        const QString hint = QString::fromStdString(bundle_.text(setKeys[i]));
+        setButtons[i]->setToolTip(hint);
+        setButtons[i]->setAccessibleName(hint);
+        setButtons[i]->setIcon(setIcons[i]);
+        const auto action = setActions[i];
+        connect(setButtons[i], &QToolButton::clicked, this, [this, action] { (this->*action)(); });
+    }
     deleteInstrButton_ = new QToolButton(row);
     const QString deleteHint = QString::fromStdString(bundle_.text("delete instr set"));
     deleteInstrButton_->setToolTip(deleteHint);
@@ -324,6 +395,10 @@ QWidget* TMainWindow::createTopRow(QWidget* parent) {
     instrLabel->adjustSize();
     int right = CLIENT_WIDTH - 6;
     deleteInstrButton_->setGeometry(right - 24, 7, 24, 24);
+    right -= 28;
+    setButtons[1]->setGeometry(right - 24, 7, 24, 24);
+    right -= 28;
+    setButtons[0]->setGeometry(right - 24, 7, 24, 24);
     right -= 28;
     instrList_->setGeometry(right - 126, 7, 126, 24);
     right -= 130;
@@ -388,7 +463,8 @@ void TMainWindow::groupButtonPressed(int group, int index) {
 }
 
 TMotiveAndListenerPair TMainWindow::previousPair(const TMotive& motive) {
-    if (periodPanel_ == nullptr)
+    // the editor's test motive stands alone: nothing plays before it
+    if (periodPanel_ == nullptr || (freeCanvas_ != nullptr && freeCanvas_->motive() == &motive))
         return {};
     return periodPanel_->previousMotive(motive);
 }
@@ -413,7 +489,11 @@ size_t TMainWindow::motiveCount() {
 void TMainWindow::createPopup() {
     dadWindow_ = new TDadWindow(this);
     // the real pointer where the window system lets the program move it, else a drawn one
-    if (QGuiApplication::platformName() == "xcb") {
+    // the hidden recording mode of demonstration paths: a drawn pointer (nothing warps the real
+    // one, so the path is exactly what the popup read) and edges that act at once
+    const char* recordFolder = std::getenv("MOTIVICA_RECORD_SCRIPTS");
+    const bool recording = recordFolder != nullptr && *recordFolder != '\0';
+    if (QGuiApplication::platformName() == "xcb" && !recording) {
         pointer_ = std::make_unique<TScreenPointer>();
     } else {
         auto drawn = std::make_unique<TDrawnPointer>();
@@ -425,6 +505,16 @@ void TMainWindow::createPopup() {
     auditionTimer_ = std::make_unique<TRelayAuditionTimer>(*relay_);
     variantView_ = std::make_unique<TVariantView>(*this, *dadWindow_, *pointer_, *auditionTimer_);
     dadWindow_->setView(variantView_.get());
+    if (recording) {
+        variantView_->setDemoMode(true);
+        recorder_ =
+            new TScriptRecorder(this, recordFolder, [this]() -> std::optional<TScreenPoint> {
+                if (!dadWindow_->isVisible())
+                    return std::nullopt;
+                return dadWindow_->viewOrigin();
+            });
+        qApp->installEventFilter(recorder_);
+    }
     // a press cannot outlive the program's focus: the popup closes, the notes entered stay
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -532,10 +622,12 @@ int32_t TMainWindow::dadCursorDelay() {
 void TMainWindow::relayNote(int32_t canvasId, int32_t variantTag, int32_t noteIndex, bool started) {
     if (periodPanel_ == nullptr)
         return;
-    const TRelayTarget target =
-        noteTarget(canvasId, periodPanel_->motiveSets().size(), relayList_.size(), false);
+    const TRelayTarget target = noteTarget(canvasId, periodPanel_->motiveSets().size(),
+                                           relayList_.size(), freeCanvas_ != nullptr);
     TUMotiveCanvas* canvas = nullptr;
-    if (target.kind == TRelayTargetKind::MOTIVE_SET)
+    if (target.kind == TRelayTargetKind::FREE_CANVAS)
+        canvas = freeCanvas_;
+    else if (target.kind == TRelayTargetKind::MOTIVE_SET)
         canvas = periodPanel_->motiveSets()[target.index]->canvas();
     else if (target.kind == TRelayTargetKind::RELAY_ENTRY)
         canvas = relayList_[target.index]->canvas();
@@ -630,6 +722,21 @@ void TMainWindow::deleteInstrumentSet() {
                               bundle_.text("unable delet instr set") + " " + name + ".");
     }
     loadInstrumentSetAtStart();
+}
+
+void TMainWindow::setFreeStandingCanvas(QWidget* control) {
+    if (control == nullptr)
+        freeCanvas_ = nullptr;
+    else if (auto* canvas = qobject_cast<TUMotiveCanvas*>(control))
+        freeCanvas_ = canvas;
+}
+
+void TMainWindow::newInstrumentSetAction() {
+    instrumentCommands_->newSet();
+}
+
+void TMainWindow::modifyInstrumentSetAction() {
+    instrumentCommands_->modifySet();
 }
 
 void TMainWindow::cursorDelayTrackBarChange(int position) {
@@ -761,4 +868,50 @@ void TMainWindow::playSentence(size_t k) {
 void TMainWindow::playPhrase(size_t k) {
     if (periodPanel_ != nullptr)
         periodPanel_->playPhrase(k);
+}
+
+void TMainWindow::createHelpButtons(QWidget* column) {
+    // beside the chord buttons: how to enter notes, chords, and the two kinds of ways; the home
+    // page last
+    const char* keys[] = {"how to notes", "how to chords", "how to simple way", "how to rel way",
+                          "home page"};
+    const char* marks[] = {"\u266A", "C", "S", "R", "\u2302"};
+    int x = column->width() - 5 * 26;
+    for (int i = 0; i < 5; ++i) {
+        auto* button = new QToolButton(column);
+        const QString hint = QString::fromStdString(bundle_.text(keys[i]));
+        button->setToolTip(hint);
+        button->setAccessibleName(hint);
+        button->setIcon(helpIcon(QString::fromUtf8(marks[i]), i == 4));
+        button->setIconSize(QSize(20, 20));
+        button->setAutoRaise(true);
+        button->setGeometry(x + i * 26, 68, 26, 30);
+        helpButtons_.push_back(button);
+        if (i < 4)
+            connect(button, &QToolButton::clicked, this, [this, i] { demonstrationAction(i + 1); });
+        else
+            connect(button, &QToolButton::clicked, this, [this] { openHomePage(); });
+    }
+}
+
+void TMainWindow::demonstrationAction(int number) {
+    stopAction();
+    delete demonstration_;
+    demonstration_ =
+        new TDemonstration(*this, number, helpFolder_ + "dynamichelp/", base_ + "dynamichelp/");
+    if (demonstrationStepDelay_)
+        demonstration_->runner().setStepDelay(*demonstrationStepDelay_);
+    connect(demonstration_, &TDemonstration::finished, this, [this] {
+        // the sequence has ended; its thread is joined when the object goes
+        if (demonstration_ != nullptr) {
+            demonstration_->deleteLater();
+            demonstration_ = nullptr;
+        }
+    });
+    demonstration_->start();
+}
+
+void TMainWindow::pointerMovedWhilePressed(TScreenPoint p) {
+    if (recorder_ != nullptr)
+        recorder_->pointerMoved(p);
 }

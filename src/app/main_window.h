@@ -2,7 +2,9 @@
 
 #include <QMainWindow>
 #include <atomic>
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/base_action_interface.h"
@@ -25,12 +27,15 @@ class QComboBox;
 class QSlider;
 class QToolButton;
 class TDadWindow;
+class TDemonstration;
+class TScriptRecorder;
 class TEffectMotivePanel;
 class TMotivePanelChooserGroup;
 class TRawPanel;
 class TStepForm;
 class TTheoryForm;
 class TDocumentCommands;
+class TInstrumentCommands;
 class TRelayAuditionTimer;
 class TMidiDevicesInterface;
 class TNavigationTree;
@@ -85,6 +90,13 @@ class TMainWindow : public QMainWindow,
     bool pointerIsDrawn() override { return pointerDrawn_; }
     int32_t popupWidth() override;
     void setEditingCanvas(TUMotiveCanvas* canvas) override { editingCanvas_ = canvas; }
+    void setFreeStandingCanvas(QWidget* control) override;
+    TUMotiveCanvas* freeStandingCanvas() const { return freeCanvas_; }
+
+    // "New Set of Instruments" and "Instruments...": the instrument-set editor on a new set or
+    // on the configured one.
+    void newInstrumentSetAction();
+    void modifyInstrumentSetAction();
 
     // TVariantViewHost
     TMidiOutputInterface& audition() override;
@@ -108,6 +120,18 @@ class TMainWindow : public QMainWindow,
     TTheoryForm* theoryForm() const { return theoryForm_; }
     // The folder the help windows read their pages from (the program's data by default).
     void setHelpFolder(const std::string& folder) { helpFolder_ = folder; }
+    const std::string& helpFolder() const { return helpFolder_; }
+    const std::string& baseFolder() const { return base_; }
+    TPromptsInterface& prompts() { return *prompts_; }
+    // Demonstrations 1 to 4 of the Demo menu; the one running, or null.
+    void demonstrationAction(int number);
+    TDemonstration* demonstration() const { return demonstration_; }
+    // Tests run the demonstrations with shorter waits.
+    void setDemonstrationStepDelay(std::chrono::milliseconds delay) {
+        demonstrationStepDelay_ = delay;
+    }
+    const std::vector<QToolButton*>& helpButtons() const { return helpButtons_; }
+    void pointerMovedWhilePressed(TScreenPoint p) override;
     // The variant panes of the development panels, in the panels' creation order.
     const std::vector<TRawPanel*>& relayList() const { return relayList_; }
     TVariantView& variantView() { return *variantView_; }
@@ -136,7 +160,9 @@ class TMainWindow : public QMainWindow,
     void enableInput(bool enabled) override;
     void enableWindow(bool enabled) override { setEnabled(enabled); }
     void awaitPlaybackEnd() override { playingAll_ = true; }
-    bool playbackEnded() override { return !playingAll_; }
+    // Also true when nothing plays at all, so that a wait for an end that came first, or for
+    // playback that never started, does not last for ever.
+    bool playbackEnded() override { return !playingAll_ || !motivePlayer_->playing(); }
     QWidget* phraseControl(size_t k) override;
     void placeAtTopLeft(QWidget* control) override;
     void placeAtTopRight(QWidget* control) override;
@@ -176,6 +202,7 @@ class TMainWindow : public QMainWindow,
     void createMenus();
     void createPopup();
     void createDevelopmentPanels();
+    void createHelpButtons(QWidget* column);
     QWidget* createTopRow(QWidget* parent);
     bool openMidiDevice(int index);
     void loadInstrumentSetAtStart();
@@ -199,6 +226,7 @@ class TMainWindow : public QMainWindow,
     std::unique_ptr<TNotePainter> notePainter_;
     TXmlDocument xml_;
     std::unique_ptr<TDocumentCommands> documents_;
+    std::unique_ptr<TInstrumentCommands> instrumentCommands_;
     bool shutDown_ = false;
     std::atomic<bool> playingAll_{false};
 
@@ -221,6 +249,8 @@ class TMainWindow : public QMainWindow,
     std::unique_ptr<TRelayAuditionTimer> auditionTimer_;
     std::unique_ptr<TVariantView> variantView_;
     TUMotiveCanvas* editingCanvas_ = nullptr;
+    // the instrument-set editor's test canvas while the editor exists
+    TUMotiveCanvas* freeCanvas_ = nullptr;
 
     // The development panels by chooser index, their choosers and their panes.
     std::vector<TEffectMotivePanel*> developmentPanels_;
@@ -231,4 +261,9 @@ class TMainWindow : public QMainWindow,
     TStepForm* stepForm_ = nullptr;
     TTheoryForm* theoryForm_ = nullptr;
     std::string helpFolder_;
+    std::vector<QToolButton*> helpButtons_;
+
+    TDemonstration* demonstration_ = nullptr;
+    std::optional<std::chrono::milliseconds> demonstrationStepDelay_;
+    TScriptRecorder* recorder_ = nullptr;
 };

@@ -3,21 +3,18 @@
 #include <optional>
 #include <string>
 
+#include "instruments_ui/instr_prompts_interface.h"
 #include "playback/midi_device_list.h"
 #include "templates/new_dialog_result.h"
 
 class TBaseActionInterface;
+class TInstrForm;
 
 // Everything the window asks of the user goes through here, so that its commands run the same
-// with real dialogs on a screen and with scripted answers in tests.
-class TPromptsInterface {
+// with real dialogs on a screen and with scripted answers in tests. The message boxes and the
+// instrument-set dialogs are those the instrument-set editor asks through as well.
+class TPromptsInterface : public TInstrPromptsInterface {
   public:
-    virtual ~TPromptsInterface() = default;
-
-    // A message box with one OK button.
-    virtual void showMessage(const std::string& caption, const std::string& text) = 0;
-    // An OK/Cancel box; true on OK.
-    virtual bool confirm(const std::string& caption, const std::string& text) = 0;
     // The file dialogs, opened on `folder` with a filter "Label|pattern|Label|pattern...";
     // a name typed without extension gets `extension`. Nothing when the user cancels.
     virtual std::optional<std::string> openFileName(const std::string& folder,
@@ -33,4 +30,6 @@ class TPromptsInterface {
     virtual std::optional<int> chooseMidiDevice(const TMidiDeviceList& devices) = 0;
     // The About dialog, whose link runs the home page command of `actions`.
     virtual void showAbout(TBaseActionInterface& actions) = 0;
+    // Shows the instrument-set editor modally; true when it closed with OK.
+    virtual bool editInstrumentSet(TInstrForm& editor) = 0;
 };

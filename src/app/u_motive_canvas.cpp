@@ -170,6 +170,7 @@ void TUMotiveCanvas::mouseMoveEvent(QMouseEvent* event) {
         }
         lastGlobal_ = global;
         const TScreenPoint p = pointer.pos();
+        host_.pointerMovedWhilePressed(p);
         editor_->mouseMove(shiftOf(event->modifiers()), local.x(), local.y(), p.x, p.y);
         return;
     }
@@ -193,6 +194,24 @@ void TUMotiveCanvas::keyPressEvent(QKeyEvent* event) {
         return;
     }
     TMotiveCanvas::keyPressEvent(event);
+}
+
+bool TUMotiveCanvas::scriptedPress(QPoint local) {
+    const TScreenPoint p = host_.pointerControl().pos();
+    lastGlobal_ = QPoint(p.x, p.y);
+    clearPlaying();
+    if (!editor_->mouseDown(TMouseButton::Left, 0, local.x(), local.y(), p.x, p.y)) {
+        return false;
+    }
+    host_.setEditingCanvas(this);
+    updateHistoryButtons();
+    return true;
+}
+
+void TUMotiveCanvas::scriptedDrag(QPoint local, bool ctrl) {
+    const TScreenPoint p = host_.pointerControl().pos();
+    lastGlobal_ = QPoint(p.x, p.y);
+    editor_->mouseMove(ctrl ? SHIFT_CTRL : 0, local.x(), local.y(), p.x, p.y);
 }
 
 void TUMotiveCanvas::finishEdit() {

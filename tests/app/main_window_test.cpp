@@ -373,11 +373,16 @@ TEST_F(MainWindowTest, HelpServicesPlayAndShowPartsOfThePeriod) {
     help.playMotive(3);
     EXPECT_EQ(w.motivePlayer().nextStart(), phraseLength);
     w.stopAction();
-    // waiting for the end of playback ends when the player reports it stopped
+    // waiting for the end of playback ends when the player reports it stopped, and at once when
+    // nothing plays, so that a wait armed after a short motive ended does not last for ever
+    help.awaitPlaybackEnd();
+    EXPECT_TRUE(help.playbackEnded());
+    help.playMotive(2);
     help.awaitPlaybackEnd();
     EXPECT_FALSE(help.playbackEnded());
     w.onPlayStopped();
     EXPECT_TRUE(help.playbackEnded());
+    w.stopAction();
     // the parts of the row: phrase 3 (A1) has its marker, element 0 is the key box
     QWidget* marker = help.phraseControl(2);
     ASSERT_NE(marker, nullptr);

@@ -1,18 +1,23 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/prompts_interface.h"
+#include "playback/instr_conf_list.h"
 
 // Prompts that answer from a script and record what the user would have seen, for commands
 // tested without a screen. An answer not scripted is Cancel.
 class TScriptedPrompts : public TPromptsInterface {
   public:
     struct TShown {
-        std::string kind;  // "message", "confirm", "open", "save", "new", "devices", "about"
+        // "message", "confirm", "open", "save", "new", "devices", "about", and for the
+        // instrument sets "editor", "pitch", "volume", "set name", "open set"
+        std::string kind;
         std::string caption;
         std::string text;
     };
@@ -21,6 +26,13 @@ class TScriptedPrompts : public TPromptsInterface {
     std::deque<std::optional<std::string>> fileNames;
     std::deque<std::optional<TNewDialogResult>> newCompositions;
     std::deque<std::optional<int>> devices;
+    // The instrument-set editor runs a script given the editor; it answers whether the editor
+    // closed with OK. A chooser's script may press and release entries before it answers.
+    std::deque<std::function<bool(TInstrForm&)>> editors;
+    std::deque<std::function<std::optional<int64_t>(TPitchSelectionListener&)>> pitches;
+    std::deque<std::optional<int32_t>> volumes;
+    std::deque<std::optional<std::string>> setNames;
+    std::deque<std::optional<std::string>> openNames;
     std::vector<TShown> shown;
 
     void showMessage(const std::string& caption, const std::string& text) override {
@@ -52,6 +64,29 @@ class TScriptedPrompts : public TPromptsInterface {
         return take(devices).value_or(std::nullopt);
     }
     void showAbout(TBaseActionInterface&) override { shown.push_back({"about", "", ""}); }
+    bool editInstrumentSet(TInstrForm& editor) override {
+        shown.push_back({"editor", "", ""});
+        const std::optional<std::function<bool(TInstrForm&)>> script = take(editors);
+        return script && (*script)(editor);
+    }
+    std::optional<int64_t> choosePitch(const std::string& caption, const TInstrumentSet&,
+                                       int32_t number, TPitchSelectionListener& previews) override {
+        shown.push_back({"pitch", caption, std::to_string(number)});
+        const auto script = take(pitches);
+        return script ? (*script)(previews) : std::nullopt;
+    }
+    std::optional<int32_t> chooseVolume(const std::string& caption, int32_t volume) override {
+        shown.push_back({"volume", caption, std::to_string(volume)});
+        return take(volumes).value_or(std::nullopt);
+    }
+    std::optional<std::string> newInstrumentSetName(const TInstrConfList& existing) override {
+        shown.push_back({"set name", "", joined(existing)});
+        return take(setNames).value_or(std::nullopt);
+    }
+    std::optional<std::string> openInstrumentSetName(const TInstrConfList& existing) override {
+        shown.push_back({"open set", "", joined(existing)});
+        return take(openNames).value_or(std::nullopt);
+    }
 
     size_t count(const std::string& kind) const {
         size_t n = 0;
@@ -61,6 +96,12 @@ class TScriptedPrompts : public TPromptsInterface {
     }
 
   private:
+    static std::string joined(const TInstrConfList& names) {
+        std::string text;
+        for (const std::string& n : names)
+            text += n + ";";
+        return text;
+    }
     template <typename T>
     static std::optional<T> take(std::deque<T>& answers) {
         if (answers.empty())

@@ -1,0 +1,399 @@
+#include "app/demonstration.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QThread>
+#include <QToolButton>
+#include <QWindow>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "app/dad_window.h"
+#include "app/dragged.h"
+#include "app/effect_motive_panel.h"
+#include "app/help_form.h"
+#include "app/main_window.h"
+#include "app/panel_chooser.h"
+#include "app/panel_chooser_group.h"
+#include "app/play_panel.h"
+#include "app/raw_panel.h"
+#include "app/selection_panel.h"
+#include "app/u_motive_canvas.h"
+#include "app/u_motive_set.h"
+#include "help/dynamic_help_thread.h"
+#include "help/message_bundle.h"
+#include "model/motive.h"
+
+TDemonstration::TDemonstration(TMainWindow& window, int number, const std::string& folder,
+                               const std::string& parkFolder)
+    : QObject(&window),
+      window_(window),
+      runner_(createDemonstration(number, *this, folder, parkFolder)) {}
+
+TDemonstration::~TDemonstration() {
+    if (runner_ != nullptr) {
+        // a sequence still running gets no more steps; the calls it waits on return at once
+        aborted_ = true;
+        while (runner_->ending() == TDynamicHelpThread::TEnding::Running) {
+            QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        runner_->join();
+    }
+    if (!finished_) {
+        restore(std::string(), std::string());
+    }
+}
+
+void TDemonstration::start() {
+    if (runner_ == nullptr) {
+        return;
+    }
+    runner_->start([this] {
+        QMetaObject::invokeMethod(
+            this, [this] { emit finished(); }, Qt::QueuedConnection);
+    });
+}
+
+template <typename R, typename F>
+R TDemonstration::onUi(R fallback, F f) {
+    if (aborted_) {
+        return fallback;
+    }
+    if (QThread::currentThread() == thread()) {
+        return f();
+    }
+    R result = fallback;
+    QMetaObject::invokeMethod(
+        this,
+        [&] {
+            if (!aborted_) {
+                result = f();
+            }
+        },
+        Qt::BlockingQueuedConnection);
+    return result;
+}
+
+bool TDemonstration::startDemo() {
+    return onUi(false, [this] {
+        form_ = new THelpForm(window_.bundle());
+        form_->setOnCancel([this] { cancelled_ = true; });
+        window_.placeAtTopLeft(form_);
+        form_->show();
+        form_->raise();
+        form_->activateWindow();
+        // the user's input is held back, the demonstration's own passes
+        if (!blocking_) {
+            qApp->installEventFilter(this);
+            blocking_ = true;
+        }
+        window_.variantView().setDemoMode(true);
+        return true;
+    });
+}
+
+bool TDemonstration::showPage(const std::string& path) {
+    return onUi(false, [this, &path] {
+        if (form_ == nullptr || !std::filesystem::is_regular_file(path)) {
+            return false;
+        }
+        form_->showPage(path);
+        return true;
+    });
+}
+
+std::optional<std::string> TDemonstration::documentName() {
+    return onUi(std::optional<std::string>(),
+                [this] { return std::optional<std::string>(window_.period().name()); });
+}
+
+bool TDemonstration::saveComposition(const std::string& path) {
+    return onUi(false, [this, &path] {
+        std::error_code error;
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+        return window_.saveDocument(path);
+    });
+}
+
+bool TDemonstration::openComposition(const std::string& path) {
+    return onUi(false, [this, &path] { return window_.openDocument(path); });
+}
+
+TUMotiveCanvas* TDemonstration::canvasOf(size_t motive) {
+    const std::vector<TUMotiveSet*> sets = window_.motiveSets();
+    return motive < sets.size() ? sets[motive]->canvas() : nullptr;
+}
+
+QWidget* TDemonstration::controlWidget(const TDemoControl& control) {
+    using K = TDemoControlKind;
+    const std::vector<TUMotiveSet*> sets = window_.motiveSets();
+    const auto index = static_cast<size_t>(control.index);
+    switch (control.kind) {
+        case K::MotiveCanvas:
+        case K::MotiveSelection:
+        case K::MotivePlay:
+        case K::MotiveHandle: {
+            if (control.index < 0 || index >= sets.size()) {
+                return nullptr;
+            }
+            TUMotiveSet* set = sets[index];
+            if (control.kind == K::MotiveCanvas) {
+                return set->canvas();
+            }
+            if (control.kind == K::MotiveSelection) {
+                return set->selectionPanel();
+            }
+            if (control.kind == K::MotivePlay) {
+                return set->playPanel();
+            }
+            return set->handle();
+        }
+        case K::WayChooser:
+            return control.index >= 0 && index < window_.panelChoosers().size()
+                       ? window_.panelChoosers().chooser(index)
+                       : nullptr;
+        case K::PaneCanvas:
+        case K::PanePlay:
+        case K::PaneHandle:
+        case K::MoreButton: {
+            TEffectMotivePanel* panel = window_.developmentPanel(control.index);
+            if (panel == nullptr) {
+                return nullptr;
+            }
+            if (control.kind == K::MoreButton) {
+                return panel->moreButton();
+            }
+            if (control.pane < 0 || control.pane > 2) {
+                return nullptr;
+            }
+            TRawPanel* pane = panel->pane(control.pane);
+            if (control.kind == K::PaneCanvas) {
+                return pane->canvas();
+            }
+            if (control.kind == K::PanePlay) {
+                return pane->playButton();
+            }
+            return pane->handle();
+        }
+    }
+    return nullptr;
+}
+
+std::optional<TScriptRect> TDemonstration::controlRect(const TDemoControl& control) {
+    return onUi(std::optional<TScriptRect>(), [this, &control] {
+        QWidget* widget = controlWidget(control);
+        if (widget == nullptr || !widget->isVisible()) {
+            return std::optional<TScriptRect>();
+        }
+        const QPoint p = widget->mapToGlobal(QPoint(0, 0));
+        return std::optional<TScriptRect>(
+            TScriptRect{p.x(), p.y(), widget->width(), widget->height()});
+    });
+}
+
+bool TDemonstration::pressControl(const TDemoControl& control) {
+    return onUi(false, [this, &control] {
+        QWidget* widget = controlWidget(control);
+        if (widget == nullptr || !widget->isVisible()) {
+            return false;
+        }
+        // a click, delivered as the mouse delivers it, so the control runs its own handlers
+        const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
+        const QPointF global = widget->mapToGlobal(local);
+        scripted_ = true;
+        QMouseEvent down(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &down);
+        QMouseEvent up(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                       Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &up);
+        scripted_ = false;
+        return true;
+    });
+}
+
+bool TDemonstration::dropMotiveOnWay(size_t motive, int way) {
+    return onUi(false, [this, motive, way] {
+        TUMotiveCanvas* canvas = canvasOf(motive);
+        if (canvas == nullptr || canvas->motive() == nullptr || way < 0 ||
+            static_cast<size_t>(way) >= window_.panelChoosers().size()) {
+            return false;
+        }
+        // a copy: the way keeps its own source
+        const TMotive source = *canvas->motive();
+        window_.panelChoosers().giveMotive(way, source);
+        return true;
+    });
+}
+
+bool TDemonstration::dropVariant(int way, int pane, size_t motive) {
+    return onUi(false, [this, way, pane, motive] {
+        auto* source =
+            static_cast<TUMotiveCanvas*>(controlWidget({TDemoControlKind::PaneCanvas, way, pane}));
+        TUMotiveCanvas* target = canvasOf(motive);
+        if (source == nullptr || source->motive() == nullptr || target == nullptr) {
+            return false;
+        }
+        const bool dropped = target->editor().dropMotive(*source->motive());
+        target->repaint();
+        return dropped;
+    });
+}
+
+bool TDemonstration::setTimeCursor(size_t motive, int32_t ticks) {
+    return onUi(false, [this, motive, ticks] {
+        TUMotiveCanvas* canvas = canvasOf(motive);
+        if (canvas == nullptr) {
+            return false;
+        }
+        canvas->editor().setTimeCursor(ticks);
+        canvas->repaint();
+        return true;
+    });
+}
+
+bool TDemonstration::pressCanvas(size_t motive, TScriptPoint local) {
+    return onUi(false, [this, motive, local] {
+        TUMotiveCanvas* canvas = canvasOf(motive);
+        return canvas != nullptr && canvas->scriptedPress(QPoint(local.x, local.y));
+    });
+}
+
+bool TDemonstration::dragCanvas(size_t motive, TScriptPoint local, bool ctrl) {
+    return onUi(false, [this, motive, local, ctrl] {
+        TUMotiveCanvas* canvas = canvasOf(motive);
+        if (canvas == nullptr) {
+            return false;
+        }
+        canvas->scriptedDrag(QPoint(local.x, local.y), ctrl);
+        return true;
+    });
+}
+
+bool TDemonstration::releaseCanvas(size_t motive) {
+    return onUi(false, [this, motive] {
+        TUMotiveCanvas* canvas = canvasOf(motive);
+        if (canvas == nullptr) {
+            return false;
+        }
+        canvas->scriptedRelease();
+        return true;
+    });
+}
+
+TScriptPoint TDemonstration::pointer() {
+    return onUi(TScriptPoint{}, [this] {
+        const TScreenPoint p = window_.pointerControl().pos();
+        return TScriptPoint{p.x, p.y};
+    });
+}
+
+void TDemonstration::setPointer(TScriptPoint p) {
+    onUi(false, [this, p] {
+        window_.pointerControl().setPos({p.x, p.y});
+        return true;
+    });
+}
+
+std::optional<TScriptPoint> TDemonstration::referenceOrigin() {
+    return onUi(std::optional<TScriptPoint>(), [this] {
+        TDadWindow* popup = window_.dadWindow();
+        if (popup == nullptr || !popup->isVisible()) {
+            return std::optional<TScriptPoint>();
+        }
+        const TScreenPoint origin = popup->viewOrigin();
+        return std::optional<TScriptPoint>(TScriptPoint{origin.x, origin.y});
+    });
+}
+
+std::optional<std::vector<TScriptPoint>> TDemonstration::readScript(const std::string& path) {
+    using TPoints = std::optional<std::vector<TScriptPoint>>;
+    return onUi(TPoints(),
+                [this, &path] { return readDynamicHelpScript(window_.xmlDocument(), path); });
+}
+
+void TDemonstration::awaitPlaybackEnd() {
+    window_.awaitPlaybackEnd();
+}
+
+bool TDemonstration::playbackEnded() {
+    return onUi(true, [this] { return window_.playbackEnded(); });
+}
+
+bool TDemonstration::cancelled() {
+    return cancelled_ || aborted_;
+}
+
+void TDemonstration::showError() {
+    onUi(false, [this] {
+        window_.prompts().showMessage(window_.bundle().text("error"),
+                                      window_.bundle().text("dynamic help error"));
+        return true;
+    });
+}
+
+void TDemonstration::finishDemo(const std::string& parkedPath, const std::string& savedName) {
+    onUi(false, [this, &parkedPath, &savedName] {
+        restore(parkedPath, savedName);
+        return true;
+    });
+}
+
+void TDemonstration::restore(const std::string& parkedPath, const std::string& savedName) {
+    if (finished_) {
+        return;
+    }
+    finished_ = true;
+    window_.finishEditing();
+    if (beforeRestore_) {
+        beforeRestore_(window_.period());
+    }
+    if (!parkedPath.empty() && window_.openDocument(parkedPath)) {
+        window_.period().setName(savedName);
+    }
+    if (form_ != nullptr) {
+        form_->hide();
+        delete form_;
+    }
+    window_.variantView().setDemoMode(false);
+    if (blocking_) {
+        qApp->removeEventFilter(this);
+        blocking_ = false;
+    }
+    window_.enableInput(true);
+}
+
+bool TDemonstration::eventFilter(QObject* watched, QEvent* event) {
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (key && form_ != nullptr) {
+        // any key anywhere cancels
+        form_->cancel();
+        return true;
+    }
+    // the page window stays the user's: it scrolls and its links work
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (form_ != nullptr &&
+        ((widget != nullptr && widget->window() == form_) || watched == form_->windowHandle())) {
+        return QObject::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::ContextMenu:
+            // only the demonstration's own clicks reach the controls
+            return !scripted_;
+        default:
+            return QObject::eventFilter(watched, event);
+    }
+}
