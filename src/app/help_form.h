@@ -14,8 +14,8 @@ class THelpForm : public QWidget {
     Q_OBJECT
 
   public:
-    static constexpr int WIDTH = 300;
-    static constexpr int HEIGHT = 330;
+    static constexpr int WIDTH = 212;
+    static constexpr int HEIGHT = 410;
 
     explicit THelpForm(const TMessageBundle& bundle);
     ~THelpForm() override;
