@@ -105,8 +105,16 @@ bool TDemonstration::showPage(const std::string& path) {
 }
 
 std::optional<std::string> TDemonstration::documentName() {
-    return onUi(std::optional<std::string>(),
-                [this] { return std::optional<std::string>(window_.period().name()); });
+    // the answer travels through a variable: an optional string returned across the call makes
+    // the optimiser warn about its own copy
+    std::string name;
+    if (!onUi(false, [this, &name] {
+            name = window_.period().name();
+            return true;
+        })) {
+        return std::nullopt;
+    }
+    return name;
 }
 
 bool TDemonstration::saveComposition(const std::string& path) {
@@ -309,9 +317,21 @@ std::optional<TScriptPoint> TDemonstration::referenceOrigin() {
 }
 
 std::optional<std::vector<TScriptPoint>> TDemonstration::readScript(const std::string& path) {
-    using TPoints = std::optional<std::vector<TScriptPoint>>;
-    return onUi(TPoints(),
-                [this, &path] { return readDynamicHelpScript(window_.xmlDocument(), path); });
+    std::vector<TScriptPoint> points;
+    if (!onUi(false, [this, &path, &points] { return readScript(path, points); })) {
+        return std::nullopt;
+    }
+    return points;
+}
+
+bool TDemonstration::readScript(const std::string& path, std::vector<TScriptPoint>& points) {
+    const std::optional<std::vector<TScriptPoint>> read =
+        readDynamicHelpScript(window_.xmlDocument(), path);
+    if (!read.has_value()) {
+        return false;
+    }
+    points = *read;
+    return true;
 }
 
 void TDemonstration::awaitPlaybackEnd() {

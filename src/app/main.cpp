@@ -5,7 +5,9 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "app/notation_picture.h"
 #include "model/base_folder.h"
+#include "model/document.h"
 
 namespace {
 
@@ -38,7 +40,32 @@ void preferX11(int argc, char** argv) {
 
 }  // namespace
 
+// motivica --render-motives IN.tnr FIRST COUNT OUT.png: the notation pictures of the help pages,
+// drawn by the program itself without a window.
+int renderMotives(int argc, char** argv) {
+    if (argc != 6) {
+        std::fprintf(stderr, "usage: motivica --render-motives IN.tnr FIRST COUNT OUT.png\n");
+        return 2;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    TPeriodData period;
+    if (!readDocument(period, argv[2])) {
+        std::fprintf(stderr, "cannot read %s\n", argv[2]);
+        return 1;
+    }
+    const QImage picture = notationPicture(period, static_cast<size_t>(std::atoi(argv[3])),
+                                           static_cast<size_t>(std::atoi(argv[4])));
+    if (picture.isNull() || !picture.save(argv[5])) {
+        std::fprintf(stderr, "cannot write %s\n", argv[5]);
+        return 1;
+    }
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--render-motives")
+        return renderMotives(argc, argv);
     if (!canOpenAWindow(argc, argv)) {
         std::fprintf(stderr,
                      "cannot open a window: no display; the command-line tool is motivica-cli\n");
