@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QThread>
 #include <QToolButton>
 #include <QWindow>
@@ -17,6 +18,7 @@
 #include "app/panel_chooser.h"
 #include "app/panel_chooser_group.h"
 #include "app/play_panel.h"
+#include "app/pointer_controls.h"
 #include "app/raw_panel.h"
 #include "app/selection_panel.h"
 #include "app/u_motive_canvas.h"
@@ -24,6 +26,44 @@
 #include "help/dynamic_help_thread.h"
 #include "help/message_bundle.h"
 #include "model/motive.h"
+
+// Where the window system does not let the program move the real pointer, the demonstration's
+// pointer is drawn over the main window, so that the user sees where it glides and clicks.
+class TDemoPointerOverlay : public QWidget {
+  public:
+    TDemoPointerOverlay(QWidget* window, TPointerControl& pointer)
+        : QWidget(window), pointer_(pointer) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setGeometry(window->rect());
+        raise();
+        show();
+    }
+
+    // Repaints where the arrow was and where it is now, not the whole window below it.
+    void pointerMoved() {
+        const TScreenPoint p = pointer_.pos();
+        const QPoint tip = mapFromGlobal(QPoint(p.x, p.y));
+        if (tip == tip_) {
+            return;
+        }
+        update(arrowArea(tip_));
+        tip_ = tip;
+        update(arrowArea(tip_));
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        drawPointerArrow(painter, tip_);
+    }
+
+  private:
+    static QRect arrowArea(QPoint tip) { return QRect(tip - QPoint(2, 2), QSize(16, 24)); }
+
+    TPointerControl& pointer_;
+    QPoint tip_{-100, -100};
+};
 
 TDemonstration::TDemonstration(TMainWindow& window, int number, const std::string& folder,
                                const std::string& parkFolder)
@@ -90,6 +130,9 @@ bool TDemonstration::startDemo() {
             blocking_ = true;
         }
         window_.variantView().setDemoMode(true);
+        if (window_.pointerIsDrawn()) {
+            overlay_ = new TDemoPointerOverlay(&window_, window_.pointerControl());
+        }
         return true;
     });
 }
@@ -301,6 +344,9 @@ TScriptPoint TDemonstration::pointer() {
 void TDemonstration::setPointer(TScriptPoint p) {
     onUi(false, [this, p] {
         window_.pointerControl().setPos({p.x, p.y});
+        if (overlay_ != nullptr) {
+            overlay_->pointerMoved();
+        }
         return true;
     });
 }
@@ -373,15 +419,17 @@ void TDemonstration::restore(const std::string& parkedPath, const std::string& s
     if (!parkedPath.empty() && window_.openDocument(parkedPath)) {
         window_.period().setName(savedName);
     }
-    if (form_ != nullptr) {
-        form_->hide();
-        delete form_;
-    }
-    window_.variantView().setDemoMode(false);
+    // the user's input first: nothing may look at the page window while it goes
     if (blocking_) {
         qApp->removeEventFilter(this);
         blocking_ = false;
     }
+    if (form_ != nullptr) {
+        form_->hide();
+        delete form_;
+    }
+    delete overlay_;
+    window_.variantView().setDemoMode(false);
     window_.enableInput(true);
 }
 

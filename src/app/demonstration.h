@@ -12,6 +12,7 @@
 
 class QWidget;
 class TDynamicHelpThread;
+class TDemoPointerOverlay;
 class TMainWindow;
 class TPeriodData;
 
@@ -80,6 +81,7 @@ class TDemonstration : public QObject, public TDemoHost {
     TMainWindow& window_;
     std::unique_ptr<TDynamicHelpThread> runner_;
     QPointer<THelpForm> form_;
+    QPointer<TDemoPointerOverlay> overlay_;
     std::atomic<bool> cancelled_{false};
     std::atomic<bool> aborted_{false};
     bool finished_ = false;

@@ -1,5 +1,8 @@
 #include "app/pointer_controls.h"
 
+#include <QPainter>
+#include <QPainterPath>
+
 #include <QCursor>
 
 TScreenPoint TScreenPointer::pos() {
@@ -36,4 +39,22 @@ void TDrawnPointer::confine(const TScreenRect& rect) {
     if (onMoved_) {
         onMoved_();
     }
+}
+
+void drawPointerArrow(QPainter& painter, QPoint tip) {
+    QPainterPath arrow;
+    arrow.moveTo(tip);
+    arrow.lineTo(tip + QPoint(0, 17));
+    arrow.lineTo(tip + QPoint(4, 13));
+    arrow.lineTo(tip + QPoint(7, 19));
+    arrow.lineTo(tip + QPoint(9, 18));
+    arrow.lineTo(tip + QPoint(6, 12));
+    arrow.lineTo(tip + QPoint(11, 12));
+    arrow.closeSubpath();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.setBrush(Qt::black);
+    painter.drawPath(arrow);
+    painter.restore();
 }

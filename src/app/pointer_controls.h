@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include <QPoint>
+
 #include "editing/pointer_control.h"
 
 // The real mouse pointer, where the window system lets the program move it (X11, also under
@@ -31,3 +33,8 @@ class TDrawnPointer : public TVirtualPointer {
   private:
     std::function<void()> onMoved_;
 };
+
+class QPainter;
+
+// The drawn pointer's arrow, its tip at `tip`.
+void drawPointerArrow(QPainter& painter, QPoint tip);

@@ -1,5 +1,7 @@
 #include "app/variant_view_widget.h"
 
+#include "app/pointer_controls.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -142,18 +144,6 @@ void TVariantViewWidget::paintEvent(QPaintEvent* event) {
     if (drawnPointer_ != nullptr && view_ != nullptr && view_->isOpen()) {
         const TScreenPoint sp = drawnPointer_->pos();
         const QPoint local = mapFromGlobal(QPoint(sp.x, sp.y));
-        QPainterPath arrow;
-        arrow.moveTo(local);
-        arrow.lineTo(local + QPoint(0, 17));
-        arrow.lineTo(local + QPoint(4, 13));
-        arrow.lineTo(local + QPoint(7, 19));
-        arrow.lineTo(local + QPoint(9, 18));
-        arrow.lineTo(local + QPoint(6, 12));
-        arrow.lineTo(local + QPoint(11, 12));
-        arrow.closeSubpath();
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(Qt::white, 1));
-        p.setBrush(Qt::black);
-        p.drawPath(arrow);
+        drawPointerArrow(p, local);
     }
 }
