@@ -207,4 +207,28 @@ echo "$second" | grep -q 'TIME="180" PITCH="21" DURATION="EIGHTH"' ||
     fail "the variant did not reach the second motive: $second"
 echo "$second" | grep -q 'TIME="270" PITCH="25"' ||
     fail "the variant did not reach the second motive: $second"
+# A demonstration with the real pointer: the chord demonstration starts from its help button
+# beside the chord buttons, loads its own composition, and any key ends it; the composition
+# comes back under its own name and the page window goes.
+xdotool mousemove $((X + 116)) $((Y + 142)) click 1
+demo=""
+for _ in $(seq 100); do
+    demo="$(visible 'helpSelectChord.tnr$')"
+    if [ -n "$demo" ]; then break; fi
+    sleep 0.1
+done
+[ -n "$demo" ] || fail "the chord demonstration did not load its composition"
+[ -n "$(visible '^PRESS ANY KEY TO CANCEL$')" ] || fail "the demonstration shows no page window"
+sleep 1
+xdotool key space
+back=""
+for _ in $(seq 100); do
+    back="$(visible "^Motivica 1.0 - $saved\$")"
+    if [ -n "$back" ] && [ -z "$(visible '^PRESS ANY KEY TO CANCEL$')" ]; then break; fi
+    back=""
+    sleep 0.1
+done
+[ -n "$back" ] || fail "a key did not end the demonstration with the composition back"
+[ -z "$(visible '^CANCELLING...$')" ] || fail "the page window stayed after the cancel"
+
 echo "PASS"
