@@ -8,9 +8,10 @@ class TCliArgs;
 class TInstrumentConf;
 class TPeriodData;
 
-// motivica-cli export IN.tnr -o OUT.mid [--instruments NAME]
-// Writes the whole period as the Export command does: a format 1 MIDI file with the programs
-// of the instrument set NAME of the base folder, or the default programs without it.
+// motivica-cli export IN.tnr -o OUT [--format midi|musicxml] [--instruments NAME]
+// Writes the whole period as the Export commands do: by default a format 1 MIDI file with the
+// programs of the instrument set NAME of the base folder, or the default programs without it;
+// with --format musicxml a MusicXML score.
 int runExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Shared by the playback commands: the document named by the single positional argument, and

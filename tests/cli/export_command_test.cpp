@@ -8,7 +8,9 @@
 #include <sstream>
 
 #include "cli/cli_args.h"
+#include "exchange/musicxml_writer.h"
 #include "model/base_folder.h"
+#include "model/document.h"
 #include "playback/instrument_conf.h"
 #include "playback_documents.h"
 #include "support/scratch_folder.h"
@@ -111,6 +113,26 @@ TEST_F(ExportCommandTest, ReportsBadInputAndUsage) {
     EXPECT_THROW(run({input, "-o", scratch_.path("missing/x.mid")}), TCommandError);
     EXPECT_EQ(run({"--help"}), 0);
     EXPECT_NE(out_.str().find("Usage: motivica-cli export"), std::string::npos);
+}
+
+TEST_F(ExportCommandTest, WritesAMusicXmlScoreWhenAsked) {
+    const std::string input = scratch_.write("in.tnr", TWO_MOTIVES);
+    const std::string output = scratch_.path("out.musicxml");
+    EXPECT_EQ(run({input, "-o", output, "--format", "musicxml"}), 0);
+    TPeriodData period;
+    ASSERT_TRUE(readDocument(period, input));
+    EXPECT_EQ(readWholeFile(output), musicXmlText(period));
+
+    // MIDI stays the default and can be named
+    EXPECT_EQ(run({input, "-o", scratch_.path("named.mid"), "--format", "midi"}), 0);
+    EXPECT_EQ(readBytes(scratch_.path("named.mid")), expectedFile(1, 89, 32));
+
+    EXPECT_THROW(run({input, "-o", output, "--format", "pdf"}), TUsageError);
+    EXPECT_THROW(run({input, "-o", input, "--format", "musicxml"}), TCommandError);
+    EXPECT_THROW(run({input, "-o", scratch_.path("missing/x.musicxml"), "--format", "musicxml"}),
+                 TCommandError);
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_NE(out_.str().find("--format musicxml"), std::string::npos);
 }
 
 }  // namespace

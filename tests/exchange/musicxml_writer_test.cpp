@@ -1,0 +1,505 @@
+#include "exchange/musicxml_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <pugixml.hpp>
+#include <string>
+#include <vector>
+
+#include "generation/chord_selection.h"
+#include "generation/random.h"
+#include "generation/scheme.h"
+#include "model/document.h"
+#include "model/period_data.h"
+#include "support/example_document.h"
+#include "support/scratch_folder.h"
+#include "templates/phrase_letter.h"
+
+namespace {
+
+// The composition the program starts with (G minor, 2/4, an eighth of anacrusis, A B A1 B1),
+// every motive harmonised as the canvas harmonises it, under a melody that has a tie inside a
+// measure (150), a note tied over the bar line, rests, and the raised seventh.
+TPeriodData defaultCompositionWithMelody() {
+    TPeriodData period;
+    period.buildFromLayout({2, 2}, {2, 2, 2, 2},
+                           {PHRASE_LETTER_A, PHRASE_LETTER_B, PHRASE_LETTER_A1, PHRASE_LETTER_B1},
+                           TKey(-2, MINOR), TMeasure(2, QUARTER), EIGHTH, 100);
+    resetMotivicaRandForTesting();
+    const TScheme scheme;
+    harmonizePeriod(period, {0, 1, 2, 3, 4, 5, 6, 7}, scheme);
+    const std::vector<std::vector<TNote>> melodies = {
+        {{180, 28, 60}, {240, 24, 150}, {390, 25, 30}},
+        {{180, 26, 60}, {240, 25, 60}, {300, 24, 60}, {360, 23, 60}},
+        {{180, -1, -60}, {240, 24, 120}, {360, 28, 60}},
+        {{180, 27, 90}, {270, 26, 30}, {300, 25, 120}},
+        {{180, 28, 60}, {240, 24, 150}, {390, 25, 30}},
+        {{180, 27, 60}, {240, 26, 60}, {300, 25, 60}, {360, 24, 60}},
+        {{180, 28, 60}, {240, 27, 180}},
+        {{180, 23, 60}, {240, 24, 120}},
+    };
+    size_t i = 0;
+    for (const TMotiveAddress& address : period.motiveAddresses()) {
+        TMotive& motive = period.motiveAt(address);
+        motive.notes = melodies[i++];
+        motive.updateSharps();
+        motive.updateChording();
+    }
+    return period;
+}
+
+// What a notation program makes of the melody part: the notes with their onsets, tied parts
+// joined.
+struct TReadNote {
+    int64_t onset = 0;  // ticks from the start of the score
+    char step = '?';
+    int alter = 0;
+    int octave = 0;
+    int64_t duration = 0;
+};
+
+struct TReadPart {
+    std::vector<TReadNote> notes;
+    std::vector<int64_t> measureLengths;  // per measure, per voice: the ticks it fills
+    int64_t totalTicks = 0;
+};
+
+TReadPart readPart(const pugi::xml_document& doc, const char* id) {
+    TReadPart part;
+    const pugi::xml_node node =
+        doc.child("score-partwise").find_child_by_attribute("part", "id", id);
+    int64_t divisions = 0;
+    int64_t measureStart = 0;
+    for (const pugi::xml_node measure : node.children("measure")) {
+        if (const pugi::xml_node d = measure.child("attributes").child("divisions"))
+            divisions = d.text().as_llong();
+        EXPECT_GT(divisions, 0);
+        if (divisions <= 0)
+            return part;
+        int64_t position = 0;
+        int64_t longest = 0;
+        for (const pugi::xml_node child : measure.children()) {
+            const std::string name = child.name();
+            if (name == "backup") {
+                position -= child.child("duration").text().as_llong() * 120 / divisions;
+                continue;
+            }
+            if (name != "note")
+                continue;
+            const int64_t duration = child.child("duration").text().as_llong() * 120 / divisions;
+            EXPECT_EQ(child.child("duration").text().as_llong() * 120 % divisions, 0);
+            const int64_t onset = measureStart + position;
+            position += duration;
+            longest = std::max(longest, position);
+            if (child.child("rest"))
+                continue;
+            const pugi::xml_node pitch = child.child("pitch");
+            bool tiedIn = false;
+            for (const pugi::xml_node tie : child.children("tie"))
+                tiedIn = tiedIn || std::string(tie.attribute("type").value()) == "stop";
+            if (tiedIn && std::string(id) == "P1") {
+                EXPECT_FALSE(part.notes.empty());
+                if (part.notes.empty())
+                    continue;
+                TReadNote& last = part.notes.back();
+                EXPECT_EQ(last.onset + last.duration, onset);
+                EXPECT_EQ(last.step, pitch.child("step").text().as_string()[0]);
+                EXPECT_EQ(last.octave, pitch.child("octave").text().as_int());
+                last.duration += duration;
+                continue;
+            }
+            TReadNote note;
+            note.onset = onset;
+            note.step = pitch.child("step").text().as_string()[0];
+            note.alter = pitch.child("alter").text().as_int();
+            note.octave = pitch.child("octave").text().as_int();
+            note.duration = duration;
+            part.notes.push_back(note);
+        }
+        part.measureLengths.push_back(longest);
+        measureStart += longest;
+    }
+    part.totalTicks = measureStart;
+    return part;
+}
+
+// The sounding key of a spelled note.
+int midiOf(char step, int alter, int octave) {
+    static const std::string LETTERS = "CDEFGAB";
+    static const int NATURAL[7] = {0, 2, 4, 5, 7, 9, 11};
+    const size_t letter = LETTERS.find(step);
+    EXPECT_NE(letter, std::string::npos) << step;
+    if (letter == std::string::npos)
+        return -1;
+    return 12 * (octave + 1) + NATURAL[letter] + alter;
+}
+
+// Checks every melody note of the period against the score read back: onset, letter (position
+// 0 is a D), octave (position 20 is the C of octave 4 in every key), sounding key and length.
+void expectMelodyReadsBack(const TPeriodData& period, const std::string& text) {
+    pugi::xml_document doc;
+    ASSERT_TRUE(doc.load_string(text.c_str())) << "not well-formed";
+    const TReadPart melody = readPart(doc, "P1");
+    const TReadPart harmony = readPart(doc, "P2");
+    const int32_t length = period.measure.measureLength();
+    const int32_t origin = period.anacrusis > 0 ? length - period.anacrusis : 0;
+
+    std::vector<TReadNote> expected;
+    int32_t base = 0;
+    for (const TMotiveAddress& address : period.motiveAddresses()) {
+        for (const TNote& note : period.motiveAt(address).notes) {
+            if (note.isRest() || !isValidPitch(note.pitch))
+                continue;
+            TReadNote e;
+            e.onset = base + note.time - origin;
+            e.step = "CDEFGAB"[(note.pitch + 1) % 7];
+            e.octave = (note.pitch + 1) / 7 + 1;
+            e.alter = period.key.pitch(note.pitch);  // compared as the sounding key below
+            e.duration = note.duration;
+            expected.push_back(e);
+        }
+        base += length;
+    }
+    ASSERT_EQ(melody.notes.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE("note " + std::to_string(i));
+        const TReadNote& got = melody.notes[i];
+        EXPECT_EQ(got.onset, expected[i].onset);
+        EXPECT_EQ(got.step, expected[i].step);
+        EXPECT_EQ(got.octave, expected[i].octave);
+        EXPECT_EQ(midiOf(got.step, got.alter, got.octave), expected[i].alter);
+        EXPECT_EQ(got.duration, expected[i].duration);
+    }
+    // both parts fill the same time, measure by measure, every voice of the grand staff alike
+    EXPECT_EQ(melody.measureLengths, harmony.measureLengths);
+    EXPECT_EQ(melody.totalTicks, int64_t{length} * int64_t(period.motiveCount()));
+}
+
+TEST(MusicXmlWriterTest, OneMotiveAsGoldenText) {
+    TScratchFolder scratch("musicxml");
+    writeWholeFile(scratch.path("one.tnr"), EXAMPLE_DOCUMENT);
+    TPeriodData period;
+    ASSERT_TRUE(readDocument(period, scratch.path("one.tnr")));
+    period.setName("/home/user/tnrs/one.tnr");
+    const std::string expected =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
+        "<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\" "
+        "\"http://www.musicxml.org/dtds/partwise.dtd\">\n"
+        "<score-partwise version=\"4.0\">\n"
+        "  <work>\n"
+        "    <work-title>one</work-title>\n"
+        "  </work>\n"
+        "  <identification>\n"
+        "    <encoding>\n"
+        "      <software>Motivica</software>\n"
+        "    </encoding>\n"
+        "  </identification>\n"
+        "  <part-list>\n"
+        "    <score-part id=\"P1\">\n"
+        "      <part-name>Melody</part-name>\n"
+        "    </score-part>\n"
+        "    <score-part id=\"P2\">\n"
+        "      <part-name>Harmony</part-name>\n"
+        "    </score-part>\n"
+        "  </part-list>\n"
+        "  <part id=\"P1\">\n"
+        "    <measure number=\"1\">\n"
+        "      <attributes>\n"
+        "        <divisions>1</divisions>\n"
+        "        <key>\n"
+        "          <fifths>0</fifths>\n"
+        "          <mode>major</mode>\n"
+        "        </key>\n"
+        "        <time>\n"
+        "          <beats>2</beats>\n"
+        "          <beat-type>4</beat-type>\n"
+        "        </time>\n"
+        "        <clef>\n"
+        "          <sign>G</sign>\n"
+        "          <line>2</line>\n"
+        "        </clef>\n"
+        "      </attributes>\n"
+        "      <direction placement=\"above\">\n"
+        "        <direction-type>\n"
+        "          <metronome parentheses=\"no\">\n"
+        "            <beat-unit>quarter</beat-unit>\n"
+        "            <per-minute>75</per-minute>\n"
+        "          </metronome>\n"
+        "        </direction-type>\n"
+        "        <sound tempo=\"75\"/>\n"
+        "      </direction>\n"
+        "      <direction placement=\"above\">\n"
+        "        <direction-type>\n"
+        "          <rehearsal>Sentence 1</rehearsal>\n"
+        "        </direction-type>\n"
+        "      </direction>\n"
+        "      <direction placement=\"above\">\n"
+        "        <direction-type>\n"
+        "          <rehearsal>A</rehearsal>\n"
+        "        </direction-type>\n"
+        "      </direction>\n"
+        "      <note>\n"
+        "        <pitch>\n"
+        "          <step>C</step>\n"
+        "          <octave>4</octave>\n"
+        "        </pitch>\n"
+        "        <duration>1</duration>\n"
+        "        <voice>1</voice>\n"
+        "        <type>quarter</type>\n"
+        "      </note>\n"
+        "      <note>\n"
+        "        <pitch>\n"
+        "          <step>D</step>\n"
+        "          <octave>4</octave>\n"
+        "        </pitch>\n"
+        "        <duration>1</duration>\n"
+        "        <voice>1</voice>\n"
+        "        <type>quarter</type>\n"
+        "      </note>\n"
+        "      <barline location=\"right\">\n"
+        "        <bar-style>light-heavy</bar-style>\n"
+        "      </barline>\n"
+        "    </measure>\n"
+        "  </part>\n"
+        "  <part id=\"P2\">\n"
+        "    <measure number=\"1\">\n"
+        "      <attributes>\n"
+        "        <divisions>1</divisions>\n"
+        "        <key>\n"
+        "          <fifths>0</fifths>\n"
+        "          <mode>major</mode>\n"
+        "        </key>\n"
+        "        <time>\n"
+        "          <beats>2</beats>\n"
+        "          <beat-type>4</beat-type>\n"
+        "        </time>\n"
+        "        <staves>2</staves>\n"
+        "        <clef number=\"1\">\n"
+        "          <sign>G</sign>\n"
+        "          <line>2</line>\n"
+        "        </clef>\n"
+        "        <clef number=\"2\">\n"
+        "          <sign>F</sign>\n"
+        "          <line>4</line>\n"
+        "        </clef>\n"
+        "      </attributes>\n"
+        "      <harmony placement=\"below\">\n"
+        "        <numeral>\n"
+        "          <numeral-root text=\"I\">1</numeral-root>\n"
+        "          <numeral-key>\n"
+        "            <numeral-fifths>0</numeral-fifths>\n"
+        "            <numeral-mode>major</numeral-mode>\n"
+        "          </numeral-key>\n"
+        "        </numeral>\n"
+        "        <kind text=\"\">major</kind>\n"
+        "        <inversion>0</inversion>\n"
+        "        <staff>2</staff>\n"
+        "      </harmony>\n"
+        "      <note>\n"
+        "        <pitch>\n"
+        "          <step>C</step>\n"
+        "          <octave>4</octave>\n"
+        "        </pitch>\n"
+        "        <duration>2</duration>\n"
+        "        <voice>1</voice>\n"
+        "        <type>half</type>\n"
+        "        <stem>up</stem>\n"
+        "        <staff>1</staff>\n"
+        "      </note>\n"
+        "      <backup>\n"
+        "        <duration>2</duration>\n"
+        "      </backup>\n"
+        "      <note>\n"
+        "        <pitch>\n"
+        "          <step>G</step>\n"
+        "          <octave>3</octave>\n"
+        "        </pitch>\n"
+        "        <duration>2</duration>\n"
+        "        <voice>2</voice>\n"
+        "        <type>half</type>\n"
+        "        <stem>down</stem>\n"
+        "        <staff>1</staff>\n"
+        "      </note>\n"
+        "      <backup>\n"
+        "        <duration>2</duration>\n"
+        "      </backup>\n"
+        "      <note>\n"
+        "        <pitch>\n"
+        "          <step>E</step>\n"
+        "          <octave>3</octave>\n"
+        "        </pitch>\n"
+        "        <duration>2</duration>\n"
+        "        <voice>5</voice>\n"
+        "        <type>half</type>\n"
+        "        <stem>up</stem>\n"
+        "        <staff>2</staff>\n"
+        "      </note>\n"
+        "      <backup>\n"
+        "        <duration>2</duration>\n"
+        "      </backup>\n"
+        "      <note>\n"
+        "        <pitch>\n"
+        "          <step>C</step>\n"
+        "          <octave>2</octave>\n"
+        "        </pitch>\n"
+        "        <duration>2</duration>\n"
+        "        <voice>6</voice>\n"
+        "        <type>half</type>\n"
+        "        <stem>down</stem>\n"
+        "        <staff>2</staff>\n"
+        "      </note>\n"
+        "      <barline location=\"right\">\n"
+        "        <bar-style>light-heavy</bar-style>\n"
+        "      </barline>\n"
+        "    </measure>\n"
+        "  </part>\n"
+        "</score-partwise>\n";
+    EXPECT_EQ(musicXmlText(period), expected);
+}
+
+// The golden file was checked by hand against the order of the MusicXML 4.0 schema: note
+// (pitch or rest, duration, tie, voice, type, dot, accidental, stem, staff, notations),
+// attributes (divisions, key, time, staves, clef), harmony (numeral, kind, inversion, staff),
+// direction (direction-type, sound). Set MOTIVICA_UPDATE_GOLDEN=1 to write it anew.
+TEST(MusicXmlWriterTest, DefaultCompositionMatchesGoldenFile) {
+    const TPeriodData period = defaultCompositionWithMelody();
+    const std::string text = musicXmlText(period);
+    const std::string path = std::string(EXCHANGE_TEST_DATA) + "/default_composition.musicxml";
+    if (std::getenv("MOTIVICA_UPDATE_GOLDEN") != nullptr)
+        writeWholeFile(path, text);
+    EXPECT_EQ(text, readWholeFile(path));
+    expectMelodyReadsBack(period, text);
+}
+
+TEST(MusicXmlWriterTest, WritesThroughTheFileAndReportsFailure) {
+    TScratchFolder scratch("musicxml");
+    const TPeriodData period = defaultCompositionWithMelody();
+    const std::string path = scratch.path("score.musicxml");
+    ASSERT_TRUE(writeMusicXmlFile(period, path));
+    EXPECT_EQ(readWholeFile(path), musicXmlText(period));
+
+    const TFileResult failed = writeMusicXmlFile(period, scratch.path("missing/score.musicxml"));
+    EXPECT_FALSE(failed.ok);
+    EXPECT_EQ(failed.messageKey, "save error");
+}
+
+TEST(MusicXmlWriterTest, EmptyPeriodIsOneMeasureOfSilence) {
+    TPeriodData period;
+    period.buildFromLayout({1}, {1}, {PHRASE_LETTER_A}, TKey(3, MAJOR), TMeasure(3, EIGHTH), 60,
+                           100);
+    period.clearSentences();
+    const std::string text = musicXmlText(period);
+    pugi::xml_document doc;
+    ASSERT_TRUE(doc.load_string(text.c_str()));
+    const pugi::xml_node part = doc.child("score-partwise").child("part");
+    ASSERT_EQ(std::distance(part.children("measure").begin(), part.children("measure").end()), 1);
+    const pugi::xml_node measure = part.child("measure");
+    EXPECT_STREQ(measure.attribute("number").value(), "1");
+    EXPECT_STREQ(measure.child("attributes").child("time").child("beat-type").text().get(), "8");
+    EXPECT_STREQ(measure.child("note").child("rest").attribute("measure").value(), "yes");
+}
+
+TEST(MusicXmlWriterTest, NamesDegreesAndFiguresOfChords) {
+    struct TCase {
+        const char* type;
+        TKey key;
+        const char* numeral;
+        const char* kind;
+        const char* figure;
+        const char* inversion;
+    };
+    const TCase cases[] = {
+        {"TONIC_SIXTH_CHORD", TKey(0, MINOR), "i", "minor", "6", "1"},
+        {"K_SIXTH_FOURTH_CHORD", TKey(0, MAJOR), "K", "major", "64", "2"},
+        {"DOMINANT_SIXTH_FIFTH_CHORD", TKey(0, MINOR), "V", "dominant", "65", "1"},
+        {"TOPINTRO_FOUR_CHORD", TKey(0, MINOR), "vii\xC2\xB0", "diminished-seventh", "7", "0"},
+        {"TOPINTRO_FOUR_CHORD", TKey(0, MAJOR), "vii\xC3\xB8", "half-diminished", "7", "0"},
+        {"LOWM_SIXTH_CHORD", TKey(0, MINOR), "III+", "augmented", "6", "1"},
+        {"LOWINTRO_SECOND_CHORD", TKey(-3, MAJOR), "ii", "minor-seventh", "2", "3"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.type);
+        TPeriodData period;
+        period.buildFromLayout({1}, {1}, {PHRASE_LETTER_A}, c.key, TMeasure(), 0, 100);
+        TChord chord = chordFromTypeName(c.type);
+        chord.setVoicing(27, 24, 20, 13);
+        period.motiveAt({0, 0, 0}).chords.push_back(chord);
+        pugi::xml_document doc;
+        ASSERT_TRUE(doc.load_string(musicXmlText(period).c_str()));
+        const pugi::xml_node harmony = doc.child("score-partwise")
+                                           .find_child_by_attribute("part", "id", "P2")
+                                           .child("measure")
+                                           .child("harmony");
+        EXPECT_STREQ(harmony.child("numeral").child("numeral-root").attribute("text").value(),
+                     c.numeral);
+        EXPECT_STREQ(harmony.child("kind").text().get(), c.kind);
+        EXPECT_STREQ(harmony.child("kind").attribute("text").value(), c.figure);
+        EXPECT_STREQ(harmony.child("inversion").text().get(), c.inversion);
+        EXPECT_STREQ(
+            harmony.child("numeral").child("numeral-key").child("numeral-mode").text().get(),
+            c.key.isMinor() ? "harmonic minor" : "major");
+    }
+}
+
+// Random periods in every key, meter and anacrusis the program offers, with notes and rests of
+// any length on the sixteenth grid (tied over bar lines too) and chords arranged or not.
+TPeriodData randomPeriod(int round) {
+    const TMeasure meters[] = {TMeasure(2, QUARTER), TMeasure(3, QUARTER), TMeasure(2, EIGHTH),
+                               TMeasure(3, EIGHTH)};
+    const TMeasure meter = meters[motivicaRand() % 4];
+    const int32_t length = meter.measureLength();
+    const DURATION anacrusis =
+        motivicaRand() % 2 == 0 ? 0 : DURATION(30 * (1 + motivicaRand() % (length / 30 - 1)));
+    const TKey key(motivicaRand() % 15 - 7, uint8_t(motivicaRand() % 2));
+    std::vector<int> phrases;
+    std::vector<int> motives;
+    std::vector<COLORED_BOX_SUFFIX> letters;
+    for (int s = 0, n = 1 + motivicaRand() % 3; s < n; ++s) {
+        phrases.push_back(1 + motivicaRand() % 2);
+        for (int p = 0; p < phrases.back(); ++p) {
+            motives.push_back(1 + motivicaRand() % 3);
+            letters.push_back(COLORED_BOX_SUFFIX(motivicaRand() % PHRASE_LETTER_CODE_COUNT));
+        }
+    }
+    TPeriodData period;
+    period.buildFromLayout(phrases, motives, letters, key, meter, anacrusis,
+                           50 + (round * 7) % 100);
+    const std::vector<TChord> set = harmonySetChords();
+    for (const TMotiveAddress& address : period.motiveAddresses()) {
+        TMotive& motive = period.motiveAt(address);
+        for (int32_t t = motive.startTime(); t < motive.endTime();) {
+            const int32_t room = motive.endTime() - t;
+            const auto duration = DURATION(30 * (1 + motivicaRand() % (room / 30)));
+            const int kind = motivicaRand() % 6;
+            if (kind == 0)
+                motive.notes.push_back(TNote(t, NO_PITCH, DURATION(-duration)));
+            else if (kind != 1)
+                motive.notes.push_back(TNote(t, motivicaRand() % PITCH_COUNT, duration));
+            t += duration;
+        }
+        for (int k = 0; k < motive.measureCount() && motivicaRand() % 4 != 0; ++k) {
+            TChord chord = set[size_t(motivicaRand()) % set.size()];
+            chord.time = k * length;
+            if (motivicaRand() % 3 != 0)
+                chord.setVoicing(13 + motivicaRand() % 22, 10 + motivicaRand() % 15,
+                                 5 + motivicaRand() % 15, motivicaRand() % 14);
+            motive.chords.push_back(chord);
+        }
+        motive.updateSharps();
+    }
+    return period;
+}
+
+TEST(MusicXmlWriterTest, GeneratedPeriodsReadBackNoteForNote) {
+    resetMotivicaRandForTesting();
+    for (int round = 0; round < 200; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const TPeriodData period = randomPeriod(round);
+        expectMelodyReadsBack(period, musicXmlText(period));
+        if (HasFatalFailure() || HasNonfatalFailure())
+            return;
+    }
+}
+
+}  // namespace
