@@ -1,5 +1,8 @@
 #include "app/dialog_prompts.h"
 
+#include <QCoreApplication>
+#include <QProgressDialog>
+
 #include "app/about.h"
 #include "app/midi_form.h"
 #include "app/new_dialog.h"
@@ -113,6 +116,39 @@ std::optional<int> TDialogPrompts::chooseMidiDevice(const TMidiDeviceList& devic
 void TDialogPrompts::showAbout(TBaseActionInterface& actions) {
     TAbout about(parent_, bundle_, actions);
     about.exec();
+}
+
+namespace {
+
+// A modal progress dialog; the events it lets through keep the window painted while the task
+// runs on the user-interface thread.
+class TDialogProgress : public TProgressPrompt {
+  public:
+    TDialogProgress(QWidget* parent, const std::string& caption, const std::string& text)
+        : dialog_(QString::fromStdString(text), "Cancel", 0, 1000, parent) {
+        dialog_.setWindowTitle(QString::fromStdString(caption));
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(0);
+        dialog_.setAutoClose(false);
+        dialog_.setAutoReset(false);
+        dialog_.setValue(0);
+    }
+
+    bool advance(double fraction) override {
+        dialog_.setValue(static_cast<int>(fraction * 1000));
+        QCoreApplication::processEvents();
+        return !dialog_.wasCanceled();
+    }
+
+  private:
+    QProgressDialog dialog_;
+};
+
+}  // namespace
+
+std::unique_ptr<TProgressPrompt> TDialogPrompts::showProgress(const std::string& caption,
+                                                              const std::string& text) {
+    return std::make_unique<TDialogProgress>(parent_, caption, text);
 }
 
 bool TDialogPrompts::editInstrumentSet(TInstrForm& editor) {

@@ -22,6 +22,8 @@ class TDialogPrompts : public TPromptsInterface {
     std::optional<int> chooseMidiDevice(const TMidiDeviceList& devices) override;
     void showAbout(TBaseActionInterface& actions) override;
     bool editInstrumentSet(TInstrForm& editor) override;
+    std::unique_ptr<TProgressPrompt> showProgress(const std::string& caption,
+                                                  const std::string& text) override;
     std::optional<int64_t> choosePitch(const std::string& caption, const TInstrumentSet& catalogue,
                                        int32_t number, TPitchSelectionListener& previews) override;
     std::optional<int32_t> chooseVolume(const std::string& caption, int32_t volume) override;

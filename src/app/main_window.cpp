@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "app/audio_export.h"
 #include "app/audition_timer.h"
 #include "app/dad_window.h"
 #include "app/demonstration.h"
@@ -303,6 +304,9 @@ void TMainWindow::createMenus() {
     save->setShortcut(QKeySequence("Ctrl+S"));
     file->addAction("Save As...", this, [this] { saveAsAction(); });
     file->addAction("Export to (*.mid)", this, [this] { exportAction(); });
+    file->addAction("Export to MusicXML (*.musicxml)", this,
+                    [this] { documents_->exportMusicXml(); });
+    file->addAction("Export to audio (*.wav)", this, [this] { exportAudioAction(); });
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->addAction("Midi Devices...", this, [this] { midiDevicesAction(); });
     tools->addAction("Instruments...", this, [this] { modifyInstrumentSetAction(); });
@@ -914,4 +918,15 @@ void TMainWindow::demonstrationAction(int number) {
 void TMainWindow::pointerMovedWhilePressed(TScreenPoint p) {
     if (recorder_ != nullptr)
         recorder_->pointerMoved(p);
+}
+
+TAudioExport TMainWindow::audioExport() {
+    return TAudioExport(
+        period_, instruments_, *prompts_, bundle_, documents_->midiFolder(),
+        {[this] { stopAction(); },
+         [this](const std::string& path) { return documents_->confirmOverwrite(path); }});
+}
+
+void TMainWindow::exportAudioAction() {
+    audioExport().run();
 }

@@ -26,6 +26,7 @@
 class QComboBox;
 class QSlider;
 class QToolButton;
+class TAudioExport;
 class TDadWindow;
 class TDemonstration;
 class TScriptRecorder;
@@ -144,6 +145,9 @@ class TMainWindow : public QMainWindow,
     void saveAsAction() override;
     void openAction() override;
     void exportAction() override;
+    // File > Export to audio, and the export object it runs (tests use it with a soundfont).
+    void exportAudioAction();
+    TAudioExport audioExport();
     void playAllAction() override;
     void stopAction() override;
     void midiDevicesAction() override;

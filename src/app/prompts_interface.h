@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -8,6 +9,14 @@
 #include "templates/new_dialog_result.h"
 
 class TBaseActionInterface;
+
+// A window that shows how far a long task is and lets the user stop it; it goes with the object.
+class TProgressPrompt {
+  public:
+    virtual ~TProgressPrompt() = default;
+    // The task is this far (0 to 1); false once the user asked to stop.
+    virtual bool advance(double fraction) = 0;
+};
 class TInstrForm;
 
 // Everything the window asks of the user goes through here, so that its commands run the same
@@ -30,6 +39,9 @@ class TPromptsInterface : public TInstrPromptsInterface {
     virtual std::optional<int> chooseMidiDevice(const TMidiDeviceList& devices) = 0;
     // The About dialog, whose link runs the home page command of `actions`.
     virtual void showAbout(TBaseActionInterface& actions) = 0;
+    // A progress window for a long task, shown until the returned object goes.
+    virtual std::unique_ptr<TProgressPrompt> showProgress(const std::string& caption,
+                                                          const std::string& text) = 0;
     // Shows the instrument-set editor modally; true when it closed with OK.
     virtual bool editInstrumentSet(TInstrForm& editor) = 0;
 };

@@ -40,6 +40,9 @@ class TEngineDevice : public TMidiDevicesInterface {
 
 }  // namespace
 
+// How often the progress callback hears of the rendering: a few times per second of music.
+constexpr int64_t PROGRESS_STEPS = 16;
+
 TRenderResult renderPlayback(const TRenderRequest& request, const TInstrumentConf& set) {
     TRenderResult result;
     TFluidSynthEngine engine;
@@ -74,12 +77,20 @@ TRenderResult renderPlayback(const TRenderRequest& request, const TInstrumentCon
         framesDone = frame;
     };
     // the first step plays at once: the real timer's first period of silence is left out
+    const double length = std::max(1, sequencer.nextStart());
     for (int64_t step = 1; sequencer.playing(); ++step) {
         sequencer.tick();
         // the step that ends the run starts the tail
         if (!sequencer.playing())
             break;
         renderUntil(step * periodMs * rate / 1000);
+        if (request.progress && step % PROGRESS_STEPS == 0 &&
+            !request.progress(std::min(1.0, sequencer.currentTime() / length))) {
+            result.cancelled = true;
+            result.error = "cancelled";
+            samples.clear();
+            return result;
+        }
     }
     renderUntil(framesDone + static_cast<int64_t>(request.tailSeconds * rate));
     result.ok = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,10 +17,14 @@ struct TRenderRequest {
     std::string soundfont;
     // Silence after the last event, so the last notes decay.
     double tailSeconds = 1.5;
+    // Told now and then how far the rendering is (0 to 1); answering false stops it.
+    std::function<bool(double fraction)> progress;
 };
 
 struct TRenderResult {
     bool ok = false;
+    // Stopped by the progress callback; nothing was rendered then.
+    bool cancelled = false;
     std::string error;
     std::vector<int16_t> samples;  // interleaved stereo at SAMPLE_RATE
     static constexpr int SAMPLE_RATE = 44100;

@@ -34,6 +34,9 @@ class TScriptedPrompts : public TPromptsInterface {
     std::deque<std::optional<std::string>> setNames;
     std::deque<std::optional<std::string>> openNames;
     std::vector<TShown> shown;
+    // A progress window stops when it is told this fraction or more; it never stops below 0.
+    double cancelProgressAt = 2.0;
+    std::vector<double> progress;
 
     void showMessage(const std::string& caption, const std::string& text) override {
         shown.push_back({"message", caption, text});
@@ -64,6 +67,19 @@ class TScriptedPrompts : public TPromptsInterface {
         return take(devices).value_or(std::nullopt);
     }
     void showAbout(TBaseActionInterface&) override { shown.push_back({"about", "", ""}); }
+    std::unique_ptr<TProgressPrompt> showProgress(const std::string& caption,
+                                                  const std::string& text) override {
+        shown.push_back({"progress", caption, text});
+        struct TScriptedProgress : TProgressPrompt {
+            TScriptedPrompts& prompts;
+            explicit TScriptedProgress(TScriptedPrompts& p) : prompts(p) {}
+            bool advance(double fraction) override {
+                prompts.progress.push_back(fraction);
+                return fraction < prompts.cancelProgressAt;
+            }
+        };
+        return std::make_unique<TScriptedProgress>(*this);
+    }
     bool editInstrumentSet(TInstrForm& editor) override {
         shown.push_back({"editor", "", ""});
         const std::optional<std::function<bool(TInstrForm&)>> script = take(editors);
