@@ -3,8 +3,10 @@
 #include <sys/stat.h>
 
 #include "app/prompts_interface.h"
+#include "exchange/musicxml_writer.h"
 #include "help/message_bundle.h"
 #include "model/document.h"
+#include "model/output_file.h"
 #include "model/period_data.h"
 
 namespace {
@@ -13,6 +15,8 @@ constexpr const char* DOCUMENT_EXTENSION = "tnr";
 constexpr const char* DOCUMENT_FILTER = "(*.tnr)|*.tnr|Any file|*.*";
 constexpr const char* MIDI_EXTENSION = "mid";
 constexpr const char* MIDI_FILTER = "(*.mid)|*.mid|Any file|*.*";
+constexpr const char* MUSICXML_EXTENSION = "musicxml";
+constexpr const char* MUSICXML_FILTER = "(*.musicxml)|*.musicxml|Any file|*.*";
 
 bool exists(const std::string& path) {
     struct stat st {};
@@ -111,5 +115,16 @@ void TDocumentCommands::exportMidi() {
         return;
     // an export over the composition's own file would lose it
     if (!hooks_.writeMidiFile(*path))
+        showFileError("save error", *path);
+}
+
+void TDocumentCommands::exportMusicXml() {
+    hooks_.stop();
+    const std::optional<std::string> path =
+        prompts_.saveFileName(midiFolder(), MUSICXML_EXTENSION, MUSICXML_FILTER);
+    if (!path || !confirmOverwrite(*path))
+        return;
+    // the composition's own file is never overwritten by its score
+    if (isSameFile(*path, period_.name()) || !writeMusicXmlFile(period_, *path))
         showFileError("save error", *path);
 }

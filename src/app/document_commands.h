@@ -8,7 +8,7 @@ class TPeriodData;
 class TPromptsInterface;
 struct TMidiFileContent;
 
-// The document commands of the main window: New, Open, Save, Save As and Export, with their
+// The document commands of the main window: New, Open, Save, Save As and the exports, with their
 // messages. They change the period through its own operations, so the window hears of every
 // change through its period listener.
 class TDocumentCommands {
@@ -31,6 +31,8 @@ class TDocumentCommands {
     void save();
     void saveAs();
     void exportMidi();
+    // The period as a MusicXML score, beside the MIDI files.
+    void exportMusicXml();
 
     // Reads the file into the period and names the period after it; on failure tells the user
     // and puts the default composition (without chords) in its place.
