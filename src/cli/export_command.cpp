@@ -76,8 +76,11 @@ int runExportCommand(const std::vector<std::string>& args, std::ostream& out, st
         parsed, format == "midi" ? "the output file OUT.mid" : "the output file OUT.musicxml");
     const TPeriodData period = readPeriodArgument(parsed);
     if (format == "musicxml") {
-        // the score holds no sounds: an instrument set named for it is not even looked at
-        if (!writeMusicXmlFile(period, output))
+        // the score holds no sounds: an instrument set named for it is not even looked at; its
+        // title is the document's name, as after Open in the window
+        TPeriodData named = period;
+        named.setName(parsed.positionals().front());
+        if (!writeMusicXmlFile(named, output))
             throw TCommandError("Unable to save file: " + output);
         return 0;
     }

@@ -121,6 +121,7 @@ TEST_F(ExportCommandTest, WritesAMusicXmlScoreWhenAsked) {
     EXPECT_EQ(run({input, "-o", output, "--format", "musicxml"}), 0);
     TPeriodData period;
     ASSERT_TRUE(readDocument(period, input));
+    period.setName(input);  // titled after the document, as after Open
     EXPECT_EQ(readWholeFile(output), musicXmlText(period));
 
     // MIDI stays the default and can be named
