@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
@@ -286,6 +289,46 @@ TEST_F(MainWindowTest, ExportWritesWhatTheCommandLineWrites) {
     prompts_->confirmations.push_back(true);
     const std::string before = scratch_.read("period.tnr");
     w.exportAction();
+    EXPECT_EQ(prompts_->shown.back().text, "The error occurs while saving of the file\n" + saved);
+    EXPECT_EQ(scratch_.read("period.tnr"), before);
+}
+
+TEST_F(MainWindowTest, MusicXmlExportFromTheFileMenuWritesWhatTheCommandLineWrites) {
+    TMainWindow& w = window();
+    const std::string saved = scratch_.path("period.tnr");
+    ASSERT_TRUE(w.saveDocument(saved));
+    QAction* item = nullptr;
+    for (QAction* action : w.menuBar()->actions().front()->menu()->actions())
+        if (action->text() == "Export to MusicXML (*.musicxml)")
+            item = action;
+    ASSERT_NE(item, nullptr);
+
+    const std::string fromWindow = scratch_.path("mids/window.musicxml");
+    std::filesystem::create_directories(scratch_.path("mids"));
+    prompts_->fileNames.push_back(fromWindow);
+    item->trigger();
+    EXPECT_EQ(prompts_->shown.back().caption, scratch_.path("mids/"));
+    EXPECT_EQ(prompts_->shown.back().text, "(*.musicxml)|*.musicxml|Any file|*.*");
+    std::ostringstream out, err;
+    const std::string fromCli = scratch_.path("cli.musicxml");
+    ASSERT_EQ(runExportCommand({saved, "-o", fromCli, "--format", "musicxml"}, out, err), 0);
+    ASSERT_FALSE(scratch_.read("mids/window.musicxml").empty());
+    EXPECT_EQ(scratch_.read("mids/window.musicxml"), scratch_.read("cli.musicxml"));
+
+    // an existing file is replaced only when the user agrees
+    const size_t shownBefore = prompts_->shown.size();
+    prompts_->fileNames.push_back(fromWindow);
+    prompts_->confirmations.push_back(false);
+    std::filesystem::resize_file(fromWindow, 0);
+    item->trigger();
+    EXPECT_GT(prompts_->shown.size(), shownBefore + 1);
+    EXPECT_TRUE(scratch_.read("mids/window.musicxml").empty());
+
+    // the composition's own file is never overwritten by its score
+    prompts_->fileNames.push_back(saved);
+    prompts_->confirmations.push_back(true);
+    const std::string before = scratch_.read("period.tnr");
+    item->trigger();
     EXPECT_EQ(prompts_->shown.back().text, "The error occurs while saving of the file\n" + saved);
     EXPECT_EQ(scratch_.read("period.tnr"), before);
 }
