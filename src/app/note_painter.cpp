@@ -8,6 +8,7 @@
 
 #include "app/notation_glyphs.h"
 #include "model/motive.h"
+#include "notation/canvas_layout.h"
 #include "notation/header_layout.h"
 #include "notation/measure_layout.h"
 #include "notation/notation_metrics.h"
@@ -20,6 +21,19 @@ QColor rgb(TRgb colour) {
 
 QRect qRect(const TPixelRect& r) {
     return QRect(r.x, r.y, r.width, r.height);
+}
+
+// The measure bitmap's staff runs one column past the measure.
+int measureBitmapWidth(DURATION beatLength, int32_t beatsPerMeasure) {
+    return measureWidth(int32_t(beatLength) * beatsPerMeasure) + 1;
+}
+
+// What the measure bitmap holds when it is painted for these notes.
+TPlacedItems measureItems(size_t first, size_t last, int32_t start, DURATION beatLength,
+                          int32_t beatsPerMeasure, int32_t lead, int32_t limit,
+                          const TMotive& motive) {
+    return layoutMotiveMeasure(motive, first, last, start, beatLength, beatsPerMeasure, lead, limit,
+                               measureBitmapWidth(beatLength, beatsPerMeasure));
 }
 
 }  // namespace
@@ -79,10 +93,8 @@ void TNotePainter::paintInto(const TPlacedItems& items) {
 const QImage& TNotePainter::paintMeasure(size_t first, size_t last, int32_t start,
                                          DURATION beatLength, int32_t beatsPerMeasure, int32_t lead,
                                          int32_t limit, const TMotive& motive, qreal pixelRatio) {
-    const int width = measureWidth(int32_t(beatLength) * beatsPerMeasure) + 1;
-    prepare(width, pixelRatio);
-    paintInto(layoutMotiveMeasure(motive, first, last, start, beatLength, beatsPerMeasure, lead,
-                                  limit, width));
+    prepare(measureBitmapWidth(beatLength, beatsPerMeasure), pixelRatio);
+    paintInto(measureItems(first, last, start, beatLength, beatsPerMeasure, lead, limit, motive));
     return bitmap_;
 }
 
@@ -101,6 +113,22 @@ const QImage& TNotePainter::paintHeader(int32_t signs, const TMeasure& meter, qr
     prepare(::headerWidth(signs, meter, textWidth), pixelRatio);
     paintInto(layoutHeader(signs, meter, textWidth));
     return bitmap_;
+}
+
+void TNotePainter::paintPieces(QPainter& painter, const TCanvasComposition& composition,
+                               const TMotive& motive) const {
+    for (const TMeasurePiece& piece : composition.pieces) {
+        painter.save();
+        // the bitmap's columns [sourceLeft, sourceLeft + sourceWidth) land at targetX
+        painter.setClipRect(
+            QRect(piece.targetX, CANVAS_MEASURE_TOP, piece.sourceWidth, MEASURE_BITMAP_HEIGHT),
+            Qt::IntersectClip);
+        painter.translate(piece.targetX - piece.sourceLeft, CANVAS_MEASURE_TOP);
+        paintItems(painter, measureItems(piece.firstNote, piece.lastNote, piece.start,
+                                         composition.beatLength, composition.beatsPerMeasure,
+                                         piece.lead, piece.limit, motive));
+        painter.restore();
+    }
 }
 
 void TNotePainter::paintItems(QPainter& painter, const TPlacedItems& items) const {

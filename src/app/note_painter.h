@@ -16,6 +16,7 @@ class QPainter;
 class TMeasure;
 class TMotive;
 class TNotationGlyphs;
+struct TCanvasComposition;
 
 // Paints one measure of a motive, or the header of the period row, into the measure bitmap it
 // owns, by placing the items the notation layout computed. The canvases of a window share one
@@ -42,6 +43,12 @@ class TNotePainter {
 
     // Draws placed items at their logical coordinates.
     void paintItems(QPainter& painter, const TPlacedItems& items) const;
+
+    // Paints the measures of a composed canvas straight onto the painter, each clipped to the
+    // columns the canvas shows of it, without the bitmap: what must stay vector (a printed page)
+    // gets the same notation.
+    void paintPieces(QPainter& painter, const TCanvasComposition& composition,
+                     const TMotive& motive) const;
 
     const QImage& bitmap() const { return bitmap_; }
     // The bitmap's logical width as last painted.

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 
+#include "app/motive_canvas.h"
 #include "app/pixel_probe.h"
 #include "model/motive.h"
+#include "notation/canvas_layout.h"
 #include "notation/notation_metrics.h"
 #include "support/notation_fixtures.h"
 
@@ -174,4 +177,38 @@ TEST(NotePainterTest, Header) {
     // the staff runs from the clef to the right edge
     EXPECT_EQ(image.pixel(width - 1, 40), BLACK);
     EXPECT_EQ(image.pixel(width - 1, 45), WHITE_PIXEL);
+}
+
+TEST(NotePainterTest, PiecesPaintedAsVectorsLookAsTheCanvasShowsThem) {
+    // an upbeat, beamed sixteenths, a raised seventh and two chords, across the bar line
+    TMotive m(TKey(-2, MINOR), TMeasure(), 60);
+    m.notes = {TNote(180, 28, 60), TNote(240, 24, 30), TNote(270, 25, 30), TNote(300, 26, 60),
+               TNote(360, 23, 60)};
+    m.chords = {chordAt("TONIC_THREE_CHORD", 0), chordAt("DOMINANT_SIXTH_FIFTH_CHORD", 240)};
+    m.updateSharps();
+    m.updateChording();
+    TNotePainter painter;
+    TMotiveCanvas canvas(nullptr, &painter);
+    canvas.setMotive(&m);
+    const QImage shown = renderAt(canvas, 1);
+
+    const TCanvasComposition composition = composeCanvas(m);
+    QImage drawn(shown.size(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::magenta);
+    {
+        QPainter p(&drawn);
+        painter.paintItems(p, composition.background);
+        p.setRenderHint(QPainter::Antialiasing);
+        painter.paintPieces(p, composition, m);
+        painter.paintItems(p, composition.band);
+    }
+    canvas.setMotive(nullptr);
+    // the same notation, with nothing of the measure outside its piece: at most the odd
+    // antialiased edge differs
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            differing += shown.pixel(x, y) != drawn.pixel(x, y);
+    EXPECT_LT(differing, shown.width() * shown.height() / 200);
+    EXPECT_EQ(drawn.pixel(150, 31), BLACK);
 }
