@@ -8,6 +8,8 @@ PACKAGES=(
     qt6-base-dev libpugixml-dev librtmidi-dev libfluidsynth-dev libsystemd-dev timgm6mb-soundfont
     xvfb xauth xdotool
     midicsv python3-mido
+    # the PDF export's tests count and render the pages
+    poppler-utils
     # the fuzz targets: clang with libFuzzer and its sanitizer runtimes, which clang only recommends
     clang libfuzzer-14-dev libclang-rt-14-dev
 )

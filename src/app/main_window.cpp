@@ -29,6 +29,7 @@
 #include "app/note_painter.h"
 #include "app/panel_chooser.h"
 #include "app/panel_chooser_group.h"
+#include "app/pdf_export.h"
 #include "app/pointer_controls.h"
 #include "app/prompts_interface.h"
 #include "app/raw_panel.h"
@@ -307,6 +308,12 @@ void TMainWindow::createMenus() {
     file->addAction("Export to MusicXML (*.musicxml)", this,
                     [this] { documents_->exportMusicXml(); });
     file->addAction("Export to audio (*.wav)", this, [this] { exportAudioAction(); });
+    file->addAction("Export to PDF", this, [this] {
+        TPdfExport(period_, *prompts_, bundle_, documents_->midiFolder(),
+                   {[this] { stopAction(); },
+                    [this](const std::string& path) { return documents_->confirmOverwrite(path); }})
+            .run();
+    });
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->addAction("Midi Devices...", this, [this] { midiDevicesAction(); });
     tools->addAction("Instruments...", this, [this] { modifyInstrumentSetAction(); });

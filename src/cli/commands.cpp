@@ -23,7 +23,7 @@ const std::vector<TCliCommand>& cliCommands() {
         {"develop", "develop a motive into three variants by one of the thirteen ways",
          runDevelopCommand},
         {"devices", "list the MIDI output devices", runDevicesCommand},
-        {"export", "write a composition as a standard MIDI file or a MusicXML score",
+        {"export", "write a composition as a standard MIDI file, a MusicXML score or a PDF",
          runExportCommand},
         {"render", "render a composition to a WAV file with the built-in synthesizer",
          runRenderCommand},

@@ -14,15 +14,29 @@
 namespace {
 
 constexpr const char* USAGE =
-    "Usage: motivica-cli export IN.tnr -o OUT [--format midi|musicxml] [--instruments NAME]\n"
+    "Usage: motivica-cli export IN.tnr -o OUT [--format midi|musicxml|pdf] [--instruments NAME]\n"
     "Writes the whole period as the Export commands do.\n\n"
     "  --format midi      a Standard MIDI File (format 1: conductor, melody, chords, bass;\n"
     "                     120 ticks a quarter); the default. The programs come from the\n"
     "                     instrument set NAME of the base folder, or are the defaults without it.\n"
     "  --format musicxml  a MusicXML 4.0 score: the melody on a treble staff, the chords' four\n"
-    "                     voices on a grand staff with their degrees as Roman numerals.\n";
+    "                     voices on a grand staff with their degrees as Roman numerals.\n"
+    "  --format pdf       the score as the program draws it, on A4 pages; needs no display.\n";
+
+TPdfWriter& pdfWriter() {
+    static TPdfWriter writer;
+    return writer;
+}
+
+std::string extension(const std::string& format) {
+    return format == "midi" ? "mid" : format;
+}
 
 }  // namespace
+
+void setPdfWriter(TPdfWriter writer) {
+    pdfWriter() = std::move(writer);
+}
 
 TPeriodData readPeriodArgument(const TCliArgs& parsed) {
     const std::string input = parsed.onlyPositional("input file IN.tnr");
@@ -70,11 +84,21 @@ int runExportCommand(const std::vector<std::string>& args, std::ostream& out, st
         return 0;
     }
     const std::string format = parsed.value("--format").value_or("midi");
-    if (format != "midi" && format != "musicxml")
-        throw TUsageError("option --format accepts midi or musicxml");
-    const std::string output = convertedOutputOption(
-        parsed, format == "midi" ? "the output file OUT.mid" : "the output file OUT.musicxml");
+    if (format != "midi" && format != "musicxml" && format != "pdf")
+        throw TUsageError("option --format accepts midi, musicxml or pdf");
+    const std::string output =
+        convertedOutputOption(parsed, "the output file OUT." + extension(format));
     const TPeriodData period = readPeriodArgument(parsed);
+    if (format == "pdf") {
+        if (!pdfWriter())
+            throw TCommandError("PDF export needs the desktop build");
+        // the score is titled after its document, as the window names an opened one
+        TPeriodData named = period;
+        named.setName(parsed.positionals().front());
+        if (!pdfWriter()(named, output))
+            throw TCommandError("Unable to save file: " + output);
+        return 0;
+    }
     if (format == "musicxml") {
         // the score holds no sounds: an instrument set named for it is not even looked at; its
         // title is the document's name, as after Open in the window

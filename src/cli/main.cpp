@@ -7,6 +7,14 @@
 #include "cli/cli_args.h"
 #include "cli/commands.h"
 
+#ifdef MOTIVICA_CLI_PDF
+#include <QGuiApplication>
+#include <cstdlib>
+
+#include "app/pdf_export.h"
+#include "cli/export_command.h"
+#endif
+
 namespace {
 
 constexpr const char* VERSION = "1.0";
@@ -33,10 +41,37 @@ int checkedOutput(int status, const std::string& name) {
     return status;
 }
 
+#ifdef MOTIVICA_CLI_PDF
+// The score is drawn with the desktop's painter, whose fonts need an application object; it gets
+// the offscreen platform so that no display is needed, and only when a score is asked for.
+bool writePdfOffscreen(const TPeriodData& period, const std::string& path) {
+    if (QGuiApplication::instance())
+        return writePeriodPdf(period, path);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // the platform's notices (no runtime folder, no session) are not the command's output: a
+    // failure is reported as one line by the command itself
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    int argc = 1;
+    char name[] = "motivica-cli";
+    char* argv[] = {name, nullptr};
+    bool written = false;
+    {
+        const QGuiApplication application(argc, argv);
+        written = writePeriodPdf(period, path);
+    }
+    qInstallMessageHandler(previous);
+    return written;
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+#ifdef MOTIVICA_CLI_PDF
+    setPdfWriter(writePdfOffscreen);
+#endif
     if (args.empty()) {
         printHelp(std::cerr);
         return 2;

@@ -128,12 +128,49 @@ TEST_F(ExportCommandTest, WritesAMusicXmlScoreWhenAsked) {
     EXPECT_EQ(run({input, "-o", scratch_.path("named.mid"), "--format", "midi"}), 0);
     EXPECT_EQ(readBytes(scratch_.path("named.mid")), expectedFile(1, 89, 32));
 
-    EXPECT_THROW(run({input, "-o", output, "--format", "pdf"}), TUsageError);
+    EXPECT_THROW(run({input, "-o", output, "--format", "svg"}), TUsageError);
     EXPECT_THROW(run({input, "-o", input, "--format", "musicxml"}), TCommandError);
     EXPECT_THROW(run({input, "-o", scratch_.path("missing/x.musicxml"), "--format", "musicxml"}),
                  TCommandError);
     EXPECT_EQ(run({"--help"}), 0);
     EXPECT_NE(out_.str().find("--format musicxml"), std::string::npos);
+}
+
+TEST_F(ExportCommandTest, HandsAPdfScoreToTheRegisteredWriter) {
+    const std::string input = scratch_.write("in.tnr", TWO_MOTIVES);
+    const std::string output = scratch_.path("out.pdf");
+    // this library draws nothing: without the desktop's writer a score cannot be made
+    setPdfWriter(nullptr);
+    try {
+        run({input, "-o", output, "--format", "pdf"});
+        ADD_FAILURE() << "no writer, yet no error";
+    } catch (const TCommandError& e) {
+        EXPECT_STREQ(e.what(), "PDF export needs the desktop build");
+    }
+    EXPECT_FALSE(std::filesystem::exists(output));
+
+    std::vector<std::pair<std::string, std::string>> calls;
+    size_t motives = 0;
+    bool succeed = true;
+    setPdfWriter([&](const TPeriodData& period, const std::string& path) {
+        calls.emplace_back(period.name(), path);
+        motives = period.motiveCount();
+        return succeed;
+    });
+    EXPECT_EQ(run({input, "-o", output, "--format", "pdf"}), 0);
+    // the period read from the document, named after it for the title
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0], std::make_pair(input, output));
+    EXPECT_EQ(motives, 2u);
+
+    succeed = false;
+    EXPECT_THROW(run({input, "-o", output, "--format", "pdf"}), TCommandError);
+    // the input is never handed over as the output
+    EXPECT_THROW(run({input, "-o", input, "--format", "pdf"}), TCommandError);
+    EXPECT_EQ(calls.size(), 2u);
+    setPdfWriter(nullptr);
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_NE(out_.str().find("--format pdf"), std::string::npos);
 }
 
 }  // namespace

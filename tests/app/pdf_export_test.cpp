@@ -1,0 +1,282 @@
+// File > Export to PDF and motivica-cli export --format pdf: the period as a printed score,
+// checked by reading the file back with the poppler tools. Set MOTIVICA_NOTATION_SHOTS to a
+// folder to keep the 64-motive score there.
+#include "app/pdf_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "generation/chord_selection.h"
+#include "generation/random.h"
+#include "generation/scheme.h"
+#include "model/document.h"
+#include "model/period_data.h"
+#include "playback/capture_port.h"
+#include "support/scratch_folder.h"
+#include "support/scripted_prompts.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The largest period the templates make: 4 sentences of 4 phrases of 4 motives, G minor, 2/4,
+// an eighth's anacrusis, each motive a melody of eighths and sixteenths, harmonised throughout.
+TPeriodData largestPeriod() {
+    TPeriodData period;
+    std::vector<COLORED_BOX_SUFFIX> letters;
+    for (int i = 0; i < 16; ++i)
+        letters.push_back(static_cast<COLORED_BOX_SUFFIX>(5 + i % 11));
+    period.buildFromLayout(std::vector<int>(4, 4), std::vector<int>(16, 4), letters,
+                           TKey(-2, MINOR), TMeasure(2, QUARTER), EIGHTH, 100);
+    int32_t pitch = 17;
+    for (const TMotiveAddress& a : period.motiveAddresses()) {
+        TMotive& m = period.motiveAt(a);
+        for (int32_t t = m.startTime(); t < m.endTime();) {
+            const DURATION length = t == m.startTime() + 30 ? 90 : 30 + (t / 30 % 2) * 30;
+            const DURATION fitted = DURATION(std::min<int32_t>(length, m.endTime() - t));
+            m.notes.emplace_back(t, pitch, fitted);
+            pitch = 13 + (pitch - 13 + 3) % 22;
+            t += fitted;
+        }
+        m.updateSharps();
+    }
+    std::vector<size_t> all(period.motiveCount());
+    std::iota(all.begin(), all.end(), size_t{0});
+    resetMotivicaRandForTesting();
+    harmonizePeriod(period, all, TScheme());
+    return period;
+}
+
+bool haveTool(const std::string& name) {
+    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string quoted(const std::string& path) {
+    return "'" + path + "'";
+}
+
+// What a command printed; `status` gets its exit status.
+std::string output(const std::string& command, int* status = nullptr) {
+    std::string text;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return text;
+    std::array<char, 4096> buffer{};
+    size_t n = 0;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        text.append(buffer.data(), n);
+    const int result = pclose(pipe);
+    if (status)
+        *status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+    return text;
+}
+
+// The page count pdfinfo reads; -1 when it cannot read the file.
+int pageCount(const std::string& pdf) {
+    int status = 0;
+    const std::string info = output("pdfinfo " + quoted(pdf) + " 2>&1", &status);
+    const size_t at = info.find("Pages:");
+    if (status != 0 || at == std::string::npos)
+        return -1;
+    return std::stoi(info.substr(at + 6));
+}
+
+// Renders every page to PNG and returns the pictures, in page order.
+std::vector<QImage> renderedPages(const std::string& pdf, const std::string& folder) {
+    int status = 0;
+    output("pdftoppm -r 40 -png " + quoted(pdf) + " " + quoted(folder + "/page") + " 2>&1",
+           &status);
+    EXPECT_EQ(status, 0);
+    std::vector<std::string> files;
+    for (const fs::directory_entry& e : fs::directory_iterator(folder))
+        if (e.path().extension() == ".png")
+            files.push_back(e.path().string());
+    std::sort(files.begin(), files.end());
+    std::vector<QImage> pages;
+    for (const std::string& file : files)
+        pages.emplace_back(QString::fromStdString(file));
+    return pages;
+}
+
+// The share of a picture's pixels that are not white.
+double inked(const QImage& image) {
+    int64_t dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 200;
+    return double(dark) / double(int64_t{image.width()} * image.height());
+}
+
+class PdfExportTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!haveTool("pdfinfo") || !haveTool("pdftoppm"))
+            GTEST_SKIP() << "the poppler tools (poppler-utils) are not installed";
+    }
+
+    TScratchFolder scratch_{"pdf_export"};
+};
+
+}  // namespace
+
+TEST_F(PdfExportTest, SixtyFourMotivesMakeTheirPagesAndEachRenders) {
+    TPeriodData period = largestPeriod();
+    period.setName("/somewhere/tnrs/Four sentences.tnr");
+    const TScoreLayout layout = periodPdfLayout(period);
+    // four motives a system, six systems a page
+    EXPECT_EQ(layout.systemCount(), 16u);
+    ASSERT_EQ(layout.pages.size(), 3u);
+
+    const std::string pdf = scratch_.path("score.pdf");
+    ASSERT_TRUE(writePeriodPdf(period, pdf));
+    EXPECT_EQ(pageCount(pdf), 3);
+    // MOTIVICA_NOTATION_SHOTS names a folder to keep the score in, to look at
+    if (const char* folder = std::getenv("MOTIVICA_NOTATION_SHOTS"))
+        fs::copy_file(pdf, fs::path(folder) / "notation_score.pdf",
+                      fs::copy_options::overwrite_existing);
+    const std::string pictures = scratch_.path("pages");
+    fs::create_directories(pictures);
+    const std::vector<QImage> pages = renderedPages(pdf, pictures);
+    ASSERT_EQ(pages.size(), 3u);
+    for (size_t i = 0; i < pages.size(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_FALSE(pages[i].isNull());
+        // A4 portrait at 40 dots an inch
+        EXPECT_NEAR(pages[i].width(), 331, 2);
+        EXPECT_NEAR(pages[i].height(), 468, 2);
+        EXPECT_GT(inked(pages[i]), 0.02);
+    }
+    // the last page holds four systems of the six a page takes
+    EXPECT_LT(inked(pages[2]), inked(pages[1]));
+
+    // drawn as vectors: no pictures in the file
+    if (haveTool("pdfimages")) {
+        const std::string images = output("pdfimages -list " + quoted(pdf));
+        EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2) << images;
+    }
+    // the words on the pages: title, tempo, markers, page numbers
+    if (haveTool("pdftotext")) {
+        // the reader may drop or keep the blanks between words
+        const auto compact = [](std::string s) {
+            s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
+            return s;
+        };
+        const std::string text = compact(output("pdftotext " + quoted(pdf) + " -"));
+        for (const char* expected :
+             {"Four sentences", "= 75", "Sentence 1", "Sentence 4", "B1", "A2", "3 / 3"}) {
+            SCOPED_TRACE(expected);
+            EXPECT_NE(text.find(compact(expected)), std::string::npos);
+        }
+        EXPECT_EQ(text.find(".tnr"), std::string::npos);
+    }
+}
+
+TEST_F(PdfExportTest, AFailedWriteLeavesNoFileAndAnOldOneAsItWas) {
+    const TPeriodData period = largestPeriod();
+    EXPECT_FALSE(writePeriodPdf(period, scratch_.path("no/such/folder/score.pdf")));
+    EXPECT_FALSE(fs::exists(scratch_.path("no")));
+    const std::string folder = scratch_.path("folder.pdf");
+    fs::create_directories(folder);
+    EXPECT_FALSE(writePeriodPdf(period, folder));
+    EXPECT_TRUE(fs::is_directory(folder));
+    // nothing half written is left beside it
+    std::vector<std::string> left;
+    for (const fs::directory_entry& e : fs::directory_iterator(scratch_.base()))
+        left.push_back(e.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"folder.pdf"});
+}
+
+TEST_F(PdfExportTest, TheCommandLineWritesTheSameScoreWithoutADisplay) {
+    TPeriodData period = largestPeriod();
+    const std::string document = scratch_.path("Largest.tnr");
+    ASSERT_TRUE(writeDocument(period, document));
+    const std::string pdf = scratch_.path("cli score.pdf");
+    int status = -1;
+    const std::string said =
+        output("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + std::string(MOTIVICA_CLI) +
+                   " export --format pdf " + quoted(document) + " -o " + quoted(pdf) + " 2>&1",
+               &status);
+    ASSERT_EQ(status, 0) << said;
+    EXPECT_EQ(said, "");
+    EXPECT_EQ(pageCount(pdf), 3);
+    if (haveTool("pdftotext")) {
+        EXPECT_NE(output("pdftotext " + quoted(pdf) + " -").find("Largest"), std::string::npos);
+    }
+
+    // the input is never overwritten by its score
+    output(std::string(MOTIVICA_CLI) + " export --format pdf " + quoted(document) + " -o " +
+               quoted(document) + " 2>&1",
+           &status);
+    EXPECT_EQ(status, 1);
+    TPeriodData back;
+    EXPECT_TRUE(readDocument(back, document));
+}
+
+TEST_F(PdfExportTest, TheFileMenuAsksBesideTheMidiFilesAndWrites) {
+    TCaptureLog log;
+    TCaptureDevices devices(log);
+    auto owned = std::make_unique<TScriptedPrompts>();
+    TScriptedPrompts& prompts = *owned;
+    TMainWindow window(scratch_.base(), std::move(owned), &devices);
+    QAction* item = nullptr;
+    QStringList texts;
+    for (QAction* action : window.menuBar()->actions().front()->menu()->actions())
+        texts << action->text();
+    const qsizetype at = texts.indexOf("Export to PDF");
+    ASSERT_GE(at, 0) << texts.join(", ").toStdString();
+    // after the other exports
+    EXPECT_EQ(texts[at - 1], "Export to audio (*.wav)");
+    item = window.menuBar()->actions().front()->menu()->actions()[at];
+
+    const std::string pdf = scratch_.path("mids/period.pdf");
+    fs::create_directories(scratch_.path("mids"));
+    prompts.fileNames.push_back(pdf);
+    item->trigger();
+    ASSERT_FALSE(prompts.shown.empty());
+    EXPECT_EQ(prompts.shown.back().kind, "save");
+    EXPECT_EQ(prompts.shown.back().caption, scratch_.path("mids/"));
+    EXPECT_EQ(prompts.shown.back().text, "(*.pdf)|*.pdf|Any file|*.*");
+    EXPECT_EQ(pageCount(pdf), 1);  // the default composition: eight motives
+
+    // an existing file is replaced only when the user agrees
+    fs::resize_file(pdf, 0);
+    prompts.fileNames.push_back(pdf);
+    prompts.confirmations.push_back(false);
+    item->trigger();
+    EXPECT_EQ(prompts.shown.back().kind, "confirm");
+    EXPECT_EQ(fs::file_size(pdf), 0u);
+    prompts.fileNames.push_back(pdf);
+    prompts.confirmations.push_back(true);
+    item->trigger();
+    EXPECT_EQ(pageCount(pdf), 1);
+
+    // a file that cannot be written is reported as every save error is
+    const std::string missing = scratch_.path("no/such/folder/x.pdf");
+    prompts.fileNames.push_back(missing);
+    item->trigger();
+    EXPECT_EQ(prompts.shown.back().kind, "message");
+    EXPECT_EQ(prompts.shown.back().text, "The error occurs while saving of the file\n" + missing);
+
+    // the composition's own file is never overwritten by its score
+    const std::string saved = scratch_.path("period.tnr");
+    ASSERT_TRUE(window.saveDocument(saved));
+    const std::string before = readWholeFile(saved);
+    prompts.fileNames.push_back(saved);
+    prompts.confirmations.push_back(true);
+    item->trigger();
+    EXPECT_EQ(prompts.shown.back().text, "The error occurs while saving of the file\n" + saved);
+    EXPECT_EQ(readWholeFile(saved), before);
+}
