@@ -104,6 +104,7 @@ class TScorePrinter {
         notes_.paintItems(painter_, layoutHeader(period_.key.signs(), period_.measure,
                                                  widthIn(notes_.meterFont())));
         painter_.restore();
+        notes_.paintItems(painter_, system.lead);
 
         for (const TScoreMotive& placed : system.motives) {
             const TMotive& motive = period_.motiveAt(placed.address);

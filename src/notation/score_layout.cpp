@@ -16,6 +16,15 @@ constexpr int FINAL_THICK = 4;
 constexpr int CLOSING_WIDTH = 1 + FINAL_GAP + FINAL_THICK;
 constexpr int METRONOME_TEXT_GAP = 12;
 
+TPlacedItems staffLines(int left, int width, int canvasTop) {
+    TPlacedItems items;
+    for (const auto* lines : {&TREBLE_LINES, &BASS_LINES})
+        for (const int y : *lines)
+            items.push_back(placedRect(TItemKind::STAFF_LINE,
+                                       {left, canvasTop + CANVAS_MEASURE_TOP + y, width, 1}));
+    return items;
+}
+
 TPlacedItems closingBar(int right, int canvasTop, bool final) {
     TPlacedItems items;
     items.push_back(placedRect(TItemKind::BAR_LINE, {right, canvasTop + BAR_TOP, 1, BAR_HEIGHT}));
@@ -24,11 +33,8 @@ TPlacedItems closingBar(int right, int canvasTop, bool final) {
     items.push_back(placedRect(TItemKind::BAR_LINE, {right + 1 + FINAL_GAP, canvasTop + BAR_TOP,
                                                      FINAL_THICK, BAR_HEIGHT}));
     // the staff lines run on to the thick line's far side
-    for (const auto* lines : {&TREBLE_LINES, &BASS_LINES})
-        for (const int y : *lines)
-            items.push_back(
-                placedRect(TItemKind::STAFF_LINE,
-                           {right, canvasTop + CANVAS_MEASURE_TOP + y, CLOSING_WIDTH, 1}));
+    const TPlacedItems lines = staffLines(right, CLOSING_WIDTH, canvasTop);
+    items.insert(items.end(), lines.begin(), lines.end());
     return items;
 }
 
@@ -48,7 +54,8 @@ class TScoreBuilder {
         }
         TScoreSystem system;
         system.canvasTop = nextTop_ + SCORE_MARKER_HEIGHT;
-        system.right = options_.headerWidth;
+        system.lead = staffLines(options_.headerWidth, SCORE_HEADER_GAP, system.canvasTop);
+        system.right = options_.headerWidth + SCORE_HEADER_GAP;
         nextTop_ += SCORE_SYSTEM_HEIGHT + SCORE_SYSTEM_GAP;
         layout_.pages.back().systems.push_back(std::move(system));
         return layout_.pages.back().systems.back();

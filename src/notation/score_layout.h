@@ -30,6 +30,9 @@ constexpr int SCORE_MARKER_HEIGHT = 26;
 constexpr int SCORE_MARKER_BOX_HEIGHT = 18;
 constexpr int SCORE_MARKER_PADDING = 5;
 constexpr int SCORE_MARKER_GAP = 4;
+// Staff between the header and the first motive, so that an upbeat's rest keeps clear of the
+// meter.
+constexpr int SCORE_HEADER_GAP = 8;
 // Space between one system's chord band and the next system's markers.
 constexpr int SCORE_SYSTEM_GAP = 14;
 // A system: markers, then the canvas (staffs and chord band).
@@ -58,6 +61,7 @@ struct TScoreSystem {
     int right = 0;      // where the staffs end
     std::vector<TScoreMotive> motives;
     std::vector<TScoreMarker> markers;
+    TPlacedItems lead;     // the staff lines from the header to the first motive
     TPlacedItems closing;  // the bar line that ends the system, or the period's final bar
 
     bool operator==(const TScoreSystem&) const = default;
@@ -92,9 +96,9 @@ struct TScoreLayout {
 int scoreMotiveWidth(const TMotive& motive);
 
 // Fills systems with motives in period order while they fit the page's width after the header
-// (a motive wider than that gets a system of its own), and pages with systems while they fit its
-// height, the first page below the title. A sentence's first motive gets its sentence's marker
-// and, like every phrase's first motive, its phrase's letter.
+// and a short stretch of staff (a motive wider than that gets a system of its own), and pages with
+// systems while they fit its height, the first page below the title. A sentence's first motive gets
+// its sentence's marker and, like every phrase's first motive, its phrase's letter.
 TScoreLayout layoutScore(const TPeriodData& period, const TScoreOptions& options);
 
 // The title a score carries: the document's file name without its folder and without the

@@ -54,7 +54,7 @@ TEST(ScoreLayoutTest, SixtyFourMotivesFillThreePages) {
     const TPeriodData period = periodOf(4, 4, 4);
     ASSERT_EQ(period.motiveCount(), 64u);
     const TScoreLayout layout = layoutScore(period, options());
-    // 90 + 4 x 204 = 906 fits in 1000 with the bar at its end, a fifth motive does not
+    // 90 + 8 + 4 x 204 = 914 fits in 1000 with the bar at its end, a fifth motive does not
     ASSERT_EQ(layout.systemCount(), 16u);
     // a system is 26 + 180 high with 14 between: tops 96 + 220 k on the first page, 220 k after,
     // above the 24-pixel footer of the 1483-pixel page
@@ -65,18 +65,21 @@ TEST(ScoreLayoutTest, SixtyFourMotivesFillThreePages) {
     EXPECT_EQ(layout.pages[0].systems[5].canvasTop, 96 + 5 * 220 + 26);
     EXPECT_EQ(layout.pages[1].systems[0].canvasTop, 26);
     ASSERT_EQ(first.motives.size(), 4u);
-    // canvas column 1 follows the header, and each motive the one before
+    // canvas column 1 follows the header and a stretch of staff, and each motive the one before
+    EXPECT_EQ(first.lead.size(), 10u);
+    EXPECT_EQ(first.lead[0], placedRect(TItemKind::STAFF_LINE, {90, 122 + 31, 8, 1}));
+    EXPECT_EQ(first.lead[9], placedRect(TItemKind::STAFF_LINE, {90, 122 + 131, 8, 1}));
     for (size_t i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(first.motives[i].x, 89 + int(i) * 204);
+        EXPECT_EQ(first.motives[i].x, 97 + int(i) * 204);
         EXPECT_EQ(first.motives[i].address, (TMotiveAddress{0, i / 4, i % 4}));
     }
-    EXPECT_EQ(first.right, 90 + 4 * 204);
+    EXPECT_EQ(first.right, 98 + 4 * 204);
     EXPECT_EQ(layout.pages[2].systems[3].motives.back().address, (TMotiveAddress{3, 3, 3}));
 
     // a bar line ends every system across the grand staff; the last one gets the final bar
     ASSERT_EQ(first.closing.size(), 1u);
-    EXPECT_EQ(first.closing[0], placedRect(TItemKind::BAR_LINE, {906, 122 + 31, 1, 101}));
+    EXPECT_EQ(first.closing[0], placedRect(TItemKind::BAR_LINE, {914, 122 + 31, 1, 101}));
     const TPlacedItems& final = layout.pages[2].systems[3].closing;
     ASSERT_EQ(ofKind(final, TItemKind::BAR_LINE).size(), 2u);
     EXPECT_EQ(ofKind(final, TItemKind::BAR_LINE)[1].rect.width, 4);
@@ -100,16 +103,16 @@ TEST(ScoreLayoutTest, SentencesAndPhrasesAreMarkedWhereTheyStart) {
     const TScoreSystem& first = layout.pages[0].systems[0];
     ASSERT_EQ(first.markers.size(), 3u);
     // above the first motive's bar line, the phrase's letter after the sentence's name
-    EXPECT_EQ(first.markers[0], (TScoreMarker{{90, 122 - 26 + 4, 6 * 7 + 10, 18}, "Satz 1", 1}));
-    EXPECT_EQ(first.markers[1], (TScoreMarker{{90 + 52 + 4, 100, 7 + 10, 18}, "A", 2}));
+    EXPECT_EQ(first.markers[0], (TScoreMarker{{98, 122 - 26 + 4, 6 * 7 + 10, 18}, "Satz 1", 1}));
+    EXPECT_EQ(first.markers[1], (TScoreMarker{{98 + 52 + 4, 100, 7 + 10, 18}, "A", 2}));
     // the second phrase starts at the third motive
-    EXPECT_EQ(first.markers[2].rect.x, 89 + 2 * 204 + 1);
+    EXPECT_EQ(first.markers[2].rect.x, 97 + 2 * 204 + 1);
     EXPECT_EQ(first.markers[2].level, 2);
 }
 
 TEST(ScoreLayoutTest, AnAnacrusisLeavesTheSystemsOpenUntilTheEnd) {
     const TScoreLayout layout = layoutScore(periodOf(2, 2, 2, TMeasure(), 60), options());
-    // 90 + 4 x 222 = 978 and the final bar's 8 fit; systems end inside a measure
+    // 98 + 4 x 222 = 986 and the final bar's 8 fit; systems end inside a measure
     ASSERT_EQ(layout.systemCount(), 2u);
     EXPECT_TRUE(layout.pages[0].systems[0].closing.empty());
     EXPECT_EQ(ofKind(layout.pages[0].systems[1].closing, TItemKind::BAR_LINE).size(), 2u);
