@@ -62,13 +62,13 @@ class TNotePainter {
     static QColor headColour(uint8_t style);
     static QColor labelBorderColour();
     const QFont& meterFont() const { return meterFont_; }
+    // Measures the meter's numbers in the font they are drawn with.
+    TTextWidth meterTextWidth() const;
 
   private:
     // Makes the bitmap at least `width` logical pixels wide at the ratio and fills it white.
     void prepare(int width, qreal pixelRatio);
     void paintInto(const TPlacedItems& items);
-    // Measures the meter's numbers in the font they are drawn with.
-    TTextWidth meterTextWidth() const;
 
     std::unique_ptr<TNotationGlyphs> glyphs_;
     QFont meterFont_;

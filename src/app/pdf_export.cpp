@@ -93,16 +93,16 @@ class TScorePrinter {
         painter_.setPen(Qt::black);
         painter_.drawText(QRectF(0, 0, SCORE_PAGE_WIDTH, TITLE_HEIGHT), Qt::AlignCenter,
                           QString::fromStdString(scoreTitle(period_.name())));
-        const TTextWidth meterWidth = widthIn(notes_.meterFont());
-        notes_.paintItems(
-            painter_, layoutMetronomeMark(period_.tempo(), METRONOME_X, METRONOME_Y, meterWidth));
+        notes_.paintItems(painter_, layoutMetronomeMark(period_.tempo(), METRONOME_X, METRONOME_Y,
+                                                        notes_.meterTextWidth()));
     }
 
     void paintSystem(const TScoreSystem& system) {
         painter_.save();
         painter_.translate(0, system.canvasTop + CANVAS_MEASURE_TOP);
-        notes_.paintItems(painter_, layoutHeader(period_.key.signs(), period_.measure,
-                                                 widthIn(notes_.meterFont())));
+        // measured as the layout measured it, so the header meets the staff after it
+        notes_.paintItems(
+            painter_, layoutHeader(period_.key.signs(), period_.measure, notes_.meterTextWidth()));
         painter_.restore();
         notes_.paintItems(painter_, system.lead);
 
