@@ -25,40 +25,13 @@
 #include "model/document.h"
 #include "model/period_data.h"
 #include "playback/capture_port.h"
+#include "support/largest_period.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_prompts.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// The largest period the templates make: 4 sentences of 4 phrases of 4 motives, G minor, 2/4,
-// an eighth's anacrusis, each motive a melody of eighths and sixteenths, harmonised throughout.
-TPeriodData largestPeriod() {
-    TPeriodData period;
-    std::vector<COLORED_BOX_SUFFIX> letters;
-    for (int i = 0; i < 16; ++i)
-        letters.push_back(static_cast<COLORED_BOX_SUFFIX>(5 + i % 11));
-    period.buildFromLayout(std::vector<int>(4, 4), std::vector<int>(16, 4), letters,
-                           TKey(-2, MINOR), TMeasure(2, QUARTER), EIGHTH, 100);
-    int32_t pitch = 17;
-    for (const TMotiveAddress& a : period.motiveAddresses()) {
-        TMotive& m = period.motiveAt(a);
-        for (int32_t t = m.startTime(); t < m.endTime();) {
-            const DURATION length = t == m.startTime() + 30 ? 90 : 30 + (t / 30 % 2) * 30;
-            const DURATION fitted = DURATION(std::min<int32_t>(length, m.endTime() - t));
-            m.notes.emplace_back(t, pitch, fitted);
-            pitch = 13 + (pitch - 13 + 3) % 22;
-            t += fitted;
-        }
-        m.updateSharps();
-    }
-    std::vector<size_t> all(period.motiveCount());
-    std::iota(all.begin(), all.end(), size_t{0});
-    resetMotivicaRandForTesting();
-    harmonizePeriod(period, all, TScheme());
-    return period;
-}
 
 bool haveTool(const std::string& name) {
     return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
