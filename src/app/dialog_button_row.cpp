@@ -20,3 +20,13 @@ QHBoxLayout* dialogButtonRow(std::initializer_list<QPushButton*> buttons) {
     }
     return row;
 }
+
+QHBoxLayout* okCancelRow(QPushButton* ok, QPushButton* cancel) {
+    ok->setObjectName("okButton");
+    ok->setAccessibleName(ok->text());
+    ok->setDefault(true);
+    cancel->setObjectName("cancelButton");
+    cancel->setAccessibleName(cancel->text());
+    cancel->setAutoDefault(false);
+    return dialogButtonRow({ok, cancel});
+}

@@ -1,9 +1,7 @@
 #include "app/help_form.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -20,12 +18,9 @@ THelpForm::THelpForm(const TMessageBundle& bundle)
     view_->setGeometry(0, 0, WIDTH, HEIGHT);
     view_->setFocusPolicy(Qt::NoFocus);
     view_->setOpenLinks(false);
-    qApp->installEventFilter(this);
 }
 
-THelpForm::~THelpForm() {
-    qApp->removeEventFilter(this);
-}
+THelpForm::~THelpForm() = default;
 
 void THelpForm::showPage(const std::string& path) {
     const QString file = QString::fromStdString(path);
@@ -41,14 +36,6 @@ void THelpForm::cancel() {
     if (onCancel_) {
         onCancel_();
     }
-}
-
-bool THelpForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
-        cancel();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void THelpForm::closeEvent(QCloseEvent* event) {

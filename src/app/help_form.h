@@ -8,8 +8,8 @@
 class QTextBrowser;
 class TMessageBundle;
 
-// The page window of a running demonstration: it stays on top, shows the page of the step, and
-// while it exists any key pressed anywhere in the program cancels the demonstration.
+// The page window of a running demonstration: it stays on top and shows the page of the step.
+// The demonstration's input filter turns any key pressed anywhere into `cancel`.
 class THelpForm : public QWidget {
     Q_OBJECT
 
@@ -29,7 +29,6 @@ class THelpForm : public QWidget {
     void setOnCancel(std::function<void()> onCancel) { onCancel_ = std::move(onCancel); }
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -50,12 +50,6 @@ TNewInstrForm::TNewInstrForm(QWidget* parent, const TMessageBundle& bundle,
     existingList_->setFixedHeight(140);
     for (const std::string& name : existing_)
         existingList_->addItem(QString::fromStdString(name));
-    okButton_->setObjectName("okButton");
-    okButton_->setAccessibleName(OK_TEXT);
-    okButton_->setDefault(true);
-    cancelButton_->setObjectName("cancelButton");
-    cancelButton_->setAccessibleName(CANCEL_TEXT);
-    cancelButton_->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 12);
@@ -66,7 +60,7 @@ TNewInstrForm::TNewInstrForm(QWidget* parent, const TMessageBundle& bundle,
     layout->addWidget(listLabel);
     layout->addWidget(existingList_);
     layout->addSpacing(12);
-    layout->addLayout(dialogButtonRow({okButton_, cancelButton_}));
+    layout->addLayout(okCancelRow(okButton_, cancelButton_));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     newName_->setFocus();
 

@@ -41,12 +41,6 @@ TOpenInstrumentForm::TOpenInstrumentForm(QWidget* parent, const TMessageBundle& 
         existsList_->addItem(QString::fromStdString(name));
     // nothing is chosen for the user
     existsList_->setCurrentIndex(-1);
-    okButton_->setObjectName("okButton");
-    okButton_->setAccessibleName(OK_TEXT);
-    okButton_->setDefault(true);
-    cancelButton_->setObjectName("cancelButton");
-    cancelButton_->setAccessibleName(CANCEL_TEXT);
-    cancelButton_->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 12);
@@ -54,7 +48,7 @@ TOpenInstrumentForm::TOpenInstrumentForm(QWidget* parent, const TMessageBundle& 
     layout->addWidget(label);
     layout->addWidget(existsList_);
     layout->addSpacing(12);
-    layout->addLayout(dialogButtonRow({okButton_, cancelButton_}));
+    layout->addLayout(okCancelRow(okButton_, cancelButton_));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     existsList_->setFocus();
 

@@ -84,12 +84,6 @@ TPitchList::TPitchList(QWidget* parent, const TInstrumentSet& catalogue)
     }
     for (const std::string& name : chooser_.categoryNames())
         categoryList_->addItem(QString::fromStdString(name));
-    okButton_->setObjectName("okButton");
-    okButton_->setAccessibleName(OK_TEXT);
-    okButton_->setDefault(true);
-    cancelButton_->setObjectName("cancelButton");
-    cancelButton_->setAccessibleName(CANCEL_TEXT);
-    cancelButton_->setAutoDefault(false);
 
     auto* lists = new QGridLayout;
     lists->setHorizontalSpacing(10);
@@ -102,7 +96,7 @@ TPitchList::TPitchList(QWidget* parent, const TInstrumentSet& catalogue)
     layout->setContentsMargins(14, 14, 14, 12);
     layout->addLayout(lists);
     layout->addSpacing(10);
-    layout->addLayout(dialogButtonRow({okButton_, cancelButton_}));
+    layout->addLayout(okCancelRow(okButton_, cancelButton_));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     showSelection();
 

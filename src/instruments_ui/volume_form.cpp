@@ -39,12 +39,6 @@ TVolumeForm::TVolumeForm(QWidget* parent, const TMessageBundle& bundle,
     edit_->setAccessibleName("Volume");
     edit_->setFixedWidth(80);
     edit_->selectAll();
-    okButton_->setObjectName("okButton");
-    okButton_->setAccessibleName(OK_TEXT);
-    okButton_->setDefault(true);
-    cancelButton_->setObjectName("cancelButton");
-    cancelButton_->setAccessibleName(CANCEL_TEXT);
-    cancelButton_->setAutoDefault(false);
 
     auto* field = new QHBoxLayout;
     field->addWidget(label);
@@ -55,7 +49,7 @@ TVolumeForm::TVolumeForm(QWidget* parent, const TMessageBundle& bundle,
     layout->setSpacing(6);
     layout->addLayout(field);
     layout->addSpacing(12);
-    layout->addLayout(dialogButtonRow({okButton_, cancelButton_}));
+    layout->addLayout(okCancelRow(okButton_, cancelButton_));
     // wide enough for the caption the caller gives it
     setFixedSize(std::max(MIN_WIDTH, sizeHint().width()), sizeHint().height());
     // typing starts at once, replacing the value shown
