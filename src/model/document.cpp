@@ -305,3 +305,16 @@ TFileResult readDocument(TPeriodData& period, const std::string& path) {
     TXmlDocument document;
     return readDocument(period, path, document);
 }
+
+TFileResult readDocumentText(TPeriodData& period, std::string_view text, const std::string& path) {
+    TXmlDocument document;
+    TFileResult loaded = document.loadText(text, path);
+    if (!loaded)
+        return loaded;
+    try {
+        readXml(period, document.documentElement());
+    } catch (const TConversionError& e) {
+        return TFileResult::openError(path, e.what());
+    }
+    return TFileResult::success();
+}

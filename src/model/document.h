@@ -2,6 +2,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 #include "model/motive.h"
 #include "model/period_data.h"
@@ -65,3 +66,6 @@ TFileResult writeDocument(const TPeriodData& period, const std::string& path);
 // the sentences were removed. Both fail with "open error".
 TFileResult readDocument(TPeriodData& period, const std::string& path, TXmlDocument& document);
 TFileResult readDocument(TPeriodData& period, const std::string& path);
+// The same for a document text at hand; `path` only names it in a failure.
+TFileResult readDocumentText(TPeriodData& period, std::string_view text,
+                             const std::string& path = std::string());

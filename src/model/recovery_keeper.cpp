@@ -1,0 +1,24 @@
+#include "model/recovery_keeper.h"
+
+#include "model/recovery_store.h"
+#include "model/xml_document.h"
+
+void TRecoveryKeeper::markSaved(std::string document) {
+    saved_ = std::move(document);
+}
+
+void TRecoveryKeeper::update(const std::string& document, const std::string& name) {
+    if (document == saved_) {
+        if (kept_)
+            store_.clear();
+        kept_ = false;
+        return;
+    }
+    if (kept_ && document == keptDocument_ && name == keptName_)
+        return;
+    if (!store_.keep(name, document))
+        return;
+    kept_ = true;
+    keptDocument_ = document;
+    keptName_ = name;
+}
