@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -75,6 +76,24 @@ bool TDialogPrompts::confirm(const std::string& caption, const std::string& mess
     return QMessageBox::question(over(), text(caption), text(message),
                                  QMessageBox::Ok | QMessageBox::Cancel,
                                  QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+TRecoveryAnswer TDialogPrompts::askRecovery(const std::string& caption,
+                                            const std::string& message) {
+    QMessageBox box(QMessageBox::Question, text(caption), text(message), QMessageBox::NoButton,
+                    over());
+    QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+    // Escape or closing the box throws nothing away
+    QPushButton* later = box.addButton(QStringLiteral("Ask Next Time"), QMessageBox::RejectRole);
+    box.setDefaultButton(restore);
+    box.setEscapeButton(later);
+    box.exec();
+    if (box.clickedButton() == restore)
+        return TRecoveryAnswer::RESTORE;
+    if (box.clickedButton() == discard)
+        return TRecoveryAnswer::DISCARD;
+    return TRecoveryAnswer::LATER;
 }
 
 std::optional<std::string> TDialogPrompts::openFileName(const std::string& folder,

@@ -21,6 +21,7 @@ class TDialogPrompts : public TPromptsInterface {
     std::optional<TNewDialogResult> newComposition() override;
     std::optional<int> chooseMidiDevice(const TMidiDeviceList& devices) override;
     void showAbout(TBaseActionInterface& actions) override;
+    TRecoveryAnswer askRecovery(const std::string& caption, const std::string& text) override;
     bool editInstrumentSet(TInstrForm& editor) override;
     std::unique_ptr<TProgressPrompt> showProgress(const std::string& caption,
                                                   const std::string& text) override;

@@ -51,6 +51,7 @@ void TDocumentCommands::newComposition() {
     hooks_.releaseViews();
     chosen->buildPeriod(period_);
     hooks_.chooseFirstChords();
+    settled();
 }
 
 void TDocumentCommands::open() {
@@ -58,7 +59,15 @@ void TDocumentCommands::open() {
     const std::optional<std::string> path =
         prompts_.openFileName(documentFolder(), DOCUMENT_EXTENSION, DOCUMENT_FILTER);
     if (path)
-        openDocument(*path);
+        openUsedDocument(*path);
+}
+
+bool TDocumentCommands::openUsedDocument(const std::string& path) {
+    if (!openDocument(path))
+        return false;
+    if (hooks_.used)
+        hooks_.used(path);
+    return true;
 }
 
 bool TDocumentCommands::openDocument(const std::string& path) {
@@ -67,9 +76,28 @@ bool TDocumentCommands::openDocument(const std::string& path) {
     if (!read) {
         showFileError("open error", path);
         buildDefaultComposition(period_);
+        settled();
         return false;
     }
     period_.setName(path);
+    period_.notifyChanged();
+    settled();
+    return true;
+}
+
+bool TDocumentCommands::restoreDocument(const std::string& document, const std::string& name) {
+    // a text that does not read leaves the composition on the screen as it is
+    TPeriodData probe;
+    if (!readDocumentText(probe, document))
+        return false;
+    hooks_.stop();
+    hooks_.releaseViews();
+    if (!readDocumentText(period_, document)) {
+        buildDefaultComposition(period_);
+        settled();
+        return false;
+    }
+    period_.setName(name);
     period_.notifyChanged();
     return true;
 }
@@ -80,15 +108,17 @@ void TDocumentCommands::save() {
         return;
     }
     hooks_.stop();
-    saveDocument(period_.name());
+    const std::string path = period_.name();
+    if (saveDocument(path) && hooks_.used)
+        hooks_.used(path);
 }
 
 void TDocumentCommands::saveAs() {
     hooks_.stop();
     const std::optional<std::string> path =
         prompts_.saveFileName(documentFolder(), DOCUMENT_EXTENSION, DOCUMENT_FILTER);
-    if (path && confirmOverwrite(*path))
-        saveDocument(*path);
+    if (path && confirmOverwrite(*path) && saveDocument(*path) && hooks_.used)
+        hooks_.used(*path);
 }
 
 bool TDocumentCommands::saveDocument(const std::string& path) {
@@ -97,7 +127,13 @@ bool TDocumentCommands::saveDocument(const std::string& path) {
         return false;
     }
     period_.setName(path);
+    settled();
     return true;
+}
+
+void TDocumentCommands::settled() {
+    if (hooks_.settled)
+        hooks_.settled();
 }
 
 bool TDocumentCommands::confirmOverwrite(const std::string& path) {

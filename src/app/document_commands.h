@@ -21,6 +21,11 @@ class TDocumentCommands {
         std::function<void()> releaseViews;
         std::function<void()> chooseFirstChords;
         std::function<bool(const std::string& path)> writeMidiFile;
+        // The user opened or saved this document with a command (not a demonstration or the
+        // tutorial, which go through openDocument and saveDocument alone).
+        std::function<void(const std::string& path)> used;
+        // The composition is now as a file holds it or as a command made it.
+        std::function<void()> settled;
     };
 
     TDocumentCommands(TPeriodData& period, TPromptsInterface& prompts, const TMessageBundle& bundle,
@@ -37,6 +42,12 @@ class TDocumentCommands {
     // Reads the file into the period and names the period after it; on failure tells the user
     // and puts the default composition (without chords) in its place.
     bool openDocument(const std::string& path);
+    // Open as the user asks for it by name (a recent document, one a file manager handed
+    // over): the document joins the recent ones.
+    bool openUsedDocument(const std::string& path);
+    // Puts a document text kept safe by an earlier run in the period, under the name it had
+    // then; it stays unsaved work. False, with the period untouched, when the text does not read.
+    bool restoreDocument(const std::string& document, const std::string& name);
     // Writes the period and names it after the file; on failure tells the user and keeps the name.
     bool saveDocument(const std::string& path);
     // True when nothing of that name exists, or when the user agrees to replace it.
@@ -49,6 +60,7 @@ class TDocumentCommands {
     std::string midiFolder() const { return base_ + "mids/"; }
 
   private:
+    void settled();
     void showFileError(const char* key, const std::string& path);
 
     TPeriodData& period_;

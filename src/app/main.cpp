@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -8,6 +9,7 @@
 #include "app/notation_picture.h"
 #include "model/base_folder.h"
 #include "model/document.h"
+#include "model/user_folders.h"
 
 namespace {
 
@@ -75,10 +77,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Motivica");
     TMainWindow window(baseFolder());
+    const TUserFolderEnvironment env = currentUserFolderEnvironment();
+    window.keepSessionIn(settingsFolder(env), recoveryFolder(env));
     const QStringList arguments = QApplication::arguments();
     // a document handed over by a file manager opens as Open would open it
     if (arguments.size() > 1)
-        window.openDocument(arguments.at(1).toStdString());
+        window.openUsedDocument(arguments.at(1).toStdString());
     window.show();
+    // asked over the window, once it is on the screen
+    QTimer::singleShot(0, &window, [&window] { window.offerRecovery(); });
     return QApplication::exec();
 }

@@ -10,9 +10,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSlider>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <stdexcept>
 
@@ -43,7 +46,11 @@
 #include "help/dynamic_help_thread.h"
 #include "help/tutorial_steps.h"
 #include "model/base_folder.h"
+#include "model/document.h"
 #include "model/output_file.h"
+#include "model/recent_files.h"
+#include "model/recovery_keeper.h"
+#include "model/recovery_store.h"
 #include "playback/apply_instrument_set.h"
 #include "playback/instr_conf_list.h"
 #include "playback/midi_file_writer.h"
@@ -189,7 +196,14 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
         period_, *prompts_, bundle_, base_,
         TDocumentCommands::THooks{[this] { stopAction(); }, [this] { releasePeriodPanel(); },
                                   [this] { chooseFirstChords(); },
-                                  [this](const std::string& path) { return writeMidiFile(path); }});
+                                  [this](const std::string& path) { return writeMidiFile(path); },
+                                  [this](const std::string& path) {
+                                      // a demonstration's own documents are not the user's
+                                      if (demonstration_ == nullptr)
+                                          recent_->add(path);
+                                  },
+                                  [this] { compositionSettled(); }});
+    recent_ = std::make_unique<TRecentFiles>(std::string());
     instrumentCommands_ = std::make_unique<TInstrumentCommands>(
         this, *this, instruments_, *config_, *prompts_, base_,
         TInstrumentCommands::THooks{[this] { stopAction(); },
@@ -261,6 +275,9 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
     tempPanel_->setListener(this);
     motivePlayer_->setStopListener(this);
     chooseFirstChords();
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setInterval(RECOVERY_INTERVAL_MS);
+    connect(recoveryTimer_, &QTimer::timeout, this, [this] { keepWorkSafe(); });
     // hints stay long enough to be read by someone learning the program
     for (QWidget* child : findChildren<QWidget*>())
         if (!child->toolTip().isEmpty())
@@ -283,6 +300,12 @@ void TMainWindow::shutDown() {
         variantView_->close();
         variantView_->stopAudition();
     }
+    // a normal close: nothing is left to recover
+    if (recoveryTimer_ != nullptr)
+        recoveryTimer_->stop();
+    keeper_.reset();
+    if (recoveryStore_ != nullptr)
+        recoveryStore_->end();
     // nothing may report to a window that is going away, and nothing may keep sounding
     motivePlayer_->stopAndDetach();
     player_->sendGeneralMidiReset();
@@ -301,6 +324,9 @@ void TMainWindow::createMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     file->addAction("New", this, [this] { newAction(); });
     file->addAction("Open", this, [this] { openAction(); });
+    recentMenu_ = file->addMenu("Open Recent");
+    recentMenu_->setToolTipsVisible(true);
+    connect(recentMenu_, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
     QAction* save = file->addAction("Save", this, [this] { saveAction(); });
     save->setShortcut(QKeySequence("Ctrl+S"));
     file->addAction("Save As...", this, [this] { saveAsAction(); });
@@ -769,6 +795,127 @@ bool TMainWindow::openDocument(const std::string& path) {
 
 bool TMainWindow::saveDocument(const std::string& path) {
     return documents_->saveDocument(path);
+}
+
+bool TMainWindow::openUsedDocument(const std::string& path) {
+    stopAction();
+    return documents_->openUsedDocument(path);
+}
+
+void TMainWindow::fillRecentMenu() {
+    recentMenu_->clear();
+    const std::vector<std::string> missing = recent_->dropMissing();
+    const std::vector<std::string>& entries = recent_->entries();
+    const char* home = std::getenv("HOME");
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const std::string path = entries[i];
+        QAction* action = recentMenu_->addAction(
+            QString::fromStdString(recentFileLabel(entries, i, home != nullptr ? home : "")), this,
+            [this, path] { openRecent(path); });
+        action->setToolTip(QString::fromStdString(path));
+    }
+    if (entries.empty())
+        recentMenu_->addAction("(no documents yet)")->setEnabled(false);
+    if (!missing.empty()) {
+        // a short note of what went, so that an entry does not vanish without a word
+        std::string names;
+        for (const std::string& m : missing)
+            names += (names.empty() ? "" : ", ") + std::filesystem::path(m).filename().string();
+        recentMenu_->addSeparator();
+        QAction* note =
+            recentMenu_->addAction(QString::fromStdString("No longer found, taken off: " + names));
+        note->setEnabled(false);
+    }
+    recentMenu_->addSeparator();
+    recentMenu_->addAction("Clear List", this, [this] { recent_->clear(); })
+        ->setEnabled(!entries.empty());
+}
+
+void TMainWindow::openRecent(const std::string& path) {
+    stopAction();
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        // the composition on the screen stays: a failed open would replace it
+        recent_->remove(path);
+        prompts_->showMessage(bundle_.text("error"),
+                              bundle_.text("the file") + "\n" + path +
+                                  "\ncan no longer be found. It is taken off the list of recent "
+                                  "documents.");
+        return;
+    }
+    documents_->openUsedDocument(path);
+}
+
+void TMainWindow::compositionSettled() {
+    // a demonstration swaps the composition and gives it back: nothing of the user's changes
+    if (demonstration_ == nullptr && keeper_ != nullptr)
+        keeper_->markSaved(documentText(period_));
+}
+
+void TMainWindow::keepSessionIn(const std::string& settingsFolder,
+                                const std::string& recoveryFolder) {
+    recent_ = std::make_unique<TRecentFiles>(
+        settingsFolder.empty() ? std::string() : settingsFolder + "recent-files");
+    recoveryTimer_->stop();
+    keeper_.reset();
+    if (recoveryStore_ != nullptr)
+        recoveryStore_->end();
+    recoveryStore_.reset();
+    if (recoveryFolder.empty())
+        return;
+    recoveryStore_ = std::make_unique<TRecoveryStore>(recoveryFolder);
+    if (!recoveryStore_->begin()) {
+        std::fprintf(stderr, "cannot keep unsaved work in %s\n", recoveryFolder.c_str());
+        return;
+    }
+    keeper_ = std::make_unique<TRecoveryKeeper>(*recoveryStore_);
+    keeper_->markSaved(documentText(period_));
+    recoveryTimer_->start();
+}
+
+void TMainWindow::keepWorkSafe() {
+    if (keeper_ == nullptr || shutDown_ || demonstration_ != nullptr || editingCanvas_ != nullptr ||
+        popupShown())
+        return;
+    keeper_->update(documentText(period_), period_.name());
+}
+
+void TMainWindow::offerRecovery() {
+    if (keeper_ == nullptr)
+        return;
+    const std::vector<TLeftBehindWork> works = recoveryStore_->leftBehind();
+    if (works.empty())
+        return;
+    // the newest only: one question per start; an older one waits for the next
+    const TLeftBehindWork& work = works.front();
+    char changed[64] = "";
+    std::tm local{};
+    if (localtime_r(&work.changed, &local) != nullptr)
+        std::strftime(changed, sizeof changed, "%Y-%m-%d %H:%M", &local);
+    const std::string text =
+        "Motivica was not closed normally, and the composition it was editing had not been "
+        "saved. It was kept safe:\n\n" +
+        work.name + "\nlast changed " + changed + "\n\nRestore it?";
+    stopAction();
+    switch (prompts_->askRecovery("Unsaved Work", text)) {
+        case TRecoveryAnswer::RESTORE:
+            if (!documents_->restoreDocument(work.document, work.name)) {
+                prompts_->showMessage(
+                    bundle_.text("error"),
+                    "The kept composition cannot be read. It stays in\n" + work.file);
+                return;
+            }
+            // this run keeps it from now on; only then does the earlier run's copy go
+            keeper_->update(documentText(period_), period_.name());
+            if (keeper_->keeping() || keeper_->isSaved(documentText(period_)))
+                TRecoveryStore::discard(work);
+            return;
+        case TRecoveryAnswer::DISCARD:
+            TRecoveryStore::discard(work);
+            return;
+        case TRecoveryAnswer::LATER:
+            return;
+    }
 }
 
 void TMainWindow::newAction() {

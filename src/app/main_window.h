@@ -24,7 +24,12 @@
 #include "templates/temp_panel_listener.h"
 
 class QComboBox;
+class QMenu;
 class QSlider;
+class QTimer;
+class TRecentFiles;
+class TRecoveryKeeper;
+class TRecoveryStore;
 class QToolButton;
 class TAudioExport;
 class TDadWindow;
@@ -178,6 +183,24 @@ class TMainWindow : public QMainWindow,
 
     // Opens a document as the Open command does once a file is chosen.
     bool openDocument(const std::string& path);
+    // Opens a document the user named outside the Open dialog (a recent one, one a file manager
+    // handed over): it joins the recent documents.
+    bool openUsedDocument(const std::string& path);
+
+    // Where this run keeps the user's files beyond "config.xml": the recent documents in
+    // `settingsFolder`, and the unsaved composition in `recoveryFolder`, from now on. An empty
+    // folder keeps the recent documents for this run only, or the composition not at all.
+    void keepSessionIn(const std::string& settingsFolder, const std::string& recoveryFolder);
+    // Asks once about the composition a run that did not close normally left behind.
+    void offerRecovery();
+    // Keeps the composition safe when it has changes no file holds; the window does so every
+    // few seconds, but never in the middle of an edit or during a demonstration.
+    void keepWorkSafe();
+    static constexpr int RECOVERY_INTERVAL_MS = 2000;
+    TRecentFiles& recentFiles() { return *recent_; }
+    const TRecoveryStore* recoveryStore() const { return recoveryStore_.get(); }
+    // File > Open Recent, filled as it opens.
+    QMenu* recentMenu() const { return recentMenu_; }
     bool saveDocument(const std::string& path);
 
     TPeriodPanel* periodPanel() const { return periodPanel_; }
@@ -217,6 +240,9 @@ class TMainWindow : public QMainWindow,
     void releasePeriodPanel();
     bool writeMidiFile(const std::string& path);
     void shutDown();
+    void fillRecentMenu();
+    void openRecent(const std::string& path);
+    void compositionSettled();
 
     std::string base_;
     TEngMessageBundle bundle_;
@@ -231,6 +257,11 @@ class TMainWindow : public QMainWindow,
     TXmlDocument xml_;
     std::unique_ptr<TDocumentCommands> documents_;
     std::unique_ptr<TInstrumentCommands> instrumentCommands_;
+    std::unique_ptr<TRecentFiles> recent_;
+    std::unique_ptr<TRecoveryStore> recoveryStore_;
+    std::unique_ptr<TRecoveryKeeper> keeper_;
+    QMenu* recentMenu_ = nullptr;
+    QTimer* recoveryTimer_ = nullptr;
     bool shutDown_ = false;
     std::atomic<bool> playingAll_{false};
 

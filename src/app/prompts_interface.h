@@ -19,6 +19,13 @@ class TProgressPrompt {
 };
 class TInstrForm;
 
+// The answers to the question about work an earlier run left behind.
+enum class TRecoveryAnswer {
+    RESTORE,  // bring it back
+    DISCARD,  // throw it away
+    LATER,    // the question was closed: keep it and ask at the next start
+};
+
 // Everything the window asks of the user goes through here, so that its commands run the same
 // with real dialogs on a screen and with scripted answers in tests. The message boxes and the
 // instrument-set dialogs are those the instrument-set editor asks through as well.
@@ -42,6 +49,8 @@ class TPromptsInterface : public TInstrPromptsInterface {
     // A progress window for a long task, shown until the returned object goes.
     virtual std::unique_ptr<TProgressPrompt> showProgress(const std::string& caption,
                                                           const std::string& text) = 0;
+    // Asks whether the work of a run that did not close normally comes back.
+    virtual TRecoveryAnswer askRecovery(const std::string& caption, const std::string& text) = 0;
     // Shows the instrument-set editor modally; true when it closed with OK.
     virtual bool editInstrumentSet(TInstrForm& editor) = 0;
 };

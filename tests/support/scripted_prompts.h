@@ -15,7 +15,7 @@
 class TScriptedPrompts : public TPromptsInterface {
   public:
     struct TShown {
-        // "message", "confirm", "open", "save", "new", "devices", "about", and for the
+        // "message", "confirm", "open", "save", "new", "devices", "about", "recovery", and for the
         // instrument sets "editor", "pitch", "volume", "set name", "open set"
         std::string kind;
         std::string caption;
@@ -33,6 +33,7 @@ class TScriptedPrompts : public TPromptsInterface {
     std::deque<std::optional<int32_t>> volumes;
     std::deque<std::optional<std::string>> setNames;
     std::deque<std::optional<std::string>> openNames;
+    std::deque<TRecoveryAnswer> recoveries;
     std::vector<TShown> shown;
     // A progress window stops when it is told this fraction or more; it never stops below 0.
     double cancelProgressAt = 2.0;
@@ -79,6 +80,10 @@ class TScriptedPrompts : public TPromptsInterface {
             }
         };
         return std::make_unique<TScriptedProgress>(*this);
+    }
+    TRecoveryAnswer askRecovery(const std::string& caption, const std::string& text) override {
+        shown.push_back({"recovery", caption, text});
+        return take(recoveries).value_or(TRecoveryAnswer::LATER);
     }
     bool editInstrumentSet(TInstrForm& editor) override {
         shown.push_back({"editor", "", ""});
