@@ -151,20 +151,30 @@ std::vector<std::string> parseRecentFiles(std::string_view text) {
 std::string recentFileLabel(const std::vector<std::string>& entries, size_t index,
                             const std::string& home) {
     const fs::path path(entries.at(index));
-    const std::string name = path.filename().string();
-    std::string label = index < 9 ? "&" + std::to_string(index + 1) + "  " : "   ";
-    label += ampersandsDoubled(name);
+    // appended piece by piece: g++ 12 at -O3 warns falsely about "literal" + std::string
+    std::string label;
+    if (index < 9) {
+        label.push_back('&');
+        label.append(std::to_string(index + 1));
+        label.append("  ");
+    } else {
+        label.append("   ");
+    }
+    label.append(ampersandsDoubled(path.filename().string()));
     const bool shared = std::count_if(entries.begin(), entries.end(), [&](const std::string& e) {
                             return fs::path(e).filename() == path.filename();
                         }) > 1;
     if (shared) {
         std::string folder = path.parent_path().string();
-        if (!home.empty()) {
-            const std::string h = home.back() == '/' ? home.substr(0, home.size() - 1) : home;
-            if (folder == h || folder.starts_with(h + "/"))
-                folder = "~" + folder.substr(h.size());
+        std::string h = home;
+        if (!h.empty() && h.back() == '/')
+            h.pop_back();
+        if (!h.empty() && (folder == h || folder.starts_with(h + '/'))) {
+            folder.replace(0, h.size(), 1, '~');
         }
-        label += "  (" + ampersandsDoubled(folder) + ")";
+        label.append("  (");
+        label.append(ampersandsDoubled(folder));
+        label.push_back(')');
     }
     return label;
 }

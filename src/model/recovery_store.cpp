@@ -94,7 +94,9 @@ bool TRecoveryStore::begin() {
     if (folder_.empty())
         return false;
     std::error_code ec;
-    fs::create_directories(folder_, ec);
+    // the compositions kept there are the user's own, for nobody else to read
+    if (fs::create_directories(folder_, ec))
+        fs::permissions(folder_, fs::perms::owner_all, ec);
     // the process id keeps apart the runs of this moment, the time a run that had the same id
     // before the machine restarted
     const auto now = std::chrono::system_clock::now().time_since_epoch();

@@ -84,7 +84,8 @@ main="$(mainWindow '^Motivica 1.0 - Untitled$')"
 xdotool windowfocus --sync "$main"
 xdotool key --window "$main" alt+f
 sleep 0.5
-xdotool key Down Down Down Return
+# New, Open, Open Recent, Save, Save As...
+xdotool key Down Down Down Down Return
 dialog=""
 for _ in $(seq 100); do
     dialog="$(visible '^Save As$')"
@@ -162,6 +163,44 @@ xdotool mouseup 1
 sleep 0.3
 [ -z "$(visible '^DAD')" ] || fail "the popup stayed open after the release"
 
+# Nothing is lost when the program dies: within a few seconds of the edit its composition is
+# kept safe; killed outright, the next start offers it back, and it comes back byte for byte.
+kept=""
+for _ in $(seq 100); do
+    kept="$(grep -l 'TIME="270" PITCH="24"' "$MOTIVICA_HOME"/recovery/*.recovery 2>/dev/null | head -1 || true)"
+    if [ -n "$kept" ]; then break; fi
+    sleep 0.1
+done
+[ -n "$kept" ] || fail "the edit was not kept safe within ten seconds"
+head -n 2 "$kept" | grep -qx "NAME $saved" || fail "the kept composition does not carry its name"
+tail -n +4 "$kept" >"$work/kept.tnr"
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+"$BIN" >"$work/program.log" 2>&1 &
+pid=$!
+opened=""
+asked=""
+for _ in $(seq 600); do
+    kill -0 "$pid" 2>/dev/null || fail "the program ended after the crash"
+    for dialog in '^Error$' '^MIDI Devices$'; do
+        w="$(visible "$dialog")"
+        [ -z "$w" ] || xdotool windowfocus --sync "$w" key --window "$w" Escape 2>/dev/null || true
+    done
+    w="$(visible '^Unsaved Work$')"
+    if [ -n "$w" ] && [ -z "$asked" ]; then
+        asked=yes
+        # the question's default answer brings the work back
+        xdotool windowfocus --sync "$w" key --window "$w" Return 2>/dev/null || true
+    fi
+    opened="$(visible "^Motivica 1.0 - $saved\$")"
+    if [ -n "$opened" ] && [ -z "$(visible '^Unsaved Work$')" ]; then break; fi
+    opened=""
+    sleep 0.1
+done
+[ -n "$asked" ] || fail "the start after the crash did not offer the kept composition"
+[ -n "$opened" ] || fail "restoring did not bring back the composition under its name"
+xdotool keyup Escape
+
 # Ctrl+S writes the opened document again; prints the notes of its k-th motive.
 saveAndShowMotive() {
     rm -f "$saved"
@@ -175,6 +214,13 @@ saveAndShowMotive() {
     awk -v k="$1" '/<NOTES>/{n++} n==k{print} /<\/NOTES>/{if(n==k) exit}' "$saved"
 }
 notes="$(saveAndShowMotive 1)"
+cmp -s "$saved" "$work/kept.tnr" || fail "the restored composition differs from the one kept safe"
+# saved: nothing is left to recover
+for _ in $(seq 100); do
+    if ! ls "$MOTIVICA_HOME"/recovery/*.recovery >/dev/null 2>&1; then break; fi
+    sleep 0.1
+done
+! ls "$MOTIVICA_HOME"/recovery/*.recovery >/dev/null 2>&1 || fail "a saved composition is still kept"
 echo "$notes" | grep -q 'TIME="180" PITCH="20" DURATION="EIGHTH"' ||
     fail "the first note is not in the first motive: $notes"
 echo "$notes" | grep -q 'TIME="240" PITCH="22" DURATION="SIXTEENTH"' ||
