@@ -119,6 +119,21 @@ TEST_F(SessionFilesTest, RecentDocumentsFollowOpenAndSaveSurviveARestartAndStayE
     EXPECT_EQ(w->recentFiles().entries().front(), files[6]);
 }
 
+TEST_F(SessionFilesTest, OnlyDocumentsThatOpenedOrSavedAreListed) {
+    auto w = start(std::string());
+    prompts_->fileNames.push_back(scratch_.write("tnrs/broken.tnr", "not a composition"));
+    w->openAction();
+    prompts_->fileNames.push_back(scratch_.path("no such folder/song.tnr"));
+    w->saveAsAction();
+    EXPECT_EQ(prompts_->count("message"), 2u);
+    EXPECT_TRUE(w->recentFiles().entries().empty());
+    // a document a file manager hands over is one the user chose
+    const std::string handed = scratch_.path("tnrs/handed.tnr");
+    ASSERT_TRUE(w->saveDocument(handed));
+    ASSERT_TRUE(w->openUsedDocument(handed));
+    EXPECT_EQ(w->recentFiles().entries(), std::vector<std::string>{handed});
+}
+
 TEST_F(SessionFilesTest, MissingDocumentsAreTakenOffWithANote) {
     auto w = start(std::string());
     const std::string kept = scratch_.path("tnrs/kept.tnr");
