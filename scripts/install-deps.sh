@@ -10,6 +10,8 @@ PACKAGES=(
     midicsv python3-mido
     # the PDF export's tests count and render the pages
     poppler-utils
+    # the icon's test renders its SVG
+    qt6-svg-dev
     # the fuzz targets: clang with libFuzzer and its sanitizer runtimes, which clang only recommends
     clang libfuzzer-14-dev libclang-rt-14-dev
 )
