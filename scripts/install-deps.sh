@@ -10,6 +10,9 @@ PACKAGES=(
     midicsv python3-mido
     # the PDF export's tests count and render the pages
     poppler-utils
+    # the icon's test renders its SVG; the install test validates the menu entry, compiles and
+    # queries the document type and reads the man page
+    qt6-svg-dev desktop-file-utils shared-mime-info libglib2.0-bin groff-base
     # the fuzz targets: clang with libFuzzer and its sanitizer runtimes, which clang only recommends
     clang libfuzzer-14-dev libclang-rt-14-dev
 )

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -7,6 +10,7 @@
 
 #include "app/main_window.h"
 #include "app/notation_picture.h"
+#include "app/program_icon.h"
 #include "model/base_folder.h"
 #include "model/document.h"
 #include "model/user_folders.h"
@@ -65,9 +69,44 @@ int renderMotives(int argc, char** argv) {
     return 0;
 }
 
+// the pixel sizes the icon theme gets and the window offers
+constexpr int ICON_SIZES[] = {48, 128, 256};
+
+// motivica --render-icon OUTDIR: the program's icon for the desktop's icon theme, drawn by the
+// program itself without a window.
+int renderIcon(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: motivica --render-icon OUTDIR\n");
+        return 2;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    const QDir folder(QString::fromLocal8Bit(argv[2]));
+    if (!folder.mkpath(".")) {
+        std::fprintf(stderr, "cannot create %s\n", argv[2]);
+        return 1;
+    }
+    QFile svg(folder.filePath("motivica.svg"));
+    const QByteArray svgText = programIconSvg().toUtf8();
+    if (!svg.open(QIODevice::WriteOnly) || svg.write(svgText) != svgText.size() || !svg.flush()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(svg.fileName()));
+        return 1;
+    }
+    for (int size : ICON_SIZES) {
+        const QString name = folder.filePath(QString("motivica-%1.png").arg(size));
+        if (!programIconImage(size).save(name)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+            return 1;
+        }
+    }
+    return 0;
+}
+
 int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "--render-motives")
         return renderMotives(argc, argv);
+    if (argc > 1 && std::string(argv[1]) == "--render-icon")
+        return renderIcon(argc, argv);
     if (!canOpenAWindow(argc, argv)) {
         std::fprintf(stderr,
                      "cannot open a window: no display; the command-line tool is motivica-cli\n");
@@ -76,6 +115,12 @@ int main(int argc, char** argv) {
     preferX11(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Motivica");
+    // the desktop entry's name lets a Wayland compositor find the same icon for the window
+    QApplication::setDesktopFileName("motivica");
+    QIcon icon;
+    for (int size : ICON_SIZES)
+        icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
+    QApplication::setWindowIcon(icon);
     TMainWindow window(baseFolder());
     const TUserFolderEnvironment env = currentUserFolderEnvironment();
     window.keepSessionIn(settingsFolder(env), recoveryFolder(env));

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -94,24 +95,45 @@ bool seedDataFolder(const std::string& folder, const std::string& shippedFolder)
     return true;
 }
 
-std::string shippedDataFolder() {
-    std::error_code ec;
-#ifdef MOTIVICA_DATA_DIR
-    if (fs::is_directory(MOTIVICA_DATA_DIR, ec))
-        return MOTIVICA_DATA_DIR;
-#endif
-    // an installed program keeps its data in share/motivica beside its bin folder
-    char buf[PATH_MAX];
-    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n > 0) {
-        buf[n] = '\0';
-        const fs::path exeDir = fs::path(buf).parent_path();
-        for (const fs::path& candidate : {exeDir / ".." / "share" / "motivica", exeDir / "data"}) {
+std::string chooseShippedDataFolder(const std::string& executable,
+                                    const std::string& installedFromBin,
+                                    const std::string& compiledIn) {
+    // an installed copy beside the executable is the one that matches it, even where the
+    // source tree it was built from still exists; the build tree has no such copy
+    if (!executable.empty()) {
+        const fs::path exeDir = fs::path(executable).parent_path();
+        std::vector<fs::path> candidates;
+        if (!installedFromBin.empty())
+            candidates.push_back(exeDir / installedFromBin);
+        candidates.push_back(exeDir / "data");
+        for (const fs::path& candidate : candidates) {
             if (isRegularFile(candidate / "instruments.xml"))
                 return candidate.lexically_normal().string();
         }
     }
+    std::error_code ec;
+    if (!compiledIn.empty() && fs::is_directory(compiledIn, ec))
+        return compiledIn;
     return {};
+}
+
+std::string shippedDataFolder() {
+    std::string executable;
+    char buf[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n > 0)
+        executable.assign(buf, static_cast<size_t>(n));
+#ifdef MOTIVICA_DATA_FROM_BIN
+    const std::string installedFromBin = MOTIVICA_DATA_FROM_BIN;
+#else
+    const std::string installedFromBin;
+#endif
+#ifdef MOTIVICA_DATA_DIR
+    const std::string compiledIn = MOTIVICA_DATA_DIR;
+#else
+    const std::string compiledIn;
+#endif
+    return chooseShippedDataFolder(executable, installedFromBin, compiledIn);
 }
 
 TBaseFolderEnvironment currentBaseFolderEnvironment() {

@@ -33,7 +33,15 @@ TBaseFolderChoice resolveBaseFolder(const TBaseFolderEnvironment& env);
 // the user's own files as they are. Returns false when the folder cannot be created.
 bool seedDataFolder(const std::string& folder, const std::string& shippedFolder);
 
-// The folder holding the data files that come with the program, or empty when none is found.
+// Where the data files that come with the program are, for the program at `executable`:
+// `installedFromBin` (relative to the executable's folder) or "data" there when either holds
+// "instruments.xml", else `compiledIn` when it is a folder, else empty.
+std::string chooseShippedDataFolder(const std::string& executable,
+                                    const std::string& installedFromBin,
+                                    const std::string& compiledIn);
+
+// The folder holding the data files that come with this program, or empty when none is found:
+// the installed data beside the executable first, then the source tree's data it was built from.
 std::string shippedDataFolder();
 
 // The environment of this process.

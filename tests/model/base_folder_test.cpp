@@ -123,3 +123,50 @@ TEST(BaseFolder, IsFixedAtFirstUse) {
     EXPECT_EQ(baseFolder(), first);
     fs::current_path(old);
 }
+
+TEST(BaseFolder, ShippedDataBesideTheExecutableWinsOverTheSources) {
+    TScratchFolder prefix("base");   // an installed tree: bin/motivica, share/motivica/
+    TScratchFolder sources("base");  // the source tree's data the program was built from
+    sources.write("instruments.xml", "source catalogue");
+    const std::string exe = prefix.path("bin/motivica");
+    writeWholeFile(exe, "");
+    const std::string fromBin = "../share/motivica";
+
+    {
+        SCOPED_TRACE("the build tree: nothing installed, the sources' data is used");
+        EXPECT_EQ(chooseShippedDataFolder(exe, fromBin, sources.folder()), sources.folder());
+    }
+    {
+        SCOPED_TRACE("a folder there without the catalogue is not the data");
+        fs::create_directories(prefix.path("share/motivica/help"));
+        EXPECT_EQ(chooseShippedDataFolder(exe, fromBin, sources.folder()), sources.folder());
+    }
+    prefix.write("share/motivica/instruments.xml", "installed catalogue");
+    {
+        SCOPED_TRACE("installed data wins although the sources still exist");
+        EXPECT_EQ(chooseShippedDataFolder(exe, fromBin, sources.folder()),
+                  prefix.path("share/motivica"));
+    }
+    {
+        SCOPED_TRACE("the path from bin is the one configured, not a fixed one");
+        EXPECT_EQ(chooseShippedDataFolder(exe, "../lib/motivica-data", sources.folder()),
+                  sources.folder());
+        prefix.write("lib/motivica-data/instruments.xml", "elsewhere");
+        EXPECT_EQ(chooseShippedDataFolder(exe, "../lib/motivica-data", sources.folder()),
+                  prefix.path("lib/motivica-data"));
+    }
+    {
+        SCOPED_TRACE("an unpacked folder keeps its data in data/ beside the executable");
+        TScratchFolder unpacked("base");
+        unpacked.write("motivica", "");
+        unpacked.write("data/instruments.xml", "unpacked catalogue");
+        EXPECT_EQ(chooseShippedDataFolder(unpacked.path("motivica"), fromBin, sources.folder()),
+                  unpacked.path("data"));
+    }
+    {
+        SCOPED_TRACE("no executable known, no sources: nothing");
+        EXPECT_EQ(chooseShippedDataFolder("", fromBin, sources.folder()), sources.folder());
+        EXPECT_EQ(chooseShippedDataFolder(exe, "", prefix.path("no-such-folder")), "");
+        EXPECT_EQ(chooseShippedDataFolder(exe, fromBin, ""), prefix.path("share/motivica"));
+    }
+}
