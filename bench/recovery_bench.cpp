@@ -2,39 +2,44 @@
 // writing the document text and comparing it with what was kept, and writing a changed one out.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 #include "model/document.h"
 #include "model/recovery_keeper.h"
 #include "model/recovery_store.h"
 #include "support/largest_period.h"
 #include "support/scratch_folder.h"
 
-static void BM_KeepUnchanged(benchmark::State& state) {
-    TScratchFolder folder("recovery_bench");
-    TRecoveryStore store(folder.path("recovery"));
-    store.begin();
-    TRecoveryKeeper keeper(store);
+namespace {
+
+// A run's recovery folder, and a keeper for which every composition is unsaved work.
+struct TKeeping {
+    TScratchFolder folder{"recovery_bench"};
+    TRecoveryStore store{folder.path("recovery")};
+    TRecoveryKeeper keeper{store};
     TPeriodData period = largestPeriod();
-    keeper.markSaved(std::string());
-    keeper.update(documentText(period), "Untitled");
+
+    TKeeping() {
+        store.begin();
+        keeper.markSaved(std::string());
+    }
+};
+
+}  // namespace
+
+static void BM_KeepUnchanged(benchmark::State& state) {
+    TKeeping k;
+    k.keeper.update(documentText(k.period), "Untitled");
     for (auto _ : state)
-        keeper.update(documentText(period), "Untitled");
-    state.SetLabel(std::to_string(documentText(period).size()) + " bytes");
+        k.keeper.update(documentText(k.period), "Untitled");
+    state.SetLabel(std::to_string(documentText(k.period).size()) + " bytes");
 }
 BENCHMARK(BM_KeepUnchanged)->Unit(benchmark::kMicrosecond);
 
 static void BM_KeepChanged(benchmark::State& state) {
-    TScratchFolder folder("recovery_bench");
-    TRecoveryStore store(folder.path("recovery"));
-    store.begin();
-    TRecoveryKeeper keeper(store);
-    TPeriodData period = largestPeriod();
-    keeper.markSaved(std::string());
+    TKeeping k;
     int32_t tempo = 60;
     for (auto _ : state) {
-        period.setTempo(tempo = tempo == 60 ? 61 : 60);
-        keeper.update(documentText(period), "Untitled");
+        k.period.setTempo(tempo = tempo == 60 ? 61 : 60);
+        k.keeper.update(documentText(k.period), "Untitled");
     }
 }
 BENCHMARK(BM_KeepChanged)->Unit(benchmark::kMicrosecond);

@@ -13,7 +13,6 @@
 #include "app/program_icon.h"
 #include "model/base_folder.h"
 #include "model/document.h"
-#include "model/user_folders.h"
 
 namespace {
 
@@ -122,7 +121,7 @@ int main(int argc, char** argv) {
         icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
     QApplication::setWindowIcon(icon);
     TMainWindow window(baseFolder());
-    const TUserFolderEnvironment env = currentUserFolderEnvironment();
+    const TBaseFolderEnvironment env = currentBaseFolderEnvironment();
     window.keepSessionIn(settingsFolder(env), recoveryFolder(env));
     const QStringList arguments = QApplication::arguments();
     // a document handed over by a file manager opens as Open would open it

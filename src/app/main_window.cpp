@@ -906,8 +906,7 @@ void TMainWindow::offerRecovery() {
                 return;
             }
             // this run keeps it from now on; only then does the earlier run's copy go
-            keeper_->update(documentText(period_), period_.name());
-            if (keeper_->keeping() || keeper_->isSaved(documentText(period_)))
+            if (keeper_->update(documentText(period_), period_.name()))
                 TRecoveryStore::discard(work);
             return;
         case TRecoveryAnswer::DISCARD:

@@ -43,6 +43,20 @@ bool isRegularFile(const fs::path& p) {
     return fs::is_regular_file(p, ec);
 }
 
+// ${VARIABLE:-$HOME/<fallback>}/motivica/, as XDG_DATA_HOME and XDG_CONFIG_HOME name their
+// folders: a relative value is to be ignored, as the XDG rules say. Empty without either.
+std::string xdgFolder(const std::optional<std::string>& value, const TBaseFolderEnvironment& env,
+                      const char* fallback) {
+    fs::path folder;
+    if (isSet(value) && fs::path(*value).is_absolute())
+        folder = *value;
+    else if (isSet(env.home))
+        folder = fs::path(*env.home) / fallback;
+    else
+        return {};
+    return absoluteFolder((folder / "motivica").string(), env.workingDirectory);
+}
+
 }  // namespace
 
 TBaseFolderChoice resolveBaseFolder(const TBaseFolderEnvironment& env) {
@@ -53,17 +67,11 @@ TBaseFolderChoice resolveBaseFolder(const TBaseFolderEnvironment& env) {
         isRegularFile(fs::path(env.workingDirectory) / "instruments.xml"))
         return {absoluteFolder(env.workingDirectory, env.workingDirectory),
                 TBaseFolderSource::WORKING_DIRECTORY};
-    // a relative XDG_DATA_HOME is to be ignored, as the XDG rules say
-    std::string dataHome;
-    if (isSet(env.xdgDataHome) && fs::path(*env.xdgDataHome).is_absolute())
-        dataHome = *env.xdgDataHome;
-    else if (isSet(env.home))
-        dataHome = (fs::path(*env.home) / ".local" / "share").string();
-    if (dataHome.empty())  // no home to speak of: the working directory is all there is
+    const std::string userData = xdgFolder(env.xdgDataHome, env, ".local/share");
+    if (userData.empty())  // no home to speak of: the working directory is all there is
         return {absoluteFolder(env.workingDirectory.empty() ? "/" : env.workingDirectory, "/"),
                 TBaseFolderSource::WORKING_DIRECTORY};
-    return {absoluteFolder((fs::path(dataHome) / "motivica").string(), env.workingDirectory),
-            TBaseFolderSource::USER_DATA};
+    return {userData, TBaseFolderSource::USER_DATA};
 }
 
 bool seedDataFolder(const std::string& folder, const std::string& shippedFolder) {
@@ -141,6 +149,7 @@ TBaseFolderEnvironment currentBaseFolderEnvironment() {
     env.motivicaHome = nonEmptyEnv("MOTIVICA_HOME");
     env.xdgDataHome = nonEmptyEnv("XDG_DATA_HOME");
     env.home = nonEmptyEnv("HOME");
+    env.xdgConfigHome = nonEmptyEnv("XDG_CONFIG_HOME");
     std::error_code ec;
     fs::path cwd = fs::current_path(ec);
     env.workingDirectory = ec ? std::string() : cwd.string();
@@ -155,4 +164,17 @@ const std::string& baseFolder() {
         return choice.folder;
     }();
     return folder;
+}
+
+std::string settingsFolder(const TBaseFolderEnvironment& env) {
+    if (isSet(env.motivicaHome))
+        return absoluteFolder(*env.motivicaHome, env.workingDirectory);
+    return xdgFolder(env.xdgConfigHome, env, ".config");
+}
+
+std::string recoveryFolder(const TBaseFolderEnvironment& env) {
+    if (isSet(env.motivicaHome))
+        return absoluteFolder(*env.motivicaHome, env.workingDirectory) + "recovery/";
+    const std::string data = xdgFolder(env.xdgDataHome, env, ".local/share");
+    return data.empty() ? data : data + "recovery/";
 }

@@ -3,12 +3,14 @@
 #include <optional>
 #include <string>
 
-// What decides the base folder: three environment values and the working directory.
+// What decides the base folder (three environment values and the working directory) and the
+// per-user folders beside it.
 struct TBaseFolderEnvironment {
     std::optional<std::string> motivicaHome;  // $MOTIVICA_HOME
     std::optional<std::string> xdgDataHome;   // $XDG_DATA_HOME
     std::optional<std::string> home;          // $HOME
     std::string workingDirectory;
+    std::optional<std::string> xdgConfigHome = std::nullopt;  // $XDG_CONFIG_HOME
 };
 
 enum class TBaseFolderSource {
@@ -50,3 +52,13 @@ TBaseFolderEnvironment currentBaseFolderEnvironment();
 // The base folder of this run, resolved (and for the per-user folder seeded) at the first call
 // and kept unchanged afterwards.
 const std::string& baseFolder();
+
+// Where the user's settings beyond "config.xml" are kept (the recent documents): the folder a
+// user named with $MOTIVICA_HOME holds everything of that setup; otherwise
+// ${XDG_CONFIG_HOME:-$HOME/.config}/motivica/. Empty when there is no home to speak of.
+// With a trailing separator.
+std::string settingsFolder(const TBaseFolderEnvironment& env);
+
+// Where the composition is kept safe between saves: $MOTIVICA_HOME/recovery/, otherwise
+// ${XDG_DATA_HOME:-$HOME/.local/share}/motivica/recovery/. Empty when there is no home.
+std::string recoveryFolder(const TBaseFolderEnvironment& env);

@@ -289,16 +289,23 @@ TFileResult writeDocument(const TPeriodData& period, const std::string& path) {
     return writeTextFileAtomically(path, documentText(period));
 }
 
-TFileResult readDocument(TPeriodData& period, const std::string& path, TXmlDocument& document) {
-    TFileResult loaded = document.load(path);
-    if (!loaded)
-        return loaded;
+namespace {
+
+// The root of a loaded document into the period; "open error" when a value does not convert.
+TFileResult readLoaded(TPeriodData& period, const TXmlDocument& document, const std::string& path) {
     try {
         readXml(period, document.documentElement());
     } catch (const TConversionError& e) {
         return TFileResult::openError(path, e.what());
     }
     return TFileResult::success();
+}
+
+}  // namespace
+
+TFileResult readDocument(TPeriodData& period, const std::string& path, TXmlDocument& document) {
+    TFileResult loaded = document.load(path);
+    return loaded ? readLoaded(period, document, path) : loaded;
 }
 
 TFileResult readDocument(TPeriodData& period, const std::string& path) {
@@ -309,12 +316,5 @@ TFileResult readDocument(TPeriodData& period, const std::string& path) {
 TFileResult readDocumentText(TPeriodData& period, std::string_view text, const std::string& path) {
     TXmlDocument document;
     TFileResult loaded = document.loadText(text, path);
-    if (!loaded)
-        return loaded;
-    try {
-        readXml(period, document.documentElement());
-    } catch (const TConversionError& e) {
-        return TFileResult::openError(path, e.what());
-    }
-    return TFileResult::success();
+    return loaded ? readLoaded(period, document, path) : loaded;
 }

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "model/output_file.h"
+#include "model/text_line.h"
 #include "model/xml_document.h"
 
 namespace fs = std::filesystem;
@@ -14,32 +13,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* HEADER = "# Motivica: the documents opened or saved last, newest first\n";
-
-std::string escaped(const std::string& path) {
-    std::string out;
-    for (char c : path) {
-        if (c == '\\')
-            out += "\\\\";
-        else if (c == '\n')
-            out += "\\n";
-        else
-            out += c;
-    }
-    return out;
-}
-
-std::string unescaped(std::string_view line) {
-    std::string out;
-    for (size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '\\' && i + 1 < line.size()) {
-            ++i;
-            out += line[i] == 'n' ? '\n' : line[i];
-        } else {
-            out += line[i];
-        }
-    }
-    return out;
-}
 
 // The same document reached by another spelling of its path is the same entry.
 std::string absolutePath(const std::string& document) {
@@ -69,10 +42,7 @@ TRecentFiles::TRecentFiles(std::string path) : path_(std::move(path)) {
 void TRecentFiles::reload() {
     if (path_.empty())
         return;
-    std::ifstream in(path_, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    entries_ = parseRecentFiles(text.str());
+    entries_ = parseRecentFiles(readTextFile(path_));
 }
 
 void TRecentFiles::add(const std::string& document) {
@@ -124,7 +94,7 @@ void TRecentFiles::store() {
 std::string recentFilesText(const std::vector<std::string>& entries) {
     std::string text = HEADER;
     for (const std::string& entry : entries)
-        text += escaped(entry) + "\n";
+        text += escapedLine(entry) + "\n";
     return text;
 }
 
@@ -141,7 +111,7 @@ std::vector<std::string> parseRecentFiles(std::string_view text) {
         start = end + 1;
         if (line.empty() || line.front() == '#')
             continue;
-        std::string entry = unescaped(line);
+        std::string entry = unescapedLine(line);
         if (std::find(entries.begin(), entries.end(), entry) == entries.end())
             entries.push_back(std::move(entry));
     }

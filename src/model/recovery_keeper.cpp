@@ -7,18 +7,19 @@ void TRecoveryKeeper::markSaved(std::string document) {
     saved_ = std::move(document);
 }
 
-void TRecoveryKeeper::update(const std::string& document, const std::string& name) {
+bool TRecoveryKeeper::update(const std::string& document, const std::string& name) {
     if (document == saved_) {
         if (kept_)
             store_.clear();
         kept_ = false;
-        return;
+        return true;
     }
     if (kept_ && document == keptDocument_ && name == keptName_)
-        return;
+        return true;
     if (!store_.keep(name, document))
-        return;
+        return false;
     kept_ = true;
     keptDocument_ = document;
     keptName_ = name;
+    return true;
 }

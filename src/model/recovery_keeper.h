@@ -14,12 +14,12 @@ class TRecoveryKeeper {
     // The composition as a file holds it, or as a command made it: nothing of it can be lost.
     void markSaved(std::string document);
     // The composition now; keeps it when there is unsaved work that is not kept yet. A failed
-    // write is tried again at the next call.
-    void update(const std::string& document, const std::string& name);
+    // write is tried again at the next call. True when nothing of it can be lost: it is saved,
+    // or kept.
+    bool update(const std::string& document, const std::string& name);
 
     // Whether a recovery file holds the composition.
     bool keeping() const { return kept_; }
-    bool isSaved(const std::string& document) const { return document == saved_; }
 
   private:
     TRecoveryStore& store_;

@@ -9,11 +9,10 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "model/output_file.h"
+#include "model/text_line.h"
 #include "model/xml_document.h"
 
 namespace fs = std::filesystem;
@@ -26,39 +25,6 @@ constexpr const char* DATA_EXTENSION = ".recovery";
 constexpr const char* LOCK_EXTENSION = ".lock";
 // a lock file without data is left by a run that kept nothing; one this old is no run starting
 constexpr std::time_t STALE_LOCK_SECONDS = 60;
-
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\\')
-            out += "\\\\";
-        else if (c == '\n')
-            out += "\\n";
-        else
-            out += c;
-    }
-    return out;
-}
-
-std::string unescaped(std::string_view text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size()) {
-            ++i;
-            out += text[i] == 'n' ? '\n' : text[i];
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::time_t modified(const std::string& path) {
     struct stat st {};
@@ -170,7 +136,7 @@ std::vector<TLeftBehindWork> TRecoveryStore::leftBehind() const {
         work.file = path.string();
         work.lockFile = lock.string();
         work.changed = modified(work.file);
-        if (!parseRecoveryFile(readAll(work.file), work.name, work.document))
+        if (!parseRecoveryFile(readTextFile(work.file), work.name, work.document))
             continue;  // not ours to judge: left as it is
         found.push_back(std::move(work));
     }
@@ -189,7 +155,7 @@ void TRecoveryStore::discard(const TLeftBehindWork& work) {
 std::string recoveryFileText(const std::string& name, const std::string& document) {
     std::string text(FIRST_LINE);
     text += NAME_PREFIX;
-    text += escaped(name);
+    text += escapedLine(name);
     text += "\n\n";
     text += document;
     return text;
@@ -205,7 +171,7 @@ bool parseRecoveryFile(std::string_view text, std::string& name, std::string& do
     const std::string_view rest = text.substr(end + 1);
     if (!rest.starts_with('\n'))
         return false;
-    name = unescaped(text.substr(NAME_PREFIX.size(), end - NAME_PREFIX.size()));
+    name = unescapedLine(text.substr(NAME_PREFIX.size(), end - NAME_PREFIX.size()));
     document = std::string(rest.substr(1));
     return true;
 }

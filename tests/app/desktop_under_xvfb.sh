@@ -59,7 +59,8 @@ pid=$!
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true; }
 
 # Waits for the main window titled as the pattern says, and prints its id. Without a sound
-# device the program says so and offers the device dialog first: both are cancelled.
+# device the program says so and offers the device dialog first: both are cancelled. A question
+# about unsaved work left behind gets its default answer, Restore, and "$work/asked" notes it.
 mainWindow() {
     for _ in $(seq 600); do
         kill -0 "$pid" 2>/dev/null || return 0
@@ -69,6 +70,11 @@ mainWindow() {
                 xdotool windowfocus --sync "$w" key --window "$w" Escape 2>/dev/null || true
             fi
         done
+        w="$(visible '^Unsaved Work$')"
+        if [ -n "$w" ] && [ ! -e "$work/asked" ]; then
+            touch "$work/asked"
+            xdotool windowfocus --sync "$w" key --window "$w" Return 2>/dev/null || true
+        fi
         w="$(visible "$1")"
         if [ -n "$w" ]; then
             echo "$w"
@@ -80,6 +86,7 @@ mainWindow() {
 
 main="$(mainWindow '^Motivica 1.0 - Untitled$')"
 [ -n "$main" ] || fail "the main window did not appear"
+[ ! -e "$work/asked" ] || fail "a first start asked about unsaved work"
 
 xdotool windowfocus --sync "$main"
 xdotool key --window "$main" alt+f
@@ -178,26 +185,8 @@ kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 "$BIN" >"$work/program.log" 2>&1 &
 pid=$!
-opened=""
-asked=""
-for _ in $(seq 600); do
-    kill -0 "$pid" 2>/dev/null || fail "the program ended after the crash"
-    for dialog in '^Error$' '^MIDI Devices$'; do
-        w="$(visible "$dialog")"
-        [ -z "$w" ] || xdotool windowfocus --sync "$w" key --window "$w" Escape 2>/dev/null || true
-    done
-    w="$(visible '^Unsaved Work$')"
-    if [ -n "$w" ] && [ -z "$asked" ]; then
-        asked=yes
-        # the question's default answer brings the work back
-        xdotool windowfocus --sync "$w" key --window "$w" Return 2>/dev/null || true
-    fi
-    opened="$(visible "^Motivica 1.0 - $saved\$")"
-    if [ -n "$opened" ] && [ -z "$(visible '^Unsaved Work$')" ]; then break; fi
-    opened=""
-    sleep 0.1
-done
-[ -n "$asked" ] || fail "the start after the crash did not offer the kept composition"
+opened="$(mainWindow "^Motivica 1.0 - $saved\$")"
+[ -e "$work/asked" ] || fail "the start after the crash did not offer the kept composition"
 [ -n "$opened" ] || fail "restoring did not bring back the composition under its name"
 xdotool keyup Escape
 

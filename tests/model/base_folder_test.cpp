@@ -170,3 +170,47 @@ TEST(BaseFolder, ShippedDataBesideTheExecutableWinsOverTheSources) {
         EXPECT_EQ(chooseShippedDataFolder(exe, fromBin, ""), prefix.path("share/motivica"));
     }
 }
+
+TEST(BaseFolder, SettingsAndRecoveryFollowTheXdgRules) {
+    struct TCase {
+        const char* what;
+        TBaseFolderEnvironment env;
+        const char* settings;
+        const char* recovery;
+    };
+    const TCase cases[] = {
+        {"the home folder's defaults",
+         {std::nullopt, std::nullopt, "/home/u", "/work", std::nullopt},
+         "/home/u/.config/motivica/",
+         "/home/u/.local/share/motivica/recovery/"},
+        {"the XDG variables",
+         {std::nullopt, "/data/", "/home/u", "/work", "/cfg"},
+         "/cfg/motivica/",
+         "/data/motivica/recovery/"},
+        {"relative XDG variables are ignored",
+         {std::nullopt, "data", "/home/u", "/work", "cfg"},
+         "/home/u/.config/motivica/",
+         "/home/u/.local/share/motivica/recovery/"},
+        {"MOTIVICA_HOME holds everything of its setup",
+         {"/opt/mine", "/data", "/home/u", "/work", "/cfg"},
+         "/opt/mine/",
+         "/opt/mine/recovery/"},
+        {"a relative MOTIVICA_HOME is taken against the working directory",
+         {"here/../mine", std::nullopt, "/home/u", "/work", std::nullopt},
+         "/work/mine/",
+         "/work/mine/recovery/"},
+        {"no home: nothing is kept",
+         {std::nullopt, std::nullopt, std::nullopt, "/work", std::nullopt},
+         "",
+         ""},
+        {"no home, but an XDG variable",
+         {std::nullopt, std::nullopt, std::nullopt, "/work", "/cfg"},
+         "/cfg/motivica/",
+         ""},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(settingsFolder(c.env), c.settings);
+        EXPECT_EQ(recoveryFolder(c.env), c.recovery);
+    }
+}
