@@ -9,23 +9,8 @@
 #include "playback/wav_file_writer.h"
 
 TAudioExport::TAudioExport(const TPeriodData& period, const TInstrumentConf& instruments,
-                           TPromptsInterface& prompts, const TMessageBundle& bundle,
-                           std::string folder, THooks hooks)
-    : period_(period),
-      instruments_(instruments),
-      prompts_(prompts),
-      bundle_(bundle),
-      folder_(std::move(folder)),
-      hooks_(std::move(hooks)) {}
-
-void TAudioExport::run() {
-    hooks_.stop();
-    const std::optional<std::string> path = prompts_.saveFileName(folder_, EXTENSION, FILTER);
-    if (!path || !hooks_.confirmOverwrite(*path)) {
-        return;
-    }
-    exportTo(*path);
-}
+                           TPromptsInterface& prompts, const TMessageBundle& bundle)
+    : period_(period), instruments_(instruments), prompts_(prompts), bundle_(bundle) {}
 
 void TAudioExport::tellError(const std::string& text) {
     prompts_.showMessage(bundle_.text("error"), text);

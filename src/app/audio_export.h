@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -14,19 +13,9 @@ class TPromptsInterface;
 // no file behind, and never a partly written one.
 class TAudioExport {
   public:
-    struct THooks {
-        // Playback stops before the export, as before every command.
-        std::function<void()> stop;
-        // True when nothing of that name exists, or when the user agrees to replace it.
-        std::function<bool(const std::string& path)> confirmOverwrite;
-    };
-
     TAudioExport(const TPeriodData& period, const TInstrumentConf& instruments,
-                 TPromptsInterface& prompts, const TMessageBundle& bundle, std::string folder,
-                 THooks hooks);
+                 TPromptsInterface& prompts, const TMessageBundle& bundle);
 
-    // Asks for the file, then exports.
-    void run();
     // Renders and writes; false when the user stopped it or it failed (the user was told).
     bool exportTo(const std::string& path);
     // Where the sound comes from: the given soundfont, or the system's General MIDI one.
@@ -42,7 +31,5 @@ class TAudioExport {
     const TInstrumentConf& instruments_;
     TPromptsInterface& prompts_;
     const TMessageBundle& bundle_;
-    std::string folder_;
-    THooks hooks_;
     std::optional<std::string> soundfont_;
 };

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "app/pdf_export.h"
 #include "app/prompts_interface.h"
 #include "exchange/musicxml_writer.h"
 #include "help/message_bundle.h"
@@ -17,6 +18,8 @@ constexpr const char* MIDI_EXTENSION = "mid";
 constexpr const char* MIDI_FILTER = "(*.mid)|*.mid|Any file|*.*";
 constexpr const char* MUSICXML_EXTENSION = "musicxml";
 constexpr const char* MUSICXML_FILTER = "(*.musicxml)|*.musicxml|Any file|*.*";
+constexpr const char* PDF_EXTENSION = "pdf";
+constexpr const char* PDF_FILTER = "(*.pdf)|*.pdf|Any file|*.*";
 
 bool exists(const std::string& path) {
     struct stat st {};
@@ -144,23 +147,27 @@ bool TDocumentCommands::confirmOverwrite(const std::string& path) {
 }
 
 void TDocumentCommands::exportMidi() {
-    hooks_.stop();
-    const std::optional<std::string> path =
-        prompts_.saveFileName(midiFolder(), MIDI_EXTENSION, MIDI_FILTER);
-    if (!path || !confirmOverwrite(*path))
-        return;
-    // an export over the composition's own file would lose it
-    if (!hooks_.writeMidiFile(*path))
-        showFileError("save error", *path);
+    exportFile(MIDI_EXTENSION, MIDI_FILTER, hooks_.writeMidiFile);
 }
 
 void TDocumentCommands::exportMusicXml() {
+    exportFile(MUSICXML_EXTENSION, MUSICXML_FILTER,
+               [this](const std::string& path) { return bool(writeMusicXmlFile(period_, path)); });
+}
+
+void TDocumentCommands::exportPdf() {
+    exportFile(PDF_EXTENSION, PDF_FILTER, [this](const std::string& path) {
+        return writePeriodPdf(period_, path, bundle_.text("sentence"));
+    });
+}
+
+void TDocumentCommands::exportFile(const char* extension, const char* filter,
+                                   const std::function<bool(const std::string& path)>& write) {
     hooks_.stop();
-    const std::optional<std::string> path =
-        prompts_.saveFileName(midiFolder(), MUSICXML_EXTENSION, MUSICXML_FILTER);
+    const std::optional<std::string> path = prompts_.saveFileName(midiFolder(), extension, filter);
     if (!path || !confirmOverwrite(*path))
         return;
-    // the composition's own file is never overwritten by its score
-    if (isSameFile(*path, period_.name()) || !writeMusicXmlFile(period_, *path))
+    // an export over the composition's own file would lose it
+    if (isSameFile(*path, period_.name()) || !write(*path))
         showFileError("save error", *path);
 }

@@ -36,8 +36,14 @@ class TDocumentCommands {
     void save();
     void saveAs();
     void exportMidi();
-    // The period as a MusicXML score, beside the MIDI files.
+    // The period as a MusicXML score, and as a printed score, beside the MIDI files.
     void exportMusicXml();
+    void exportPdf();
+    // Every export: asks for a file beside the MIDI files and, once an existing one may be
+    // replaced, writes the period into it with `write`, never over the composition's own file.
+    // `write` is false when the file could not be written, and the user is then told.
+    void exportFile(const char* extension, const char* filter,
+                    const std::function<bool(const std::string& path)>& write);
 
     // Reads the file into the period and names the period after it; on failure tells the user
     // and puts the default composition (without chords) in its place.

@@ -32,7 +32,6 @@
 #include "app/note_painter.h"
 #include "app/panel_chooser.h"
 #include "app/panel_chooser_group.h"
-#include "app/pdf_export.h"
 #include "app/pointer_controls.h"
 #include "app/prompts_interface.h"
 #include "app/raw_panel.h"
@@ -47,7 +46,6 @@
 #include "help/tutorial_steps.h"
 #include "model/base_folder.h"
 #include "model/document.h"
-#include "model/output_file.h"
 #include "model/recent_files.h"
 #include "model/recovery_keeper.h"
 #include "model/recovery_store.h"
@@ -334,12 +332,7 @@ void TMainWindow::createMenus() {
     file->addAction("Export to MusicXML (*.musicxml)", this,
                     [this] { documents_->exportMusicXml(); });
     file->addAction("Export to audio (*.wav)", this, [this] { exportAudioAction(); });
-    file->addAction("Export to PDF", this, [this] {
-        TPdfExport(period_, *prompts_, bundle_, documents_->midiFolder(),
-                   {[this] { stopAction(); },
-                    [this](const std::string& path) { return documents_->confirmOverwrite(path); }})
-            .run();
-    });
+    file->addAction("Export to PDF", this, [this] { documents_->exportPdf(); });
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->addAction("Midi Devices...", this, [this] { midiDevicesAction(); });
     tools->addAction("Instruments...", this, [this] { modifyInstrumentSetAction(); });
@@ -781,9 +774,6 @@ void TMainWindow::cursorDelayTrackBarChange(int position) {
 }
 
 bool TMainWindow::writeMidiFile(const std::string& path) {
-    // the composition's own file is never overwritten by its MIDI form
-    if (isSameFile(path, period_.name()))
-        return false;
     return static_cast<bool>(
         ::writeMidiFile(TMidiFileContent::ofPeriod(period_, instruments_), path));
 }
@@ -1074,12 +1064,14 @@ void TMainWindow::pointerMovedWhilePressed(TScreenPoint p) {
 }
 
 TAudioExport TMainWindow::audioExport() {
-    return TAudioExport(
-        period_, instruments_, *prompts_, bundle_, documents_->midiFolder(),
-        {[this] { stopAction(); },
-         [this](const std::string& path) { return documents_->confirmOverwrite(path); }});
+    return TAudioExport(period_, instruments_, *prompts_, bundle_);
 }
 
 void TMainWindow::exportAudioAction() {
-    audioExport().run();
+    documents_->exportFile(TAudioExport::EXTENSION, TAudioExport::FILTER,
+                           [this](const std::string& path) {
+                               // the sound's own failures and a stop are told by the export
+                               audioExport().exportTo(path);
+                               return true;
+                           });
 }

@@ -13,9 +13,7 @@
 
 #include "app/colored_box_set.h"
 #include "app/note_painter.h"
-#include "app/prompts_interface.h"
 #include "app/strip_colors.h"
-#include "help/message_bundle.h"
 #include "model/output_file.h"
 #include "model/period_data.h"
 #include "model/xml_document.h"
@@ -183,30 +181,4 @@ bool writePeriodPdf(const TPeriodData& period, const std::string& path,
     }
     return bool(
         writeBytesFileAtomically(path, std::vector<uint8_t>(bytes.constBegin(), bytes.constEnd())));
-}
-
-TPdfExport::TPdfExport(const TPeriodData& period, TPromptsInterface& prompts,
-                       const TMessageBundle& bundle, std::string folder, THooks hooks)
-    : period_(period),
-      prompts_(prompts),
-      bundle_(bundle),
-      folder_(std::move(folder)),
-      hooks_(std::move(hooks)) {}
-
-void TPdfExport::run() {
-    hooks_.stop();
-    const std::optional<std::string> path = prompts_.saveFileName(folder_, EXTENSION, FILTER);
-    if (!path || !hooks_.confirmOverwrite(*path))
-        return;
-    exportTo(*path);
-}
-
-bool TPdfExport::exportTo(const std::string& path) {
-    // the composition's own file is never overwritten by its score
-    if (isSameFile(path, period_.name()) ||
-        !writePeriodPdf(period_, path, bundle_.text("sentence"))) {
-        prompts_.showMessage(bundle_.text("error"), bundle_.text("save error") + "\n" + path);
-        return false;
-    }
-    return true;
 }

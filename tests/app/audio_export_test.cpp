@@ -90,3 +90,17 @@ TEST_F(AudioExportTest, TheMenuAsksForTheFileAndTheReplacement) {
     window_->exportAudioAction();
     EXPECT_GT(fs::file_size(path), 44100u);
 }
+
+TEST_F(AudioExportTest, TheCompositionsOwnFileIsNeverOverwritten) {
+    const std::string document = scratch_.path("mine.tnr");
+    ASSERT_TRUE(window_->saveDocument(document));
+    const std::string before = readWholeFile(document);
+    prompts_->fileNames.push_back(document);
+    prompts_->confirmations.push_back(true);
+    window_->exportAudioAction();
+    EXPECT_EQ(readWholeFile(document), before);
+    ASSERT_FALSE(prompts_->shown.empty());
+    EXPECT_EQ(prompts_->shown.back().text,
+              "The error occurs while saving of the file\n" + document);
+    EXPECT_EQ(prompts_->count("progress"), 0u);
+}
