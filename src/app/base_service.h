@@ -44,8 +44,8 @@ class TBaseService : public TEditingHost {
     virtual void setEditingCanvas(TUMotiveCanvas* canvas) = 0;
     // The canvas outside the period and the development panels (the instrument-set editor's
     // test canvas): its motive has nothing before it and the player's notes for number 255 go
-    // to it. Null clears it; a control that is not a motive canvas is ignored.
-    virtual void setFreeStandingCanvas(QWidget* control) = 0;
+    // to it. Null clears it.
+    virtual void setFreeStandingCanvas(TUMotiveCanvas* canvas) = 0;
     // Where the pointer is as a press drives the popup, for the hidden recording of paths.
     virtual void pointerMovedWhilePressed(TScreenPoint) {}
 };

@@ -26,6 +26,7 @@
 #include "help/dynamic_help_thread.h"
 #include "help/message_bundle.h"
 #include "model/motive.h"
+#include "model/xml_document.h"
 
 // Where the window system does not let the program move the real pointer, the demonstration's
 // pointer is drawn over the main window, so that the user sees where it glides and clicks.
@@ -287,9 +288,7 @@ bool TDemonstration::dropVariant(int way, int pane, size_t motive) {
         if (source == nullptr || source->motive() == nullptr || target == nullptr) {
             return false;
         }
-        const bool dropped = target->editor().dropMotive(*source->motive());
-        target->repaint();
-        return dropped;
+        return target->takeMotive(*source->motive());
     });
 }
 
@@ -329,7 +328,7 @@ bool TDemonstration::releaseCanvas(size_t motive) {
         if (canvas == nullptr) {
             return false;
         }
-        canvas->scriptedRelease();
+        canvas->finishEdit();
         return true;
     });
 }
@@ -363,21 +362,9 @@ std::optional<TScriptPoint> TDemonstration::referenceOrigin() {
 }
 
 std::optional<std::vector<TScriptPoint>> TDemonstration::readScript(const std::string& path) {
-    std::vector<TScriptPoint> points;
-    if (!onUi(false, [this, &path, &points] { return readScript(path, points); })) {
-        return std::nullopt;
-    }
-    return points;
-}
-
-bool TDemonstration::readScript(const std::string& path, std::vector<TScriptPoint>& points) {
-    const std::optional<std::vector<TScriptPoint>> read =
-        readDynamicHelpScript(window_.xmlDocument(), path);
-    if (!read.has_value()) {
-        return false;
-    }
-    points = *read;
-    return true;
+    // a document of its own: nothing of the window is touched, so no step on its thread
+    TXmlDocument document;
+    return readDynamicHelpScript(document, path);
 }
 
 void TDemonstration::awaitPlaybackEnd() {

@@ -76,7 +76,6 @@ class TDemonstration : public QObject, public TDemoHost {
     QWidget* controlWidget(const TDemoControl& control);
     class TUMotiveCanvas* canvasOf(size_t motive);
     void restore(const std::string& parkedPath, const std::string& savedName);
-    bool readScript(const std::string& path, std::vector<TScriptPoint>& points);
 
     TMainWindow& window_;
     std::unique_ptr<TDynamicHelpThread> runner_;

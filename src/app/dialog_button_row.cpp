@@ -21,12 +21,16 @@ QHBoxLayout* dialogButtonRow(std::initializer_list<QPushButton*> buttons) {
     return row;
 }
 
-QHBoxLayout* okCancelRow(QPushButton* ok, QPushButton* cancel) {
+void nameOkCancel(QPushButton* ok, QPushButton* cancel) {
     ok->setObjectName("okButton");
     ok->setAccessibleName(ok->text());
     ok->setDefault(true);
     cancel->setObjectName("cancelButton");
     cancel->setAccessibleName(cancel->text());
     cancel->setAutoDefault(false);
+}
+
+QHBoxLayout* okCancelRow(QPushButton* ok, QPushButton* cancel) {
+    nameOkCancel(ok, cancel);
     return dialogButtonRow({ok, cancel});
 }

@@ -11,4 +11,6 @@ QHBoxLayout* dialogButtonRow(std::initializer_list<QPushButton*> buttons);
 
 // The usual pair of closing buttons: OK the default (Return presses it), Cancel not, each named
 // for screen readers and tests after its text.
+void nameOkCancel(QPushButton* ok, QPushButton* cancel);
+// The pair named so, in a row.
 QHBoxLayout* okCancelRow(QPushButton* ok, QPushButton* cancel);

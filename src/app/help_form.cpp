@@ -29,9 +29,11 @@ void THelpForm::showPage(const std::string& path) {
 }
 
 void THelpForm::cancel() {
-    if (cancelled_.exchange(true)) {
+    // told once, however often the user presses
+    if (cancelled_) {
         return;
     }
+    cancelled_ = true;
     setWindowTitle(QString::fromStdString(bundle_.text("dynamic help canceled")));
     if (onCancel_) {
         onCancel_();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <atomic>
 #include <functional>
 #include <string>
 
@@ -22,8 +21,6 @@ class THelpForm : public QWidget {
 
     void showPage(const std::string& path);
     QTextBrowser* view() const { return view_; }
-    // Read by the demonstration's thread at every step of its waits.
-    bool cancelled() const { return cancelled_.load(); }
     void cancel();
     // Told once, on the user-interface thread, when the user cancels.
     void setOnCancel(std::function<void()> onCancel) { onCancel_ = std::move(onCancel); }
@@ -34,6 +31,6 @@ class THelpForm : public QWidget {
   private:
     const TMessageBundle& bundle_;
     QTextBrowser* view_;
-    std::atomic<bool> cancelled_{false};
+    bool cancelled_ = false;
     std::function<void()> onCancel_;
 };

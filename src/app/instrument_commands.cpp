@@ -15,17 +15,18 @@
 
 TInstrumentCommands::TInstrumentCommands(QWidget* parent, TBaseService& host,
                                          TInstrumentConf& instruments, TConfig& config,
-                                         TPromptsInterface& prompts, std::string base, THooks hooks)
+                                         TPromptsInterface& prompts, std::string base,
+                                         std::function<void()> reloadConfiguredSet)
     : parent_(parent),
       host_(host),
       instruments_(instruments),
       config_(config),
       prompts_(prompts),
       base_(std::move(base)),
-      hooks_(std::move(hooks)) {}
+      reloadConfiguredSet_(std::move(reloadConfiguredSet)) {}
 
 void TInstrumentCommands::newSet() {
-    hooks_.stop();
+    host_.stopPlaying();
     const std::optional<std::string> name =
         prompts_.newInstrumentSetName(scanInstrumentSets(base_));
     if (!name)
@@ -34,11 +35,11 @@ void TInstrumentCommands::newSet() {
     applyInstrumentSet(instruments_, host_.player());
     if (const std::optional<std::string> saved = edit(*name))
         (void)config_.setInstrumentSchemeName(*saved);
-    hooks_.reloadConfiguredSet();
+    reloadConfiguredSet_();
 }
 
 void TInstrumentCommands::modifySet() {
-    hooks_.stop();
+    host_.stopPlaying();
     const std::string name = config_.instrumentSchemeName();
     if (name.empty()) {
         newSet();
@@ -46,7 +47,7 @@ void TInstrumentCommands::modifySet() {
     }
     if (const std::optional<std::string> saved = edit(name))
         (void)config_.setInstrumentSchemeName(*saved);
-    hooks_.reloadConfiguredSet();
+    reloadConfiguredSet_();
 }
 
 std::optional<std::string> TInstrumentCommands::edit(const std::string& name) {

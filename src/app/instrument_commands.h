@@ -16,17 +16,11 @@ class TPromptsInterface;
 // window reloads its configured set afterwards, so that changes not saved are dropped.
 class TInstrumentCommands {
   public:
-    // What the window supplies: stopping playback before a command, and loading the configured
+    // `parent` is the window the editor stands over; `reloadConfiguredSet` loads the configured
     // set (or the defaults) with the list of sets, as at start-up.
-    struct THooks {
-        std::function<void()> stop;
-        std::function<void()> reloadConfiguredSet;
-    };
-
-    // `parent` is the window the editor stands over.
     TInstrumentCommands(QWidget* parent, TBaseService& host, TInstrumentConf& instruments,
                         TConfig& config, TPromptsInterface& prompts, std::string base,
-                        THooks hooks);
+                        std::function<void()> reloadConfiguredSet);
 
     // Names a new set, then edits it from the defaults; the configuration keeps the name the
     // editor saved under.
@@ -45,7 +39,7 @@ class TInstrumentCommands {
     TConfig& config_;
     TPromptsInterface& prompts_;
     std::string base_;
-    THooks hooks_;
+    std::function<void()> reloadConfiguredSet_;
 };
 
 // The pictures of the window's buttons for the two commands, 16 pixels square.

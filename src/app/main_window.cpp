@@ -202,10 +202,9 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
                                   },
                                   [this] { compositionSettled(); }});
     recent_ = std::make_unique<TRecentFiles>(std::string());
-    instrumentCommands_ = std::make_unique<TInstrumentCommands>(
-        this, *this, instruments_, *config_, *prompts_, base_,
-        TInstrumentCommands::THooks{[this] { stopAction(); },
-                                    [this] { loadInstrumentSetAtStart(); }});
+    instrumentCommands_ =
+        std::make_unique<TInstrumentCommands>(this, *this, instruments_, *config_, *prompts_, base_,
+                                              [this] { loadInstrumentSetAtStart(); });
 
     setWindowTitle(QString::fromStdString(bundle_.text("program name") + period_.name()));
     QPalette palette = this->palette();
@@ -342,10 +341,8 @@ void TMainWindow::createMenus() {
     connect(newInstr, &QAction::triggered, this, [this] { newInstrumentSetAction(); });
     addAction(newInstr);
     QMenu* demo = menuBar()->addMenu("&Demo");
-    const char* demoKeys[] = {"how to notes", "how to chords", "how to simple way",
-                              "how to rel way"};
     for (int n = 1; n <= 4; ++n) {
-        demo->addAction(QString::fromStdString(bundle_.text(demoKeys[n - 1])), this,
+        demo->addAction(QString::fromStdString(bundle_.text(DEMONSTRATION_KEYS[n - 1])), this,
                         [this, n] { demonstrationAction(n); });
     }
     QMenu* help = menuBar()->addMenu("&Help");
@@ -754,13 +751,6 @@ void TMainWindow::deleteInstrumentSet() {
     loadInstrumentSetAtStart();
 }
 
-void TMainWindow::setFreeStandingCanvas(QWidget* control) {
-    if (control == nullptr)
-        freeCanvas_ = nullptr;
-    else if (auto* canvas = qobject_cast<TUMotiveCanvas*>(control))
-        freeCanvas_ = canvas;
-}
-
 void TMainWindow::newInstrumentSetAction() {
     instrumentCommands_->newSet();
 }
@@ -1020,20 +1010,18 @@ void TMainWindow::playPhrase(size_t k) {
 void TMainWindow::createHelpButtons(QWidget* column) {
     // beside the chord buttons: how to enter notes, chords, and the two kinds of ways; the home
     // page last
-    const char* keys[] = {"how to notes", "how to chords", "how to simple way", "how to rel way",
-                          "home page"};
     const char* marks[] = {"\u266A", "C", "S", "R", "\u2302"};
     int x = column->width() - 5 * 26;
     for (int i = 0; i < 5; ++i) {
         auto* button = new QToolButton(column);
-        const QString hint = QString::fromStdString(bundle_.text(keys[i]));
+        const QString hint =
+            QString::fromStdString(bundle_.text(i < 4 ? DEMONSTRATION_KEYS[i] : "home page"));
         button->setToolTip(hint);
         button->setAccessibleName(hint);
         button->setIcon(helpIcon(QString::fromUtf8(marks[i]), i == 4));
         button->setIconSize(QSize(20, 20));
         button->setAutoRaise(true);
         button->setGeometry(x + i * 26, 68, 26, 30);
-        helpButtons_.push_back(button);
         if (i < 4)
             connect(button, &QToolButton::clicked, this, [this, i] { demonstrationAction(i + 1); });
         else
@@ -1044,8 +1032,8 @@ void TMainWindow::createHelpButtons(QWidget* column) {
 void TMainWindow::demonstrationAction(int number) {
     stopAction();
     delete demonstration_;
-    demonstration_ =
-        new TDemonstration(*this, number, helpFolder_ + "dynamichelp/", base_ + "dynamichelp/");
+    demonstration_ = new TDemonstration(*this, number, helpFolder_ + DEMONSTRATION_FOLDER,
+                                        base_ + DEMONSTRATION_FOLDER);
     if (demonstrationStepDelay_)
         demonstration_->runner().setStepDelay(*demonstrationStepDelay_);
     connect(demonstration_, &TDemonstration::finished, this, [this] {

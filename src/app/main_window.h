@@ -96,7 +96,7 @@ class TMainWindow : public QMainWindow,
     bool pointerIsDrawn() override { return pointerDrawn_; }
     int32_t popupWidth() override;
     void setEditingCanvas(TUMotiveCanvas* canvas) override { editingCanvas_ = canvas; }
-    void setFreeStandingCanvas(QWidget* control) override;
+    void setFreeStandingCanvas(TUMotiveCanvas* canvas) override { freeCanvas_ = canvas; }
     TUMotiveCanvas* freeStandingCanvas() const { return freeCanvas_; }
 
     // "New Set of Instruments" and "Instruments...": the instrument-set editor on a new set or
@@ -126,7 +126,6 @@ class TMainWindow : public QMainWindow,
     TTheoryForm* theoryForm() const { return theoryForm_; }
     // The folder the help windows read their pages from (the program's data by default).
     void setHelpFolder(const std::string& folder) { helpFolder_ = folder; }
-    const std::string& helpFolder() const { return helpFolder_; }
     const std::string& baseFolder() const { return base_; }
     TPromptsInterface& prompts() { return *prompts_; }
     // Demonstrations 1 to 4 of the Demo menu; the one running, or null.
@@ -136,7 +135,6 @@ class TMainWindow : public QMainWindow,
     void setDemonstrationStepDelay(std::chrono::milliseconds delay) {
         demonstrationStepDelay_ = delay;
     }
-    const std::vector<QToolButton*>& helpButtons() const { return helpButtons_; }
     void pointerMovedWhilePressed(TScreenPoint p) override;
     // The variant panes of the development panels, in the panels' creation order.
     const std::vector<TRawPanel*>& relayList() const { return relayList_; }
@@ -296,7 +294,6 @@ class TMainWindow : public QMainWindow,
     TStepForm* stepForm_ = nullptr;
     TTheoryForm* theoryForm_ = nullptr;
     std::string helpFolder_;
-    std::vector<QToolButton*> helpButtons_;
 
     TDemonstration* demonstration_ = nullptr;
     std::optional<std::chrono::milliseconds> demonstrationStepDelay_;

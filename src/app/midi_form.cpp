@@ -40,20 +40,13 @@ TMidiForm::TMidiForm(QWidget* parent, const TMessageBundle& bundle, TMidiDeviceL
         deviceList_->addItem(QString::fromStdString(name));
     deviceList_->setCurrentIndex(devices_.selected);
 
-    okButton_->setObjectName("okButton");
-    okButton_->setAccessibleName(QString::fromUtf8(OK_TEXT));
-    okButton_->setDefault(true);
-    cancelButton_->setObjectName("cancelButton");
-    cancelButton_->setAccessibleName(QString::fromUtf8(CANCEL_TEXT));
-    cancelButton_->setAutoDefault(false);
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 12);
     layout->setSpacing(6);
     layout->addWidget(portLabel);
     layout->addWidget(deviceList_);
     layout->addSpacing(12);
-    layout->addLayout(dialogButtonRow({okButton_, cancelButton_}));
+    layout->addLayout(okCancelRow(okButton_, cancelButton_));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     setTabOrder(deviceList_, okButton_);
     setTabOrder(okButton_, cancelButton_);

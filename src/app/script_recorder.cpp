@@ -50,7 +50,6 @@ void TScriptRecorder::write() {
         }
         std::ofstream out(file, std::ios::binary);
         out << dynamicHelpScriptText(points_);
-        lastFile_ = file.string();
         return;
     }
 }

@@ -22,9 +22,6 @@ class TScriptRecorder : public QObject {
 
     // The pointer position the popup is about to read.
     void pointerMoved(TScreenPoint p);
-    const std::vector<TScriptPoint>& points() const { return points_; }
-    // The file the last gesture was written to.
-    const std::string& lastFile() const { return lastFile_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,5 +33,4 @@ class TScriptRecorder : public QObject {
     std::function<std::optional<TScreenPoint>()> origin_;
     std::vector<TScriptPoint> points_;
     bool pressed_ = false;
-    std::string lastFile_;
 };

@@ -235,10 +235,15 @@ void TUMotiveCanvas::dropEvent(QDropEvent* event) {
     auto* handle = qobject_cast<TDragged*>(event->source());
     if (handle == nullptr || handle->canvas() == nullptr || handle->canvas()->motive() == nullptr)
         return;
-    if (editor_->dropMotive(*handle->canvas()->motive())) {
+    if (takeMotive(*handle->canvas()->motive()))
         event->acceptProposedAction();
-        updateHistoryButtons();
-    }
+}
+
+bool TUMotiveCanvas::takeMotive(const TMotive& source) {
+    if (!editor_->dropMotive(source))
+        return false;
+    updateHistoryButtons();
+    return true;
 }
 
 void TUMotiveCanvas::noteStarted(int32_t variantTag, int32_t noteIndex) {

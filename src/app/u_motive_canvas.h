@@ -51,12 +51,13 @@ class TUMotiveCanvas : public TMotiveCanvas, public TMotivePlayerListener, publi
     // Ends a press that drives the popup as a release would: what was entered stays.
     void finishEdit();
 
-    // Scripted input, as the mouse gives it: the left button pressed at a canvas point, moved
-    // with the button held (with Ctrl or not), released. The pointer has been placed already;
-    // the popup reads it as it reads the user's.
+    // Scripted input, as the mouse gives it: the left button pressed at a canvas point and
+    // moved with the button held (with Ctrl or not); finishEdit releases it. The pointer has
+    // been placed already; the popup reads it as it reads the user's.
     bool scriptedPress(QPoint local);
+    // Takes the notes and chords of a dropped motive, as a drop of its handle does.
+    bool takeMotive(const TMotive& source);
     void scriptedDrag(QPoint local, bool ctrl);
-    void scriptedRelease() { finishEdit(); }
 
     QToolButton* backButton() const { return back_; }
     QToolButton* forwardButton() const { return forward_; }

@@ -38,7 +38,7 @@ class TDynamicHelpThread {
     // Tests shorten the waits; the pattern of steps stays.
     void setStepDelay(std::chrono::milliseconds delay) { stepDelay_ = delay; }
 
-    // The script and page names the sequences use, in the order they use them.
+    // The name the user's composition is parked under while a demonstration runs.
     static constexpr const char* PARKED_NAME = "temp.tnr";
 
   protected:
@@ -126,6 +126,12 @@ class TDHRelEffect : public TDynamicHelpThread {
 };
 
 // The demonstration of a Demo menu entry, 1 to 4; none for another number.
+// The message keys of demonstrations 1 to 4, whose texts name them in the Demo menu and on
+// their help buttons, and the folder below the help data that holds their pages and scripts.
+inline constexpr const char* DEMONSTRATION_KEYS[] = {"how to notes", "how to chords",
+                                                     "how to simple way", "how to rel way"};
+inline constexpr const char* DEMONSTRATION_FOLDER = "dynamichelp/";
+
 std::unique_ptr<TDynamicHelpThread> createDemonstration(int number, TDemoHost& host,
                                                         const std::string& folder,
                                                         const std::string& parkFolder);

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "app/base_service.h"
+#include "app/dialog_button_row.h"
 #include "app/play_panel.h"
 #include "app/u_motive_canvas.h"
 #include "help/message_bundle.h"
@@ -233,12 +234,7 @@ QWidget* TInstrForm::createCells(QWidget* parent) {
 
     auto* ok = new QPushButton(OK_TEXT, body);
     auto* cancel = new QPushButton(CANCEL_TEXT, body);
-    ok->setObjectName("okButton");
-    ok->setAccessibleName(OK_TEXT);
-    cancel->setObjectName("cancelButton");
-    cancel->setAccessibleName(CANCEL_TEXT);
-    ok->setDefault(true);
-    cancel->setAutoDefault(false);
+    nameOkCancel(ok, cancel);
     const int buttonWidth = 88;
     const int right = TEST_X + test->width();
     cancel->setGeometry(right - buttonWidth, bottom - 26, buttonWidth, 26);

@@ -6,7 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "harmony/chord.h"
+#include "model/note.h"
 #include "playback/instrument_conf.h"
+#include "playback/voice_map.h"
 
 class TInstrConfList;
 
@@ -22,9 +25,11 @@ struct TPitchCellDesign {
     TCatalogueKind catalogue;
     const char* captionKey;
     int16_t channel;
-    bool metronome;
     std::array<int16_t, 4> keys;
     size_t keyCount;
+
+    // The metronome's cells: the chosen key itself sounds on the drum channel.
+    constexpr bool drums() const { return catalogue == TCatalogueKind::DRUMS; }
 };
 
 // A treble C alone for the melodies, a four-voice C major chord for the chords, a low C for the
@@ -32,50 +37,43 @@ struct TPitchCellDesign {
 inline constexpr TPitchCellDesign MELODY_PITCH_CELL{TInstrumentNumber::MELODY_VOICE,
                                                     TCatalogueKind::INSTRUMENTS,
                                                     "instruments play mode melody",
-                                                    0,
-                                                    false,
+                                                    MELODY_CHANNEL,
                                                     {72, 0, 0, 0},
                                                     1};
 inline constexpr TPitchCellDesign CHORD_PITCH_CELL{TInstrumentNumber::CHORD_VOICE,
                                                    TCatalogueKind::INSTRUMENTS,
                                                    "instruments play mode chord",
-                                                   1,
-                                                   false,
+                                                   CHORD_CHANNEL,
                                                    {72, 64, 55, 36},
                                                    4};
 inline constexpr TPitchCellDesign BASS_PITCH_CELL{TInstrumentNumber::BASS_VOICE,
                                                   TCatalogueKind::INSTRUMENTS,
                                                   "instruments play mode bass",
-                                                  2,
-                                                  false,
+                                                  BASS_CHANNEL,
                                                   {36, 0, 0, 0},
                                                   1};
 inline constexpr TPitchCellDesign DRAFT_MELODY_PITCH_CELL{TInstrumentNumber::DRAFT_MELODY_VOICE,
                                                           TCatalogueKind::INSTRUMENTS,
                                                           "instruments dad mode melody",
-                                                          3,
-                                                          false,
+                                                          DRAFT_MELODY_CHANNEL,
                                                           {72, 0, 0, 0},
                                                           1};
 inline constexpr TPitchCellDesign DRAFT_CHORD_PITCH_CELL{TInstrumentNumber::DRAFT_CHORD_VOICE,
                                                          TCatalogueKind::INSTRUMENTS,
                                                          "instruments dad mode chord",
-                                                         4,
-                                                         false,
+                                                         DRAFT_CHORD_CHANNEL,
                                                          {72, 64, 55, 36},
                                                          4};
 inline constexpr TPitchCellDesign UP_BEAT_PITCH_CELL{TInstrumentNumber::UP_BEAT_DRUM_VOICE,
                                                      TCatalogueKind::DRUMS,
                                                      "instruments metronome upbeat",
-                                                     9,
-                                                     true,
+                                                     DRUM_CHANNEL,
                                                      {0, 0, 0, 0},
                                                      0};
 inline constexpr TPitchCellDesign BEAT_PITCH_CELL{TInstrumentNumber::DRUM_VOICE,
                                                   TCatalogueKind::DRUMS,
                                                   "instruments metronome beat",
-                                                  9,
-                                                  true,
+                                                  DRUM_CHANNEL,
                                                   {0, 0, 0, 0},
                                                   0};
 

@@ -42,7 +42,6 @@ class TPitchChooser {
     void mouseUp();
     // The dialog closes: a held button is let go.
     void close() { mouseUp(); }
-    bool pressed() const { return pressed_; }
 
   private:
     void pressNumber();

@@ -3,13 +3,13 @@
 #include "playback/player.h"
 
 void TPitchPreview::pitchPressed(int32_t number) {
-    if (!design_.metronome)
+    if (!design_.drums())
         pitchReleased();
     // a catalogue entry beyond a data byte cannot be sent; it stays silent
     if (!isMidiDataValue(number))
         return;
     const int16_t value = static_cast<int16_t>(number);
-    if (design_.metronome) {
+    if (design_.drums()) {
         // drum strokes die away by themselves: the previous one is left to ring out
         sounding_ = {value};
         player_.setChannelVolume(design_.channel, PREVIEW_VOLUME);

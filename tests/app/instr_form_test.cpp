@@ -139,7 +139,7 @@ TEST_F(InstrFormTest, PreviewsSoundTheRowsDesignAndCancelPutsTheSetBack) {
     edit([&](TInstrForm& f) {
         for (const TRow& row : rows) {
             SCOPED_TRACE(row.design->captionKey);
-            const int32_t entry = row.design->metronome ? 38 : 40;
+            const int32_t entry = row.design->drums() ? 38 : 40;
             std::vector<TMidiBytes> whilePressed, afterRelease;
             prompts_->pitches.push_back([&](TPitchSelectionListener& previews) {
                 previews.pitchPressed(entry);
