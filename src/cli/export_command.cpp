@@ -88,23 +88,19 @@ int runExportCommand(const std::vector<std::string>& args, std::ostream& out, st
         throw TUsageError("option --format accepts midi, musicxml or pdf");
     const std::string output =
         convertedOutputOption(parsed, "the output file OUT." + extension(format));
-    const TPeriodData period = readPeriodArgument(parsed);
+    TPeriodData period = readPeriodArgument(parsed);
+    // a score is titled after its document, as the window names an opened one
+    period.setName(parsed.positionals().front());
     if (format == "pdf") {
         if (!pdfWriter())
             throw TCommandError("PDF export needs the desktop build");
-        // the score is titled after its document, as the window names an opened one
-        TPeriodData named = period;
-        named.setName(parsed.positionals().front());
-        if (!pdfWriter()(named, output))
+        if (!pdfWriter()(period, output))
             throw TCommandError("Unable to save file: " + output);
         return 0;
     }
     if (format == "musicxml") {
-        // the score holds no sounds: an instrument set named for it is not even looked at; its
-        // title is the document's name, as after Open in the window
-        TPeriodData named = period;
-        named.setName(parsed.positionals().front());
-        if (!writeMusicXmlFile(named, output))
+        // the score holds no sounds: an instrument set named for it is not even looked at
+        if (!writeMusicXmlFile(period, output))
             throw TCommandError("Unable to save file: " + output);
         return 0;
     }

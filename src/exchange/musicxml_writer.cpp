@@ -15,6 +15,7 @@
 #include "model/motive.h"
 #include "model/output_file.h"
 #include "model/period_data.h"
+#include "model/tempo.h"
 #include "templates/phrase_letter.h"
 
 namespace {
@@ -662,7 +663,7 @@ class TScoreWriter {
         out_.open("direction-type");
         out_.open("metronome", " parentheses=\"no\"");
         out_.leaf("beat-unit", "quarter");
-        out_.leaf("per-minute", (hundredths + 50) / 100);
+        out_.leaf("per-minute", quartersPerMinute(period_.tempo()));
         out_.close("metronome");
         out_.close("direction-type");
         out_.empty("sound", " tempo=\"" + tempo + "\"");

@@ -21,3 +21,11 @@ DURATION anacrusisFor(TMotiveType type, int d, int32_t measureLength) {
     }
     return 0;
 }
+
+int quartersPerMinute(int32_t tempo) {
+    const int64_t step = 200 - int64_t{tempo};
+    if (step <= 0)
+        return 0;
+    // 60000 ms / (8 x step ms), to the nearest whole quarter
+    return int((7500 + step / 2) / step);
+}

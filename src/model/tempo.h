@@ -17,6 +17,9 @@ int tempoCategory(int32_t tempo);
 
 // Milliseconds of one quarter note: 8 x (200 - tempo).
 int32_t quarterMilliseconds(int32_t tempo);
+// The metronome mark: 7500 / (200 - tempo) quarters a minute, to the nearest whole one; 0 for a
+// tempo that stands still.
+int quartersPerMinute(int32_t tempo);
 
 // The three motive types of the editors, indices of the "motive type group".
 enum class TMotiveType { IAMBUS = 0, TROCHEE = 1, AMPHIBRACHYS = 2 };

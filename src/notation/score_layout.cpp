@@ -1,6 +1,7 @@
 #include "notation/score_layout.h"
 
 #include "generation/previous_motive.h"
+#include "model/tempo.h"
 #include "notation/canvas_layout.h"
 #include "templates/phrase_letter.h"
 
@@ -151,14 +152,6 @@ std::string scoreTitle(const std::string& documentName) {
         name.compare(name.size() - ending.size(), ending.size(), ending) == 0)
         name.resize(name.size() - ending.size());
     return name;
-}
-
-int quartersPerMinute(int32_t tempo) {
-    const int64_t step = 200 - int64_t{tempo};
-    if (step <= 0)
-        return 0;
-    // 60000 ms / (8 x step ms), to the nearest whole quarter
-    return int((7500 + step / 2) / step);
 }
 
 TPlacedItems layoutMetronomeMark(int32_t tempo, int x, int y, const TTextWidth& textWidth) {

@@ -15,8 +15,6 @@
 // in notation pixels, the canvases' own unit; a pixel is printed 0.18 mm wide, so a staff space
 // of ten pixels is 1.8 mm, a usual engraving size.
 constexpr double SCORE_PIXEL_MM = 0.18;
-constexpr double SCORE_PAGE_WIDTH_MM = 210.0;
-constexpr double SCORE_PAGE_HEIGHT_MM = 297.0;
 constexpr double SCORE_MARGIN_MM = 15.0;
 // The printable area inside the margins: (210 - 2 x 15) / 0.18 by (297 - 2 x 15) / 0.18.
 constexpr int SCORE_PAGE_WIDTH = 1000;
@@ -104,9 +102,6 @@ TScoreLayout layoutScore(const TPeriodData& period, const TScoreOptions& options
 // The title a score carries: the document's file name without its folder and without the
 // composition ending ".tnr".
 std::string scoreTitle(const std::string& documentName);
-
-// Quarter notes a minute at the program's tempo: a quarter lasts 8 x (200 - tempo) ms.
-int quartersPerMinute(int32_t tempo);
 
 // A metronome mark, a quarter note "= 75", with the note's head centred on (x, y).
 TPlacedItems layoutMetronomeMark(int32_t tempo, int x, int y, const TTextWidth& textWidth);

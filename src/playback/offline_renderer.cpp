@@ -40,7 +40,7 @@ class TEngineDevice : public TMidiDevicesInterface {
 
 }  // namespace
 
-// How often the progress callback hears of the rendering: a few times per second of music.
+// How often the progress callback hears of the rendering: every sixteenth sequencer period.
 constexpr int64_t PROGRESS_STEPS = 16;
 
 TRenderResult renderPlayback(const TRenderRequest& request, const TInstrumentConf& set) {

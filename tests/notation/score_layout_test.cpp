@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/tempo.h"
 #include "support/notation_fixtures.h"
 
 namespace {
