@@ -192,40 +192,37 @@ QWidget* TInstrForm::createCells(QWidget* parent) {
     rowName(play, " Melody", ROW_TOP);
     rowName(play, " Chord", ROW_TOP + ROW_HEIGHT);
     rowName(play, " Bass", ROW_TOP + 2 * ROW_HEIGHT);
-    addPitchCell(play, ROW_TOP, std::make_unique<TMelodyPitchNameController>(*this));
-    addPitchCell(play, ROW_TOP + ROW_HEIGHT, std::make_unique<TChordPitchNameController>(*this));
-    addPitchCell(play, ROW_TOP + 2 * ROW_HEIGHT, std::make_unique<TBassPitchNameController>(*this));
-    addVolumeCell(play, ROW_TOP, std::make_unique<TMelodyVolumeNameController>(*this));
-    addVolumeCell(play, ROW_TOP + ROW_HEIGHT, std::make_unique<TChordVolumeController>(*this));
-    addVolumeCell(play, ROW_TOP + 2 * ROW_HEIGHT, std::make_unique<TBassVolumeController>(*this));
-    addMuteCell(play, ROW_TOP, std::make_unique<TMelodyMuteController>(*this),
+    addPitchCell(play, ROW_TOP, MELODY_PITCH_CELL);
+    addPitchCell(play, ROW_TOP + ROW_HEIGHT, CHORD_PITCH_CELL);
+    addPitchCell(play, ROW_TOP + 2 * ROW_HEIGHT, BASS_PITCH_CELL);
+    addVolumeCell(play, ROW_TOP, MELODY_VOLUME_CELL);
+    addVolumeCell(play, ROW_TOP + ROW_HEIGHT, CHORD_VOLUME_CELL);
+    addVolumeCell(play, ROW_TOP + 2 * ROW_HEIGHT, BASS_VOLUME_CELL);
+    addMuteCell(play, ROW_TOP, TInstrumentMute::MUTE_MELODY,
                 bundle().text(MELODY_VOLUME_CELL.captionKey));
-    addMuteCell(play, ROW_TOP + ROW_HEIGHT, std::make_unique<TChordMuteController>(*this),
+    addMuteCell(play, ROW_TOP + ROW_HEIGHT, TInstrumentMute::MUTE_CHORD,
                 bundle().text(CHORD_VOLUME_CELL.captionKey));
-    addMuteCell(play, ROW_TOP + 2 * ROW_HEIGHT, std::make_unique<TBassMuteController>(*this),
+    addMuteCell(play, ROW_TOP + 2 * ROW_HEIGHT, TInstrumentMute::MUTE_BASS,
                 bundle().text(BASS_VOLUME_CELL.captionKey));
     y += play->height() + GROUP_GAP;
 
     QGroupBox* dad = group(body, "DAD Mode:", y, 2);
     rowName(dad, " Melody", ROW_TOP);
     rowName(dad, " Chord", ROW_TOP + ROW_HEIGHT);
-    addPitchCell(dad, ROW_TOP, std::make_unique<TSGIMelodyPitchNameController>(*this));
-    addPitchCell(dad, ROW_TOP + ROW_HEIGHT, std::make_unique<TSGIChordPitchNameController>(*this));
-    addVolumeCell(dad, ROW_TOP, std::make_unique<TSGIMelodyVolumeController>(*this));
-    addVolumeCell(dad, ROW_TOP + ROW_HEIGHT, std::make_unique<TSGIChordVolumeController>(*this));
+    addPitchCell(dad, ROW_TOP, DRAFT_MELODY_PITCH_CELL);
+    addPitchCell(dad, ROW_TOP + ROW_HEIGHT, DRAFT_CHORD_PITCH_CELL);
+    addVolumeCell(dad, ROW_TOP, DRAFT_MELODY_VOLUME_CELL);
+    addVolumeCell(dad, ROW_TOP + ROW_HEIGHT, DRAFT_CHORD_VOLUME_CELL);
     y += dad->height() + GROUP_GAP;
 
     QGroupBox* metronome = group(body, "Metronome:", y, 2);
     rowName(metronome, " Up Beat", ROW_TOP);
     rowName(metronome, " Beat", ROW_TOP + ROW_HEIGHT);
-    addPitchCell(metronome, ROW_TOP, std::make_unique<TMetronomeUpBeatPitchNameController>(*this));
-    addPitchCell(metronome, ROW_TOP + ROW_HEIGHT,
-                 std::make_unique<TMetronomeBeatPitchNameController>(*this));
+    addPitchCell(metronome, ROW_TOP, UP_BEAT_PITCH_CELL);
+    addPitchCell(metronome, ROW_TOP + ROW_HEIGHT, BEAT_PITCH_CELL);
     // one volume and one mute for both clicks: between the two rows
-    addVolumeCell(metronome, ROW_TOP + ROW_HEIGHT / 2,
-                  std::make_unique<TMetronomeVolumeController>(*this));
-    addMuteCell(metronome, ROW_TOP + ROW_HEIGHT / 2,
-                std::make_unique<TMetronomeMuteController>(*this),
+    addVolumeCell(metronome, ROW_TOP + ROW_HEIGHT / 2, DRUM_VOLUME_CELL);
+    addMuteCell(metronome, ROW_TOP + ROW_HEIGHT / 2, TInstrumentMute::MUTE_DRUM,
                 bundle().text(DRUM_VOLUME_CELL.captionKey));
     const int bottom = y + metronome->height();
 
@@ -265,9 +262,9 @@ QWidget* TInstrForm::createTestGroup(QWidget* parent) {
     return box;
 }
 
-void TInstrForm::addPitchCell(QWidget* group, int y,
-                              std::unique_ptr<TPitchNameController> controller) {
-    const QString name = qtext(bundle().text(controller->design().captionKey));
+void TInstrForm::addPitchCell(QWidget* group, int y, const TPitchCellDesign& design) {
+    auto controller = std::make_unique<TPitchNameController>(*this, design);
+    const QString name = qtext(bundle().text(design.captionKey));
     TPitchRow row;
     row.cell = valueCell(group, INSTRUMENT_X, y, INSTRUMENT_WIDTH, Qt::AlignLeft);
     row.cell->setAccessibleName(name);
@@ -280,9 +277,9 @@ void TInstrForm::addPitchCell(QWidget* group, int y,
     pitchRows_.push_back(std::move(row));
 }
 
-void TInstrForm::addVolumeCell(QWidget* group, int y,
-                               std::unique_ptr<TVolumeController> controller) {
-    const QString name = "Volume - " + qtext(bundle().text(controller->design().captionKey));
+void TInstrForm::addVolumeCell(QWidget* group, int y, const TVolumeCellDesign& design) {
+    auto controller = std::make_unique<TVolumeController>(*this, design);
+    const QString name = "Volume - " + qtext(bundle().text(design.captionKey));
     TVolumeRow row;
     row.cell = valueCell(group, VOLUME_X, y, VOLUME_WIDTH, Qt::AlignRight);
     row.cell->setAccessibleName(name);
@@ -296,8 +293,9 @@ void TInstrForm::addVolumeCell(QWidget* group, int y,
     volumeRows_.push_back(std::move(row));
 }
 
-void TInstrForm::addMuteCell(QWidget* group, int y, std::unique_ptr<TMuteController> controller,
+void TInstrForm::addMuteCell(QWidget* group, int y, TInstrumentMute field,
                              const std::string& name) {
+    auto controller = std::make_unique<TMuteController>(*this, field);
     TMuteRow row;
     row.box = new QCheckBox(group);
     const int indicator =

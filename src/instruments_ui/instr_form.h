@@ -98,10 +98,9 @@ class TInstrForm : public QDialog, public TInstrConfListener {
     void createMenuAndToolbar();
     QWidget* createCells(QWidget* parent);
     QWidget* createTestGroup(QWidget* parent);
-    void addPitchCell(QWidget* group, int y, std::unique_ptr<TPitchNameController> controller);
-    void addVolumeCell(QWidget* group, int y, std::unique_ptr<TVolumeController> controller);
-    void addMuteCell(QWidget* group, int y, std::unique_ptr<TMuteController> controller,
-                     const std::string& name);
+    void addPitchCell(QWidget* group, int y, const TPitchCellDesign& design);
+    void addVolumeCell(QWidget* group, int y, const TVolumeCellDesign& design);
+    void addMuteCell(QWidget* group, int y, TInstrumentMute field, const std::string& name);
     void refresh();
     // Writes the set under `name`; tells the user when that fails.
     bool writeSet(const std::string& name);
