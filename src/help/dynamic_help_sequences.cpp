@@ -16,10 +16,6 @@ constexpr int REL_SEQUENCE_UP = 7;
 constexpr int REL_RHYTHM = 9;
 constexpr int REL_REPEAT = 10;
 
-TDemoControl control(TDemoControlKind kind, int index, int pane = 0) {
-    return {kind, index, pane};
-}
-
 }  // namespace
 
 void TDHSelectNotes::sequence() {
@@ -93,68 +89,49 @@ void TDHSimpleEffect::sequence() {
     // the source: the first motive, selected by its strip
     showPage("helpSimpleEffect2.html");
     holdStill(100);
-    moveToControlCentre(control(K::MotiveSelection, 0));
-    holdStill(30);
-    press(control(K::MotiveSelection, 0));
+    click({K::MotiveSelection, 0}, 30);
     holdStill(150);
 
     // dragged onto a way's button, it gives three variants
     showPage("helpSimpleEffect3.html");
     holdStill(100);
-    moveToControlCentre(control(K::MotiveHandle, 0));
-    holdStill(30);
-    moveToControlCentre(control(K::WayChooser, SEQUENCE_UP));
-    dropMotiveOnWay(0, SEQUENCE_UP);
+    dragMotiveToWay(0, SEQUENCE_UP);
     holdStill(200);
 
     showPage("helpSimpleEffect4.html");
     holdStill(100);
     for (int pane = 0; pane < 3; ++pane) {
-        playAndWait(control(K::PanePlay, SEQUENCE_UP, pane));
+        playAndWait({K::PanePlay, SEQUENCE_UP, pane});
     }
 
     // the variant liked best goes into the period by its handle
     showPage("helpSimpleEffect5.html");
     holdStill(150);
-    moveToControlCentre(control(K::PaneHandle, SEQUENCE_UP, 0));
-    holdStill(30);
-    moveToControlCentre(control(K::MotiveCanvas, 1));
-    dropVariant(SEQUENCE_UP, 0, 1);
+    dragVariantToMotive(SEQUENCE_UP, 0, 1);
     holdStill(50);
-    playAndWait(control(K::MotivePlay, 1));
+    playAndWait({K::MotivePlay, 1});
 
     showPage("helpSimpleEffect6.html");
     holdStill(100);
-    moveToControlCentre(control(K::MotiveHandle, 0));
-    holdStill(30);
-    moveToControlCentre(control(K::WayChooser, VARIATION));
-    dropMotiveOnWay(0, VARIATION);
+    dragMotiveToWay(0, VARIATION);
     holdStill(150);
-    playAndWait(control(K::PanePlay, VARIATION, 0));
+    playAndWait({K::PanePlay, VARIATION, 0});
 
     // "More..." gives three new variants
     showPage("helpSimpleEffect7.html");
     holdStill(100);
-    moveToControlCentre(control(K::MoreButton, VARIATION));
-    holdStill(20);
-    press(control(K::MoreButton, VARIATION));
+    click({K::MoreButton, VARIATION}, 20);
     holdStill(100);
-    playAndWait(control(K::PanePlay, VARIATION, 0));
+    playAndWait({K::PanePlay, VARIATION, 0});
 
     showPage("helpSimpleEffect8.html");
     holdStill(100);
-    moveToControlCentre(control(K::MotiveHandle, 2));
-    holdStill(30);
-    moveToControlCentre(control(K::WayChooser, RHYTHM));
-    dropMotiveOnWay(2, RHYTHM);
+    dragMotiveToWay(2, RHYTHM);
     holdStill(150);
-    playAndWait(control(K::PanePlay, RHYTHM, 0));
-    moveToControlCentre(control(K::PaneHandle, RHYTHM, 0));
-    holdStill(30);
-    moveToControlCentre(control(K::MotiveCanvas, 3));
-    dropVariant(RHYTHM, 0, 3);
+    playAndWait({K::PanePlay, RHYTHM, 0});
+    dragVariantToMotive(RHYTHM, 0, 3);
     holdStill(50);
-    playAndWait(control(K::MotivePlay, 3));
+    playAndWait({K::MotivePlay, 3});
 
     showPage("helpSimpleEffect9.html");
     holdStill(300);
@@ -170,45 +147,31 @@ void TDHRelEffect::sequence() {
     // the source goes to a relative way like to any other
     showPage("helpRelEffect2.html");
     holdStill(100);
-    moveToControlCentre(control(K::MotiveSelection, 0));
-    holdStill(30);
-    press(control(K::MotiveSelection, 0));
+    click({K::MotiveSelection, 0}, 30);
     holdStill(50);
-    moveToControlCentre(control(K::MotiveHandle, 0));
-    holdStill(30);
-    moveToControlCentre(control(K::WayChooser, REL_SEQUENCE_UP));
-    dropMotiveOnWay(0, REL_SEQUENCE_UP);
+    dragMotiveToWay(0, REL_SEQUENCE_UP);
     holdStill(200);
-    playAndWait(control(K::PanePlay, REL_SEQUENCE_UP, 0));
-    playAndWait(control(K::PanePlay, REL_SEQUENCE_UP, 1));
+    playAndWait({K::PanePlay, REL_SEQUENCE_UP, 0});
+    playAndWait({K::PanePlay, REL_SEQUENCE_UP, 1});
 
     showPage("helpRelEffect3.html");
     holdStill(100);
-    moveToControlCentre(control(K::MotiveHandle, 0));
-    holdStill(30);
-    moveToControlCentre(control(K::WayChooser, REL_REPEAT));
-    dropMotiveOnWay(0, REL_REPEAT);
+    dragMotiveToWay(0, REL_REPEAT);
     holdStill(150);
-    playAndWait(control(K::PanePlay, REL_REPEAT, 0));
-    playAndWait(control(K::PanePlay, REL_REPEAT, 1));
+    playAndWait({K::PanePlay, REL_REPEAT, 0});
+    playAndWait({K::PanePlay, REL_REPEAT, 1});
 
     showPage("helpRelEffect4.html");
     holdStill(150);
-    moveToControlCentre(control(K::PaneHandle, REL_REPEAT, 0));
-    holdStill(30);
-    moveToControlCentre(control(K::MotiveCanvas, 2));
-    dropVariant(REL_REPEAT, 0, 2);
+    dragVariantToMotive(REL_REPEAT, 0, 2);
     holdStill(50);
-    playAndWait(control(K::MotivePlay, 2));
+    playAndWait({K::MotivePlay, 2});
 
     showPage("helpRelEffect5.html");
     holdStill(100);
-    moveToControlCentre(control(K::MotiveHandle, 1));
-    holdStill(30);
-    moveToControlCentre(control(K::WayChooser, REL_RHYTHM));
-    dropMotiveOnWay(1, REL_RHYTHM);
+    dragMotiveToWay(1, REL_RHYTHM);
     holdStill(150);
-    playAndWait(control(K::PanePlay, REL_RHYTHM, 0));
+    playAndWait({K::PanePlay, REL_RHYTHM, 0});
     holdStill(300);
 }
 

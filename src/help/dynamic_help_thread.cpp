@@ -204,10 +204,28 @@ void TDynamicHelpThread::dropVariant(int way, int pane, size_t motive) {
     }
 }
 
+void TDynamicHelpThread::click(const TDemoControl& control, int hold) {
+    moveToControlCentre(control);
+    holdStill(hold);
+    press(control);
+}
+
+void TDynamicHelpThread::dragMotiveToWay(size_t motive, int way) {
+    moveToControlCentre({TDemoControlKind::MotiveHandle, static_cast<int>(motive)});
+    holdStill(30);
+    moveToControlCentre({TDemoControlKind::WayChooser, way});
+    dropMotiveOnWay(motive, way);
+}
+
+void TDynamicHelpThread::dragVariantToMotive(int way, int pane, size_t motive) {
+    moveToControlCentre({TDemoControlKind::PaneHandle, way, pane});
+    holdStill(30);
+    moveToControlCentre({TDemoControlKind::MotiveCanvas, static_cast<int>(motive)});
+    dropVariant(way, pane, motive);
+}
+
 void TDynamicHelpThread::playAndWait(const TDemoControl& strip) {
-    moveToControlCentre(strip);
-    holdStill(20);
-    press(strip);
+    click(strip, 20);
     waitForPlayback();
     holdStill(30);
 }

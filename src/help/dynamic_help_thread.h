@@ -63,13 +63,20 @@ class TDynamicHelpThread {
     void playScript(size_t motive, const std::string& name, TScriptPoint press, bool ctrl);
     void waitForPlayback();
     void checkCancelled();
-    void press(const TDemoControl& control);
-    void dropMotiveOnWay(size_t motive, int way);
-    void dropVariant(int way, int pane, size_t motive);
+    // Glides to a control, holds still for `hold` steps and presses it.
+    void click(const TDemoControl& control, int hold);
+    // A motive's handle dragged onto a way's chooser: the way develops it.
+    void dragMotiveToWay(size_t motive, int way);
+    // A variant's handle dragged onto a motive of the period: the motive takes it.
+    void dragVariantToMotive(int way, int pane, size_t motive);
     // Plays what a pane or a motive strip plays and waits for its end.
     void playAndWait(const TDemoControl& strip);
 
   private:
+    void press(const TDemoControl& control);
+    void dropMotiveOnWay(size_t motive, int way);
+    void dropVariant(int way, int pane, size_t motive);
+
     struct TFailed {};
     struct TCancelled {};
 
