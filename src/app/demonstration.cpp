@@ -304,14 +304,14 @@ bool TDemonstration::setTimeCursor(size_t motive, int32_t ticks) {
     });
 }
 
-bool TDemonstration::pressCanvas(size_t motive, TScriptPoint local) {
+bool TDemonstration::pressCanvas(size_t motive, TScreenPoint local) {
     return onUi(false, [this, motive, local] {
         TUMotiveCanvas* canvas = canvasOf(motive);
         return canvas != nullptr && canvas->scriptedPress(QPoint(local.x, local.y));
     });
 }
 
-bool TDemonstration::dragCanvas(size_t motive, TScriptPoint local, bool ctrl) {
+bool TDemonstration::dragCanvas(size_t motive, TScreenPoint local, bool ctrl) {
     return onUi(false, [this, motive, local, ctrl] {
         TUMotiveCanvas* canvas = canvasOf(motive);
         if (canvas == nullptr) {
@@ -333,16 +333,13 @@ bool TDemonstration::releaseCanvas(size_t motive) {
     });
 }
 
-TScriptPoint TDemonstration::pointer() {
-    return onUi(TScriptPoint{}, [this] {
-        const TScreenPoint p = window_.pointerControl().pos();
-        return TScriptPoint{p.x, p.y};
-    });
+TScreenPoint TDemonstration::pointer() {
+    return onUi(TScreenPoint{}, [this] { return window_.pointerControl().pos(); });
 }
 
-void TDemonstration::setPointer(TScriptPoint p) {
+void TDemonstration::setPointer(TScreenPoint p) {
     onUi(false, [this, p] {
-        window_.pointerControl().setPos({p.x, p.y});
+        window_.pointerControl().setPos(p);
         if (overlay_ != nullptr) {
             overlay_->pointerMoved();
         }
@@ -350,18 +347,17 @@ void TDemonstration::setPointer(TScriptPoint p) {
     });
 }
 
-std::optional<TScriptPoint> TDemonstration::referenceOrigin() {
-    return onUi(std::optional<TScriptPoint>(), [this] {
+std::optional<TScreenPoint> TDemonstration::referenceOrigin() {
+    return onUi(std::optional<TScreenPoint>(), [this] {
         TDadWindow* popup = window_.dadWindow();
         if (popup == nullptr || !popup->isVisible()) {
-            return std::optional<TScriptPoint>();
+            return std::optional<TScreenPoint>();
         }
-        const TScreenPoint origin = popup->viewOrigin();
-        return std::optional<TScriptPoint>(TScriptPoint{origin.x, origin.y});
+        return std::optional<TScreenPoint>(popup->viewOrigin());
     });
 }
 
-std::optional<std::vector<TScriptPoint>> TDemonstration::readScript(const std::string& path) {
+std::optional<std::vector<TScreenPoint>> TDemonstration::readScript(const std::string& path) {
     // a document of its own: nothing of the window is touched, so no step on its thread
     TXmlDocument document;
     return readDynamicHelpScript(document, path);

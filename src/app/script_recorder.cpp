@@ -14,7 +14,7 @@ void TScriptRecorder::pointerMoved(TScreenPoint p) {
     if (!pressed_ || !origin) {
         return;
     }
-    const TScriptPoint local{p.x - origin->x, p.y - origin->y};
+    const TScreenPoint local{p.x - origin->x, p.y - origin->y};
     // a pointer held still adds nothing: on replay every point is a move
     if (points_.empty() || points_.back() != local) {
         points_.push_back(local);

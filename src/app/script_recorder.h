@@ -31,6 +31,6 @@ class TScriptRecorder : public QObject {
 
     std::string folder_;
     std::function<std::optional<TScreenPoint>()> origin_;
-    std::vector<TScriptPoint> points_;
+    std::vector<TScreenPoint> points_;
     bool pressed_ = false;
 };

@@ -2,12 +2,7 @@
 
 #include <cstdint>
 
-// A point on the screen, in logical pixels.
-struct TScreenPoint {
-    int32_t x = 0;
-    int32_t y = 0;
-    bool operator==(const TScreenPoint&) const = default;
-};
+#include "model/screen_point.h"
 
 // A rectangle on the screen; right and bottom are exclusive.
 struct TScreenRect {

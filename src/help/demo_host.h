@@ -59,15 +59,15 @@ class TDemoHost {
     virtual bool setTimeCursor(size_t motive, int32_t ticks) = 0;
     // The mouse on a motive's canvas, in the canvas's own coordinates: the left button pressed,
     // moved with it held (with Ctrl or not), released.
-    virtual bool pressCanvas(size_t motive, TScriptPoint local) = 0;
-    virtual bool dragCanvas(size_t motive, TScriptPoint local, bool ctrl) = 0;
+    virtual bool pressCanvas(size_t motive, TScreenPoint local) = 0;
+    virtual bool dragCanvas(size_t motive, TScreenPoint local, bool ctrl) = 0;
     virtual bool releaseCanvas(size_t motive) = 0;
 
-    virtual TScriptPoint pointer() = 0;
-    virtual void setPointer(TScriptPoint p) = 0;
+    virtual TScreenPoint pointer() = 0;
+    virtual void setPointer(TScreenPoint p) = 0;
     // The screen position of the popup's client origin, which recorded paths are relative to.
-    virtual std::optional<TScriptPoint> referenceOrigin() = 0;
-    virtual std::optional<std::vector<TScriptPoint>> readScript(const std::string& path) = 0;
+    virtual std::optional<TScreenPoint> referenceOrigin() = 0;
+    virtual std::optional<std::vector<TScreenPoint>> readScript(const std::string& path) = 0;
 
     // The demonstration waits for what the last edit plays.
     virtual void awaitPlaybackEnd() = 0;

@@ -7,9 +7,9 @@
 
 #include "model/xml_document.h"
 
-std::string dynamicHelpScriptText(const std::vector<TScriptPoint>& points) {
+std::string dynamicHelpScriptText(const std::vector<TScreenPoint>& points) {
     std::string text = "<DYNAMIC_HELP>\n";
-    for (const TScriptPoint& p : points) {
+    for (const TScreenPoint& p : points) {
         text += "    <MOVE X=\"" + std::to_string(p.x) + "\" Y=\"" + std::to_string(p.y) + "\"/>\n";
     }
     text += "</DYNAMIC_HELP>\n";
@@ -34,7 +34,7 @@ std::optional<int32_t> wholeNumber(const std::optional<std::string>& text) {
 
 }  // namespace
 
-std::optional<std::vector<TScriptPoint>> readDynamicHelpScript(TXmlDocument& document,
+std::optional<std::vector<TScreenPoint>> readDynamicHelpScript(TXmlDocument& document,
                                                                const std::string& path) {
     if (!document.load(path)) {
         return std::nullopt;
@@ -43,7 +43,7 @@ std::optional<std::vector<TScriptPoint>> readDynamicHelpScript(TXmlDocument& doc
     if (root.isNull() || root.name() != "DYNAMIC_HELP") {
         return std::nullopt;
     }
-    std::vector<TScriptPoint> points;
+    std::vector<TScreenPoint> points;
     for (const TXmlElement& move : root.children()) {
         if (move.name() != "MOVE") {
             continue;
@@ -58,12 +58,12 @@ std::optional<std::vector<TScriptPoint>> readDynamicHelpScript(TXmlDocument& doc
     return points;
 }
 
-std::vector<TScriptPoint> smoothPath(TScriptPoint from, TScriptPoint to) {
+std::vector<TScreenPoint> smoothPath(TScreenPoint from, TScreenPoint to) {
     const int32_t dx = to.x - from.x;
     const int32_t dy = to.y - from.y;
     const int32_t nx = std::min(std::abs(dx), 30);
     const int32_t ny = std::min(std::abs(dy), 30);
-    std::vector<TScriptPoint> path;
+    std::vector<TScreenPoint> path;
     double x = from.x;
     double y = from.y;
     for (int32_t i = 0; i < std::max(nx, ny); ++i) {

@@ -5,8 +5,8 @@
 namespace {
 
 // Where a press enters notes (the notes area) and where it chooses chords (the chord area).
-constexpr TScriptPoint NOTES_PRESS{0, 0};
-constexpr TScriptPoint CHORD_PRESS{111, 166};
+constexpr TScreenPoint NOTES_PRESS{0, 0};
+constexpr TScreenPoint CHORD_PRESS{111, 166};
 
 // The development ways the demonstrations open, as their choosers are numbered.
 constexpr int SEQUENCE_UP = 0;

@@ -97,9 +97,9 @@ void TDynamicHelpThread::holdStill(int steps) {
     }
 }
 
-void TDynamicHelpThread::moveSmoothly(TScriptPoint to) {
+void TDynamicHelpThread::moveSmoothly(TScreenPoint to) {
     pointer_ = host_.pointer();
-    for (const TScriptPoint p : smoothPath(pointer_, to)) {
+    for (const TScreenPoint p : smoothPath(pointer_, to)) {
         pointer_ = p;
         host_.setPointer(p);
         step();
@@ -139,10 +139,10 @@ void TDynamicHelpThread::setTimeCursor(size_t motive, int32_t ticks) {
     }
 }
 
-void TDynamicHelpThread::playScript(size_t motive, const std::string& name, TScriptPoint press,
+void TDynamicHelpThread::playScript(size_t motive, const std::string& name, TScreenPoint press,
                                     bool ctrl) {
     // the path is read before the press, so that a damaged script never leaves the popup open
-    const std::optional<std::vector<TScriptPoint>> points =
+    const std::optional<std::vector<TScreenPoint>> points =
         host_.readScript(folder_ + name + ".xml");
     if (!points) {
         fail();
@@ -152,13 +152,13 @@ void TDynamicHelpThread::playScript(size_t motive, const std::string& name, TScr
         if (!host_.pressCanvas(motive, press)) {
             fail();
         }
-        const std::optional<TScriptPoint> origin = host_.referenceOrigin();
+        const std::optional<TScreenPoint> origin = host_.referenceOrigin();
         if (!origin) {
             fail();
         }
         step();
-        for (const TScriptPoint& p : *points) {
-            const TScriptPoint screen{origin->x + p.x, origin->y + p.y};
+        for (const TScreenPoint& p : *points) {
+            const TScreenPoint screen{origin->x + p.x, origin->y + p.y};
             pointer_ = screen;
             host_.setPointer(screen);
             if (!host_.dragCanvas(motive, {screen.x - canvas.left, screen.y - canvas.top}, ctrl)) {

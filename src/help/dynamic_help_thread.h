@@ -51,7 +51,7 @@ class TDynamicHelpThread {
     // Parks the user's composition and opens the demonstration's own (base name + ".tnr").
     void loadComposition(const std::string& baseName);
     void holdStill(int steps);
-    void moveSmoothly(TScriptPoint to);
+    void moveSmoothly(TScreenPoint to);
     // To `dx` pixels right of the canvas's left edge, at its vertical centre.
     void moveToCanvasLeft(size_t motive, int32_t dx);
     // To the canvas's top-left corner plus (dx, dy).
@@ -60,7 +60,7 @@ class TDynamicHelpThread {
     void setTimeCursor(size_t motive, int32_t ticks);
     // Presses the canvas at `press` (canvas coordinates), replays the recorded path through the
     // popup and releases: the popup takes what lies under the last position.
-    void playScript(size_t motive, const std::string& name, TScriptPoint press, bool ctrl);
+    void playScript(size_t motive, const std::string& name, TScreenPoint press, bool ctrl);
     void waitForPlayback();
     void checkCancelled();
     // Glides to a control, holds still for `hold` steps and presses it.
@@ -89,7 +89,7 @@ class TDynamicHelpThread {
     std::string folder_;
     std::string parkFolder_;
     std::chrono::milliseconds stepDelay_ = STEP_DELAY;
-    TScriptPoint pointer_;
+    TScreenPoint pointer_;
     bool parked_ = false;
     std::string savedName_;
     std::atomic<TEnding> ending_{TEnding::Running};

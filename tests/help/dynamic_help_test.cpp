@@ -51,7 +51,7 @@ TEST(DynamicHelpScript, WritesOneMoveElementPerLine) {
 TEST(DynamicHelpScript, ReadsWhatItWritesAndIgnoresOtherElementsAndAttributes) {
     ScratchFolder scratch;
     TXmlDocument xml;
-    const std::vector<TScriptPoint> points = {{5, 7}, {239, 100}, {-4, 600}};
+    const std::vector<TScreenPoint> points = {{5, 7}, {239, 100}, {-4, 600}};
     auto read = readDynamicHelpScript(xml, scratch.file("a.xml", dynamicHelpScriptText(points)));
     ASSERT_TRUE(read);
     EXPECT_EQ(*read, points);
@@ -61,7 +61,7 @@ TEST(DynamicHelpScript, ReadsWhatItWritesAndIgnoresOtherElementsAndAttributes) {
                           "<DYNAMIC_HELP><NOTE X=\"1\" Y=\"2\"/>"
                           "<MOVE Z=\"9\" Y=\"3\" X=\"4\"/><!-- c --></DYNAMIC_HELP>"));
     ASSERT_TRUE(read);
-    EXPECT_EQ(*read, (std::vector<TScriptPoint>{{4, 3}}));
+    EXPECT_EQ(*read, (std::vector<TScreenPoint>{{4, 3}}));
 
     read = readDynamicHelpScript(xml, scratch.file("c.xml", "<DYNAMIC_HELP/>"));
     ASSERT_TRUE(read);
@@ -83,21 +83,21 @@ TEST(DynamicHelpScript, RefusesAnotherRootAMissingFileAndNumbersThatAreNotWhole)
 
 TEST(SmoothPath, AtMostThirtyStepsPerAxisAndEndsExactlyOnTheTarget) {
     // far on both axes: 30 steps, the last one the target itself
-    std::vector<TScriptPoint> path = smoothPath({0, 0}, {300, -90});
+    std::vector<TScreenPoint> path = smoothPath({0, 0}, {300, -90});
     ASSERT_EQ(path.size(), 31u);
-    EXPECT_EQ(path[0], (TScriptPoint{10, -3}));
-    EXPECT_EQ(path[29], (TScriptPoint{300, -90}));
-    EXPECT_EQ(path.back(), (TScriptPoint{300, -90}));
+    EXPECT_EQ(path[0], (TScreenPoint{10, -3}));
+    EXPECT_EQ(path[29], (TScreenPoint{300, -90}));
+    EXPECT_EQ(path.back(), (TScreenPoint{300, -90}));
 
     // a short axis stops when its steps are used up
     path = smoothPath({10, 10}, {70, 13});
     ASSERT_EQ(path.size(), 31u);
-    EXPECT_EQ(path[0], (TScriptPoint{12, 11}));
-    EXPECT_EQ(path[2], (TScriptPoint{16, 13}));
+    EXPECT_EQ(path[0], (TScreenPoint{12, 11}));
+    EXPECT_EQ(path[2], (TScreenPoint{16, 13}));
     EXPECT_EQ(path[10].y, 13);
 
     // no distance: only the final set
-    EXPECT_EQ(smoothPath({5, 5}, {5, 5}), (std::vector<TScriptPoint>{{5, 5}}));
+    EXPECT_EQ(smoothPath({5, 5}, {5, 5}), (std::vector<TScreenPoint>{{5, 5}}));
 }
 
 // Records every request; answers from a small model of the window.
@@ -108,14 +108,14 @@ class FakeHost : public TDemoHost {
     std::string failOn;       // the call that fails
     std::string cancelAfter;  // the user presses a key when this call has run
     bool cancelledFlag = false;
-    std::map<std::string, std::vector<TScriptPoint>> scripts;
-    std::vector<TScriptPoint> drags;
+    std::map<std::string, std::vector<TScreenPoint>> scripts;
+    std::vector<TScreenPoint> drags;
     std::string parked;
     std::string restoredName;
     bool finished = false;
     int errors = 0;
     int pointerSets = 0;
-    TScriptPoint pointerAt{0, 0};
+    TScreenPoint pointerAt{0, 0};
 
     bool log(const std::string& call) {
         calls.push_back(call);
@@ -157,27 +157,27 @@ class FakeHost : public TDemoHost {
     bool setTimeCursor(size_t motive, int32_t ticks) override {
         return log("cursor " + std::to_string(motive) + " " + std::to_string(ticks));
     }
-    bool pressCanvas(size_t motive, TScriptPoint local) override {
+    bool pressCanvas(size_t motive, TScreenPoint local) override {
         return log("down " + std::to_string(motive) + " " + std::to_string(local.x) + "," +
                    std::to_string(local.y));
     }
-    bool dragCanvas(size_t, TScriptPoint local, bool ctrl) override {
+    bool dragCanvas(size_t, TScreenPoint local, bool ctrl) override {
         drags.push_back(local);
         return log(std::string("drag") + (ctrl ? " ctrl" : ""));
     }
     bool releaseCanvas(size_t motive) override { return log("up " + std::to_string(motive)); }
-    TScriptPoint pointer() override { return pointerAt; }
-    void setPointer(TScriptPoint p) override {
+    TScreenPoint pointer() override { return pointerAt; }
+    void setPointer(TScreenPoint p) override {
         pointerAt = p;
         ++pointerSets;
     }
-    std::optional<TScriptPoint> referenceOrigin() override { return TScriptPoint{20, 30}; }
-    std::optional<std::vector<TScriptPoint>> readScript(const std::string& path) override {
+    std::optional<TScreenPoint> referenceOrigin() override { return TScreenPoint{20, 30}; }
+    std::optional<std::vector<TScreenPoint>> readScript(const std::string& path) override {
         if (!log("script " + leaf(path)))
             return std::nullopt;
         const auto i = scripts.find(leaf(path));
         if (i == scripts.end())
-            return std::vector<TScriptPoint>{};
+            return std::vector<TScreenPoint>{};
         return i->second;
     }
     void awaitPlaybackEnd() override { calls.push_back("await"); }
@@ -226,7 +226,7 @@ TEST(Demonstrations, NotesDemoParksTheCompositionShowsItsPagesAndReplaysItsFourS
     EXPECT_EQ(host.count("await"), 4u);
     // the recorded points are the popup's: on the screen beside it, relative to the canvas
     ASSERT_GE(host.drags.size(), 2u);
-    EXPECT_EQ(host.drags[0], (TScriptPoint{20 + 10 - 100, 30 + 20 - 400}));
+    EXPECT_EQ(host.drags[0], (TScreenPoint{20 + 10 - 100, 30 + 20 - 400}));
     // the last script is replayed with Ctrl held
     EXPECT_EQ(host.count("drag ctrl"), 0u);  // its script is empty: press and release only
     EXPECT_EQ(host.calls.back(), "finish temp.tnr");
