@@ -1,12 +1,15 @@
 #include "app/dad_window.h"
 
 #include <QGuiApplication>
+#include <QMoveEvent>
 #include <QScreen>
 
 #include "app/variant_view_widget.h"
 
 TDadWindow::TDadWindow(QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
+    // a tool window with a title only: nothing to minimise or maximise, above its main window
+    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus |
+                         Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       owner_(owner),
       view_(new TVariantViewWidget(this)) {
     setWindowTitle("DAD");
@@ -22,6 +25,7 @@ TDadWindow::TDadWindow(QWidget* owner)
 }
 
 void TDadWindow::setView(TVariantView* view) {
+    variantView_ = view;
     view_->setView(view);
 }
 
@@ -39,23 +43,59 @@ TScreenRect TDadWindow::screenArea() {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
+QMargins TDadWindow::frameMargins() const {
+    if (frameKnown_)
+        return frame_;
+    const QWidget* main = owner_ != nullptr ? owner_->window() : nullptr;
+    if (main == nullptr || !main->isVisible())
+        return {};
+    const QRect outer = main->frameGeometry();
+    const QRect inner = main->geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
 int32_t TDadWindow::popupWidth() {
-    return frameGeometry().width();
+    const QMargins m = frameMargins();
+    return width() + m.left() + m.right();
 }
 
 int32_t TDadWindow::popupHeight() {
-    return frameGeometry().height();
+    const QMargins m = frameMargins();
+    return height() + m.top() + m.bottom();
 }
 
 void TDadWindow::showAt(int32_t left, int32_t top) {
-    move(left, top);
+    // (left, top) is the outer corner, title bar included; the client area is placed itself, so
+    // that the zone and the pointer can be laid out in it before the window manager answers
+    const QMargins m = frameMargins();
+    placed_ = QPoint(left + m.left(), top + m.top());
+    setGeometry(QRect(placed_, size()));
     show();
     raise();
 }
 
 TScreenPoint TDadWindow::viewOrigin() {
-    const QPoint p = view_->mapToGlobal(QPoint(0, 0));
-    return {p.x(), p.y()};
+    return {placed_.x() + VIEW_MARGIN, placed_.y() + VIEW_MARGIN};
+}
+
+void TDadWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!isVisible())
+        return;
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    if (outer != inner) {
+        frame_ = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        frameKnown_ = true;
+    }
+    // the window manager may still place the popup elsewhere: the open popup follows it
+    if (inner.topLeft() != placed_) {
+        placed_ = inner.topLeft();
+        if (variantView_ != nullptr)
+            variantView_->surfaceMoved();
+    }
 }
 
 void TDadWindow::setCaption(const std::string& text) {

@@ -33,7 +33,20 @@ class TDadWindow : public QWidget, public TVariantSurface {
     void markRow(int pane, int32_t row) override;
     void paintExtentLine(int pane) override;
 
+  protected:
+    void moveEvent(QMoveEvent* event) override;
+
   private:
+    // The window system's frame around the popup: as it was last seen around the popup, or,
+    // before the popup was ever shown, as it is around the main window.
+    QMargins frameMargins() const;
+
     QWidget* owner_;
     TVariantViewWidget* view_;
+    TVariantView* variantView_ = nullptr;
+    // Where the client area was put: the view's origin follows from it at once, before the
+    // window system has reported the mapped window.
+    QPoint placed_;
+    QMargins frame_;
+    bool frameKnown_ = false;
 };

@@ -2,6 +2,8 @@
 
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "app/base_service.h"
@@ -13,6 +15,7 @@
 #include "app/u_motive_canvas.h"
 #include "help/message_bundle.h"
 #include "model/period_data.h"
+#include "notation/row_scroll.h"
 #include "playback/motive_player.h"
 #include "playback/relay_target.h"
 #include "templates/phrase_letter.h"
@@ -143,6 +146,19 @@ void TPeriodPanel::placeRow() {
         scroller_->periodPanelScrolled();
 }
 
+void TPeriodPanel::wheelEvent(QWheelEvent* event) {
+    // the wheel over any part of the row, either way it turns, moves the row along
+    const QPoint delta = event->angleDelta();
+    const int notches = -(std::abs(delta.x()) > std::abs(delta.y()) ? delta.x() : delta.y()) / 120;
+    if (notches == 0) {
+        event->ignore();
+        return;
+    }
+    scrollTo(
+        scrollByWheel(scrollPosition(), notches, scrollBar_->pageStep(), scrollBar_->maximum()));
+    event->accept();
+}
+
 void TPeriodPanel::scrollTo(int x) {
     if (scrollBar_->value() != x)
         scrollBar_->setValue(x);
@@ -258,11 +274,20 @@ void TPeriodPanel::motiveSetDeselected(TUMotiveSet* set) {
 }
 
 void TPeriodPanel::motiveSetStartedPlaying(TUMotiveSet* set) {
-    // a motive that starts out of sight is brought to the start of the view
-    const int left = set->x();
-    const int shown = scrollPosition();
-    if (left < shown || left + set->width() > shown + width())
-        scrollTo(left);
+    const int from = scrollPosition();
+    const int to = scrollToShow(from, width(), set->x(), set->width());
+    if (to != from)
+        scrollTo(to);
+}
+
+void TPeriodPanel::motiveSetCursorMoved(TUMotiveSet* set) {
+    // only the canvas under the pointer shows a time cursor
+    for (TUMotiveSet* other : sets_) {
+        if (other == set || other->canvas()->editor().timeCursor() == -1)
+            continue;
+        other->canvas()->editor().setTimeCursor(-1);
+        other->canvas()->update();
+    }
 }
 
 void TPeriodPanel::navigationChosen(int left) {

@@ -82,10 +82,12 @@ class TPeriodPanel : public QWidget,
     void motiveSetSelected(TUMotiveSet* set) override;
     void motiveSetDeselected(TUMotiveSet* set) override;
     void motiveSetStartedPlaying(TUMotiveSet* set) override;
+    void motiveSetCursorMoved(TUMotiveSet* set) override;
     void navigationChosen(int left) override;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void buildRow();

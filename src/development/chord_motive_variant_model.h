@@ -18,6 +18,10 @@ class TChordMotiveVariantModel : public TVariantModel {
     // The previous motive's chords before the motive's own, the chord carried over the bar line
     // shown only once.
     const TChordList& chords() override;
+    // Before the motive's first chord, the previous motive's last chord still sounds.
+    const TChord* chordSoundingAt(int32_t tick) override {
+        return motive_.chordSoundingAt(tick, previous_);
+    }
     int32_t startPosition() const override { return startPosition_; }
     void setStartPosition(int32_t tick) override { startPosition_ = tick; }
     int32_t endPosition() const override { return origin_ + motive_.measureLength(); }

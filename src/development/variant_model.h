@@ -19,6 +19,11 @@ class TVariantModel {
     virtual const TNoteList& notes() const = 0;
     // The chords the popup shows, in time order.
     virtual const TChordList& chords() = 0;
+    // The chord that sounds at a tick of the motive (null when none): what the popup proposes
+    // notes over and auditions.
+    virtual const TChord* chordSoundingAt(int32_t tick) {
+        return motive().chordSoundingAt(tick, nullptr);
+    }
     virtual int32_t startPosition() const = 0;
     virtual void setStartPosition(int32_t tick) = 0;
     // One measure after the origin.

@@ -4,21 +4,14 @@
 #include <cstdlib>
 
 #include "model/motive.h"
+#include "notation/canvas_layout.h"
 
 int32_t timeAtX(const TMotive& motive, int32_t x) {
-    const int32_t offset = std::max(x - CANVAS_MARGIN, 0) / CANVAS_PIXELS_PER_SIXTEENTH * 30;
-    const int32_t length = motive.measureLength();
-    const int32_t start = motive.startTime();
-    const int32_t t = start + offset;
-    if (motive.anacrusis != 0 && t < length) {
-        return std::clamp(t, start, std::max(start, length - 30));
-    }
-    const int32_t last = (motive.anacrusis != 0 ? motive.endTime() : length) - 30;
-    return std::max(std::min(t, last), start);
+    return canvasTimeAtX(motive, x);
 }
 
 int32_t xOfTime(const TMotive& motive, int32_t t) {
-    return CANVAS_MARGIN + (t - motive.startTime()) / 30 * CANVAS_PIXELS_PER_SIXTEENTH;
+    return canvasXOfTime(motive, t) - CURSOR_BEFORE_HEAD;
 }
 
 std::optional<int32_t> pitchAtY(int32_t y) {

@@ -7,15 +7,16 @@
 
 class TMotive;
 
-// Where a canvas's notes area maps to time and pitch: 23 pixels per sixteenth after an 8-pixel
-// margin, 5 pixels per diatonic step.
-constexpr int32_t CANVAS_MARGIN = 8;
-constexpr int32_t CANVAS_PIXELS_PER_SIXTEENTH = 23;
+// Where a canvas's notes area maps to time and pitch: time follows the painted measures, so
+// that the head of a note and its time share one column; 5 pixels per diatonic step.
+// The time cursor runs this far left of the heads it stands before, clear of them.
+constexpr int32_t CURSOR_BEFORE_HEAD = 11;
 constexpr int32_t CANVAS_NOTES_BOTTOM = 131;  // a press at or above edits notes, below chords
 constexpr int32_t CANVAS_CURSOR_TOP = 3;
 constexpr int32_t CANVAS_CURSOR_BOTTOM = 128;
 
-// The tick of a canvas x, kept inside the motive so that a sixteenth still fits after it.
+// The tick of the sixteenth nearest a canvas x, kept inside the motive so that a sixteenth
+// still fits after it.
 int32_t timeAtX(const TMotive& motive, int32_t x);
 // The x of a tick's cursor line.
 int32_t xOfTime(const TMotive& motive, int32_t t);

@@ -183,6 +183,24 @@ void TClipMaker::releasePointer() {
     pointer_->release();
 }
 
+void TClipMaker::translate(int32_t dx, int32_t dy) {
+    if (dx == 0 && dy == 0)
+        return;
+    const auto shift = [dx, dy](TScreenRect& r) {
+        r = {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+    };
+    for (TOneClip& c : clips_)
+        shift(c.rect);
+    if (currentClip_.id == -1)
+        return;
+    const TScreenPoint p = pointer_->pos();
+    shift(currentClip_.rect);
+    pointer_->confine(currentClip_.rect);
+    pointer_->setPos({p.x + dx, p.y + dy});
+    lastX_ += dx;
+    lastY_ += dy;
+}
+
 void TClipMaker::clear() {
     listeners_.clear();
     currentClip_.id = -1;

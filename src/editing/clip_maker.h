@@ -79,6 +79,9 @@ class TClipMaker {
 
     void releasePointer();
     void clear();
+    // The zones move with the window they lie in: every zone, the one in force and the pointer
+    // inside it move by (dx, dy); the pressures stay as they are.
+    void translate(int32_t dx, int32_t dy);
 
     void addListener(TClipMakerListener* listener);
     void removeListener(TClipMakerListener* listener);

@@ -92,13 +92,11 @@ bool TNoteVariantStrategy::prepareCandidates(int32_t t) {
     const int32_t l = model.meter().measureLength();
     const int32_t s = model.meter().measureStartOf(t);
     const int32_t e = std::min(model.endPosition(), s + l);
+    // the harmony that sounds at the note: a motive without a chord of its own there still
+    // sounds the previous motive's last chord
     TChord chord;
-    for (const TChord& c : model.chords()) {
-        if (c.time == s) {
-            chord = c;
-            break;
-        }
-    }
+    if (const TChord* sounding = model.chordSoundingAt(t))
+        chord = *sounding;
     const uint32_t flags = view_.schemeFlags();
     variant_set found;
     view_.scheme().collectVariants(model.notes(), &chord, (flags & 1) != 0, (flags & 2) != 0,

@@ -60,6 +60,7 @@ void TVariantView::open(TScheme& scheme, TVariantModel& model, int32_t screenX, 
         top = screen.top;
     }
     surface_.showAt(left, top);
+    origin_ = surface_.viewOrigin();
 
     scheme_ = &scheme;
     model_ = &model;
@@ -185,6 +186,14 @@ void TVariantView::mouseMoved(uint32_t shift, int32_t screenX, int32_t screenY) 
     }
 }
 
+void TVariantView::surfaceMoved() {
+    if (!isOpen())
+        return;
+    const TScreenPoint now = surface_.viewOrigin();
+    clipMaker_.translate(now.x - origin_.x, now.y - origin_.y);
+    origin_ = now;
+}
+
 void TVariantView::switchPane(int newPane) {
     const int oldPane = activePane_;
     if (newPane == oldPane || !isOpen()) {
@@ -262,11 +271,9 @@ void TVariantView::stopChord() {
 }
 
 void TVariantView::soundChordAt(int32_t t) {
-    for (const TChord& c : model_->chords()) {
-        if (c.time == t) {
-            soundChord(c);
-            return;
-        }
+    if (const TChord* sounding = model_->chordSoundingAt(t)) {
+        soundChord(*sounding);
+        return;
     }
     stopChord();
 }

@@ -118,6 +118,9 @@ class TVariantView : public TColorPanelListener {
     void stopAudition();
 
     bool isOpen() const { return strategies_[0] != nullptr; }
+    // The window system placed the popup elsewhere than asked (known only once it is mapped):
+    // the zone and the pointer follow the view to where it now is.
+    void surfaceMoved();
     int activePane() const { return activePane_; }
     TVariantStrategy* strategy(int pane) const { return strategies_[pane & 1].get(); }
     TVariantStrategy& other(const TVariantStrategy& s) const;
@@ -165,6 +168,7 @@ class TVariantView : public TColorPanelListener {
     std::array<std::unique_ptr<TVariantStrategy>, 2> strategies_;
     int activePane_ = 0;
     TScreenPoint savedPointer_;
+    TScreenPoint origin_;  // the view's screen origin the zones were laid out from
     TChord soundingChord_;
     TNote soundingNote_;
     int16_t clickKey_ = -1;

@@ -152,12 +152,17 @@ void TDynamicHelpThread::playScript(size_t motive, const std::string& name, TScr
         if (!host_.pressCanvas(motive, press)) {
             fail();
         }
-        const std::optional<TScreenPoint> origin = host_.referenceOrigin();
-        if (!origin) {
+        if (!host_.referenceOrigin()) {
             fail();
         }
         step();
         for (const TScreenPoint& p : *points) {
+            // asked anew at every point: the window manager may place the popup only after it
+            // was first shown, and the recorded path is relative to where it really is
+            const std::optional<TScreenPoint> origin = host_.referenceOrigin();
+            if (!origin) {
+                fail();
+            }
             const TScreenPoint screen{origin->x + p.x, origin->y + p.y};
             pointer_ = screen;
             host_.setPointer(screen);

@@ -54,6 +54,18 @@ void TMotive::setAnacrusis(DURATION value) {
     notify();
 }
 
+const TChord* TMotive::chordSoundingAt(int32_t t, const TMotive* previous) const {
+    const TChord* sounding = nullptr;
+    for (const TChord& c : chords) {
+        if (c.time > t)
+            break;
+        sounding = &c;
+    }
+    if (sounding == nullptr && previous != nullptr && !previous->chords.empty())
+        sounding = &previous->chords.back();
+    return sounding;
+}
+
 int32_t TMotive::startTime() const {
     return anacrusis != 0 ? measureLength() - anacrusis : 0;
 }

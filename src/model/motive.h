@@ -79,6 +79,9 @@ class TMotive {
     // The chord exactly at t, or none.
     const TChord* chordAt(int32_t t) const;
     TChord* chordAt(int32_t t);
+    // The chord that sounds at t: the last chord at or before it; before the motive's first
+    // chord, the previous motive's last chord, carried over the bar line. Null when none.
+    const TChord* chordSoundingAt(int32_t t, const TMotive* previous) const;
     // The first chord at or after the start of the measure holding t (less one tick), or none.
     const TChord* chordOfMeasure(int32_t t) const;
     // Index of the first note at or after t - 1; notes.size() when there is none.

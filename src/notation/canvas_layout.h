@@ -42,6 +42,16 @@ struct TCanvasComposition {
 // end; the second chord's label sits where that second part starts.
 TCanvasComposition composeCanvas(const TMotive& motive);
 
+// The measures a canvas shows and where each lands, as composeCanvas lays them out.
+std::vector<TMeasurePiece> canvasPieces(const TMotive& motive);
+
+// The canvas x of the centre of a note head at tick t, as the painted measures place it; one
+// place for painting, hovering and pressing, so that a press on a head means that note's time.
+int canvasXOfTime(const TMotive& motive, int32_t t);
+// The tick of the sixteenth whose head column lies nearest canvas x, inside the motive and
+// with a sixteenth still fitting after it.
+int32_t canvasTimeAtX(const TMotive& motive, int x);
+
 // The frame of a canvas or key box `width` pixels wide: white above the chord band, the band in
 // the face colour.
 TPlacedItems canvasFrame(int width);

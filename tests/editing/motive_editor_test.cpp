@@ -299,15 +299,18 @@ TEST(CanvasMappingTest, PitchRowsAndTimesStayInsideTheStaffAndTheMotive) {
     EXPECT_EQ(pitchAtY(200), std::nullopt);
     EXPECT_EQ(pitchAtY(0), 34);
     EXPECT_EQ(pitchAtY(153 - 5 * 10), 16);
-    TMotive plain(TKey(0, MAJOR), TMeasure(2, 120));
-    EXPECT_EQ(timeAtX(plain, 0), 0);
-    EXPECT_EQ(timeAtX(plain, 8 + 23 * 3), 90);
-    EXPECT_EQ(timeAtX(plain, 2000), 210);
-    TMotive upbeat(TKey(0, MAJOR), TMeasure(2, 120), 60);
+    // the default composition's first motive: 2/4 with an eighth's anacrusis
+    TMotive upbeat(TKey(-2, MINOR), TMeasure(2, 120), 60);
     EXPECT_EQ(timeAtX(upbeat, 0), 180);
-    EXPECT_EQ(timeAtX(upbeat, 8 + 23), 210);
-    EXPECT_EQ(timeAtX(upbeat, 8 + 46), 240);
     EXPECT_EQ(timeAtX(upbeat, 2000), upbeat.endTime() - 30);
+    // the head of a quarter on the downbeat is at its time, not a sixteenth later
+    EXPECT_EQ(timeAtX(upbeat, 85), 240);
+    EXPECT_EQ(timeAtX(upbeat, 108), 270);
+    // the downbeat's cursor lies after the bar line, left of the head, and maps back to it
+    EXPECT_GT(xOfTime(upbeat, 240), 66);
+    EXPECT_LT(xOfTime(upbeat, 240), 85 - 4);
+    for (int32_t t = 180; t < upbeat.endTime(); t += 30)
+        EXPECT_EQ(timeAtX(upbeat, xOfTime(upbeat, t)), t);
 }
 
 TEST(CanvasMappingTest, ThePopupGoesLeftOfACanvasAtTheScreensRightEdgeAndStaysOnIt) {

@@ -250,3 +250,39 @@ TEST_F(NotePopupTest, AnEndPositionOffersNothingAndSwitchingThereChangesNothing)
 }
 
 }  // namespace
+
+TEST(NotePopupHarmonyTest, AnUpbeatWithoutChordsIsOfferedTheChordCarriedOverTheBarLine) {
+    // the previous motive ends on the tonic after a dominant; this one has no chords yet
+    TMotive previous(TKey(0, MAJOR), TMeasure(2, 120), 60);
+    TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
+    dominant.setVoicing(17, 14, 11, 3);
+    dominant.time = 0;
+    TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    tonic.setVoicing(20, 17, 15, 6);
+    tonic.time = 240;
+    previous.chords = {dominant, tonic};
+    TMotive motive(TKey(0, MAJOR), TMeasure(2, 120), 60);
+    TEditMotiveVariantModel model(motive, &previous, motive.startTime(), 2, &previous);
+    ASSERT_EQ(model.chordSoundingAt(180), &previous.chords.back());
+    ASSERT_EQ(model.chordSoundingAt(300), &previous.chords.back());
+
+    TVariantViewRig rig;
+    TScheme scheme;
+    model.setStartPosition(180);
+    rig.view.open(scheme, model, 100, 700);
+    const auto* offered = dynamic_cast<TNoteVariantStrategy*>(rig.view.strategy(1));
+    ASSERT_NE(offered, nullptr);
+    int chordTones = 0;
+    for (const TScVariant& v : offered->candidates()) {
+        if (!v.chording)
+            continue;
+        ++chordTones;
+        // C, E or G (positions count from D), never the dominant's B or D
+        const int32_t letter = v.pitch % 7;
+        EXPECT_TRUE(letter == 6 || letter == 1 || letter == 3) << v.pitch;
+    }
+    EXPECT_GT(chordTones, 0);
+    // the harmony auditioned at the opening is the tonic that sounds, not the dominant
+    EXPECT_TRUE(rig.view.soundingChord().sameVoicing(tonic));
+    rig.view.close();
+}

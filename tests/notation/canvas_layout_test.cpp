@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "model/motive.h"
+#include "notation/measure_layout.h"
 #include "notation/notation_metrics.h"
 #include "support/notation_fixtures.h"
 
@@ -125,4 +126,74 @@ TEST(CanvasLayoutTest, FirstNoteAt) {
     EXPECT_EQ(firstNoteAt(m, 1), 1u);
     EXPECT_EQ(firstNoteAt(m, 240), 2u);
     EXPECT_EQ(firstNoteAt(m, 241), 3u);
+}
+
+namespace {
+
+bool isHead(TGlyph g) {
+    return g == TGlyph::HEAD_FILLED_UP || g == TGlyph::HEAD_FILLED_DOWN ||
+           g == TGlyph::HEAD_HOLLOW_UP || g == TGlyph::HEAD_HOLLOW_DOWN;
+}
+
+// The canvas x of the left column of every head the canvas paints, left to right, taken from
+// the painted measures themselves rather than from the time mapping.
+std::vector<int> paintedHeads(const TMotive& m) {
+    const TCanvasComposition c = composeCanvas(m);
+    std::vector<int> xs;
+    for (const TMeasurePiece& piece : c.pieces) {
+        const TPlacedItems items =
+            layoutMotiveMeasure(m, piece.firstNote, piece.lastNote, piece.start, c.beatLength,
+                                c.beatsPerMeasure, piece.lead, piece.limit, c.bitmapWidth);
+        for (const TPlacedItem& item : items) {
+            const int centre = item.rect.x + item.rect.width / 2;
+            if (item.kind == TItemKind::GLYPH && isHead(item.glyph) && centre >= piece.sourceLeft &&
+                centre < piece.sourceLeft + piece.sourceWidth)
+                xs.push_back(item.rect.x - piece.sourceLeft + piece.targetX);
+        }
+    }
+    return xs;
+}
+
+}  // namespace
+
+TEST(CanvasLayoutTest, HoveringTheHeadOfEveryNoteGivesThatNotesTime) {
+    struct Case {
+        int32_t beats;
+        DURATION beat;
+        int32_t anacrusis;
+    };
+    const Case cases[] = {{2, 120, 0},  {2, 120, 60}, {2, 120, 120}, {3, 120, 0},
+                          {3, 120, 30}, {3, 120, 60}, {4, 120, 90},  {3, 60, 0},
+                          {3, 60, 60},  {6, 60, 60},  {2, 60, 30},   {4, 120, 0}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(std::to_string(k.beats) + "/" + std::to_string(480 / k.beat) + " anacrusis " +
+                     std::to_string(k.anacrusis));
+        TMotive m(TKey(-2, MINOR), TMeasure(k.beats, k.beat), k.anacrusis);
+        // sixteenths, eighths and quarters in turn over the whole motive
+        const DURATION lengths[] = {30, 60, 120};
+        int32_t t = m.startTime();
+        for (int i = 0; t < m.endTime(); ++i) {
+            DURATION d = lengths[i % 3];
+            d = DURATION(std::min<int32_t>(d, m.endTime() - t));
+            // a note never crosses the bar line
+            if (t < m.measureLength() && t + d > m.measureLength())
+                d = DURATION(m.measureLength() - t);
+            m.notes.emplace_back(t, 20 + i % 7, d);
+            t += d;
+        }
+        const std::vector<int> heads = paintedHeads(m);
+        const int headWidth = glyphSize(TGlyph::HEAD_FILLED_UP).width;
+        ASSERT_EQ(heads.size(), m.notes.size());
+        for (size_t i = 0; i < heads.size(); ++i) {
+            SCOPED_TRACE("note at " + std::to_string(m.notes[i].time));
+            const int x = canvasXOfTime(m, m.notes[i].time);
+            EXPECT_GE(x, heads[i]);
+            EXPECT_LT(x, heads[i] + headWidth);
+            for (int dx = 0; dx < headWidth; ++dx)
+                EXPECT_EQ(canvasTimeAtX(m, heads[i] + dx), m.notes[i].time);
+        }
+        // far left and far right stay inside the motive with a sixteenth after
+        EXPECT_EQ(canvasTimeAtX(m, -50), m.startTime());
+        EXPECT_EQ(canvasTimeAtX(m, 5000), m.endTime() - 30);
+    }
 }
