@@ -5,8 +5,8 @@ set -euo pipefail
 PACKAGES=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libbenchmark-dev
-    qt6-base-dev libpugixml-dev librtmidi-dev libfluidsynth-dev libsystemd-dev timgm6mb-soundfont
-    xvfb xauth xdotool
+    qt6-base-dev libxcb1-dev libpugixml-dev librtmidi-dev libfluidsynth-dev libsystemd-dev timgm6mb-soundfont
+    xvfb xauth xdotool openbox x11-utils
     midicsv python3-mido
     # the PDF export's tests count and render the pages
     poppler-utils

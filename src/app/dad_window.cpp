@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app/variant_view_widget.h"
+#include "app/window_frame.h"
 
 TDadWindow::TDadWindow(QWidget* owner)
     // a tool window with a title only: nothing to minimise or maximise, above its main window
@@ -22,6 +23,7 @@ TDadWindow::TDadWindow(QWidget* owner)
     pal.setColor(QPalette::Window, QColor(212, 208, 200));
     setPalette(pal);
     setAutoFillBackground(true);
+    askForTitleOnlyFrame(this);
 }
 
 void TDadWindow::setView(TVariantView* view) {

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# The real program on a virtual X display, driven by real X events as a user would drive it:
-# answer the start-up questions about the sound device, then File > Save As, type a name, and
-# find the composition on disk under that name, with the title following it.
+# The real program on a virtual X display with a window manager, driven by real X events as a
+# user would drive it: answer the start-up questions about the sound device, then File > Save As,
+# type a name, and find the composition on disk under that name, with the title following it.
+# Frames, title bars and focus exist only under a window manager, so openbox runs on the display.
 set -euo pipefail
 BIN="$1"
 work="$(mktemp -d)"
 pid=""
 xvfb=""
+wm=""
 cleanup() {
     if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+    if [ -n "$wm" ]; then kill "$wm" 2>/dev/null || true; fi
     if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
     rm -rf "$work"
 }
@@ -48,6 +51,20 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
+command -v openbox >/dev/null || fail "openbox is not installed"
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm=$!
+for _ in $(seq 100); do
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then break; fi
+    sleep 0.1
+done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || fail "openbox did not start"
+
+# The client area of a window on the screen, as X and Y (xdotool's own geometry counts a
+# frame's offset twice under a window manager).
+clientGeometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{print "X=" $4} /Absolute upper-left Y/{print "Y=" $4}'
+}
 
 export MOTIVICA_HOME="$work/home"
 mkdir -p "$MOTIVICA_HOME/tnrs"
@@ -127,7 +144,7 @@ opened="$(mainWindow "^Motivica 1.0 - $saved\$")"
 # for the next note and once more, release, save, and find the three notes in the file.
 # A dismissed dialog can leave Escape down in the server; it would end the press at once.
 xdotool keyup Escape
-eval "$(xdotool getwindowgeometry --shell "$opened")"
+eval "$(clientGeometry "$opened")"
 mx=$X
 my=$Y
 # "insert all": every position of the melody range is offered, so the rows below are there
@@ -144,7 +161,7 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 [ -n "$dad" ] || fail "pressing in the first motive showed no DAD popup"
-eval "$(xdotool getwindowgeometry --shell "$dad")"
+eval "$(clientGeometry "$dad")"
 # the view lies five pixels inside the popup
 ox=$((X + 5))
 oy=$((Y + 5))
@@ -233,7 +250,7 @@ drag() {
     xdotool mouseup 1
     sleep 0.4
 }
-eval "$(xdotool getwindowgeometry --shell "$opened")"
+eval "$(clientGeometry "$opened")"
 # the client area starts under the menu bar; the choosers' first row is 42 pixels into it
 drag $((X + 158)) $((Y + 550)) $((X + 240)) $((Y + 73))
 drag $((X + 225)) $((Y + 190)) $((X + 500)) $((Y + 524))
@@ -265,5 +282,88 @@ for _ in $(seq 100); do
 done
 [ -n "$back" ] || fail "a key did not end the demonstration with the composition back"
 [ -z "$(visible '^CANCELLING...$')" ] || fail "the page window stayed after the cancel"
+
+# The popup in real hands, on a fresh default composition: twenty presses over motives 1 to 4,
+# each a sixteenth further on. Every popup opens with the pointer in its client area where the
+# note before it lies (or mid-height), 50 pixels from the boundary, and offers candidates: one
+# push through the boundary writes a note at the time of the column pressed.
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+export MOTIVICA_HOME="$work/fresh"
+mkdir -p "$MOTIVICA_HOME/tnrs"
+"$BIN" >"$work/program.log" 2>&1 &
+pid=$!
+fresh="$(mainWindow '^Motivica 1.0 - Untitled$')"
+[ -n "$fresh" ] || fail "the fresh start showed no window"
+xdotool keyup Escape
+eval "$(clientGeometry "$fresh")"
+cx=$X
+cy=$Y
+# "insert all", so that the row the pointer starts in holds a candidate
+xdotool mousemove $((cx + 143)) $((cy + 76)) click 1
+sleep 0.3
+# the canvases' left edges in the client area, and the head columns of the first six
+# sixteenths of a 2/4 motive with an eighth's up-beat
+lefts=(162 396 653 887)
+heads=(20 43 85 108 131 154)
+times=(180 210 240 270 300 330)
+opens=""
+for slot in 0 1 2 3 4; do
+    for k in 0 1 2 3; do
+        s=$slot
+        # the fourth motive's fifth column lies beyond the window's edge: the first motive's
+        # sixth instead
+        if [ "$slot" -eq 4 ] && [ "$k" -eq 3 ]; then s=5; k=0; fi
+        opens="$opens $k:$s"
+    done
+done
+for open in $opens; do
+    k=${open%%:*}
+    s=${open##*:}
+    xdotool mousemove $((cx + ${lefts[$k]} + ${heads[$s]})) $((cy + 505))
+    sleep 0.25
+    xdotool mousedown 1
+    dad=""
+    for _ in $(seq 50); do
+        dad="$(visible '^DAD')"
+        if [ -n "$dad" ]; then break; fi
+        sleep 0.05
+    done
+    [ -n "$dad" ] || fail "press $open showed no popup"
+    sleep 0.15
+    eval "$(clientGeometry "$dad")"
+    eval "$(xdotool getmouselocation --shell | grep -E '^(X|Y)=' | sed 's/^/P/')"
+    vx=$((PX - X - 5))
+    vy=$((PY - Y - 5))
+    [ "$vx" -eq 190 ] || fail "press $open put the pointer at view x $vx"
+    # mid-height, or level with a pitch row: 677 - 19 p + 9
+    if [ "$vy" -ne 225 ] && [ $(((686 - vy) % 19)) -ne 0 ]; then
+        fail "press $open put the pointer at view y $vy"
+    fi
+    for _ in $(seq 30); do
+        xdotool mousemove_relative -- 6 0
+        sleep 0.03
+    done
+    xdotool mouseup 1
+    sleep 0.6
+    [ -z "$(visible '^DAD')" ] || fail "the popup of press $open stayed open"
+done
+# The composition kept safe a moment after the last edit holds what the presses wrote: each
+# wrote a note at its column's time. The first motive's sixth column was pressed last.
+twenty=""
+for _ in $(seq 100); do
+    twenty="$(ls "$MOTIVICA_HOME"/recovery/*.recovery 2>/dev/null | head -1 || true)"
+    if [ -n "$twenty" ] &&
+        awk '/<NOTES>/{n++} n==1' "$twenty" | grep -q 'TIME="330"'; then break; fi
+    sleep 0.1
+done
+[ -n "$twenty" ] || fail "the twenty presses' composition was not kept"
+for open in $opens; do
+    k=${open%%:*}
+    s=${open##*:}
+    motive="$(awk -v k=$((k + 1)) '/<NOTES>/{n++} n==k{print} /<\/NOTES>/{if(n==k) exit}' "$twenty")"
+    echo "$motive" | grep -q "TIME=\"${times[$s]}\"" ||
+        fail "press $open wrote no note at ${times[$s]}: $motive"
+done
 
 echo "PASS"
