@@ -18,6 +18,7 @@
 #include "editing/chord_variant_strategy.h"
 #include "editing/note_variant_strategy.h"
 #include "generation/random.h"
+#include "notation/canvas_layout.h"
 #include "playback/capture_port.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_prompts.h"
@@ -315,4 +316,28 @@ TEST_F(DadPopupTest, LosingTheFocusEndsThePressAndKeepsWhatWasEntered) {
     release();
     EXPECT_EQ(motive().notes.size(), 1u);
     EXPECT_FALSE(window_->popupShown());
+}
+
+namespace {
+
+// Hovers a canvas of the period row without a button, as the mouse does.
+void hover(TUMotiveCanvas* canvas, int x) {
+    const QPoint local(x, 60);
+    QMouseEvent e(QEvent::MouseMove, QPointF(local), QPointF(canvas->mapToGlobal(local)),
+                  Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &e);
+}
+
+}  // namespace
+
+TEST_F(DadPopupTest, OnlyTheCanvasUnderThePointerShowsATimeCursor) {
+    const auto& sets = window_->periodPanel()->motiveSets();
+    ASSERT_GE(sets.size(), 4u);
+    for (size_t k = 0; k < 4; ++k) {
+        SCOPED_TRACE(k);
+        // the head column of the downbeat means the downbeat
+        hover(sets[k]->canvas(), canvasXOfTime(*sets[k]->canvas()->motive(), 240));
+        for (size_t other = 0; other < 4; ++other)
+            EXPECT_EQ(sets[other]->canvas()->editor().timeCursor(), other == k ? 240 : -1);
+    }
 }
