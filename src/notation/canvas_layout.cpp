@@ -34,9 +34,10 @@ std::vector<TMeasurePiece> canvasPieces(const TMotive& motive) {
              leadWidth + MEASURE_MARGIN, secondPartX}};
 }
 
-int canvasXOfTime(const TMotive& motive, int32_t t) {
-    const std::vector<TMeasurePiece> pieces = canvasPieces(motive);
-    // a time at or after the last piece's start belongs to it, so the motive's end has an x too
+namespace {
+
+// A time at or after the last piece's start belongs to it, so the motive's end has an x too.
+int xOfTimeIn(const std::vector<TMeasurePiece>& pieces, int32_t t) {
     const TMeasurePiece* piece = &pieces.front();
     for (const TMeasurePiece& p : pieces)
         if (t >= p.start)
@@ -44,13 +45,20 @@ int canvasXOfTime(const TMotive& motive, int32_t t) {
     return piece->targetX - piece->sourceLeft + timeX(t - piece->start);
 }
 
+}  // namespace
+
+int canvasXOfTime(const TMotive& motive, int32_t t) {
+    return xOfTimeIn(canvasPieces(motive), t);
+}
+
 int32_t canvasTimeAtX(const TMotive& motive, int x) {
+    const std::vector<TMeasurePiece> pieces = canvasPieces(motive);
     const int32_t first = motive.startTime();
     const int32_t last = std::max(first, motive.endTime() - TICKS_PER_SIXTEENTH);
     int32_t best = first;
-    int bestDistance = std::abs(x - canvasXOfTime(motive, first));
+    int bestDistance = std::abs(x - xOfTimeIn(pieces, first));
     for (int32_t t = first + TICKS_PER_SIXTEENTH; t <= last; t += TICKS_PER_SIXTEENTH) {
-        const int distance = std::abs(x - canvasXOfTime(motive, t));
+        const int distance = std::abs(x - xOfTimeIn(pieces, t));
         if (distance < bestDistance) {
             best = t;
             bestDistance = distance;
