@@ -45,16 +45,23 @@ TScreenRect TDadWindow::screenArea() {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
+namespace {
+
+// The frame a window manager draws around a window's client area.
+QMargins frameAround(const QWidget& window) {
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+}  // namespace
+
 QMargins TDadWindow::frameMargins() const {
     if (frameKnown_)
         return frame_;
     const QWidget* main = owner_ != nullptr ? owner_->window() : nullptr;
-    if (main == nullptr || !main->isVisible())
-        return {};
-    const QRect outer = main->frameGeometry();
-    const QRect inner = main->geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
+    return main != nullptr && main->isVisible() ? frameAround(*main) : QMargins();
 }
 
 int32_t TDadWindow::popupWidth() {
@@ -85,16 +92,13 @@ void TDadWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (!isVisible())
         return;
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    if (outer != inner) {
-        frame_ = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frameGeometry() != geometry()) {
+        frame_ = frameAround(*this);
         frameKnown_ = true;
     }
     // the window manager may still place the popup elsewhere: the open popup follows it
-    if (inner.topLeft() != placed_) {
-        placed_ = inner.topLeft();
+    if (geometry().topLeft() != placed_) {
+        placed_ = geometry().topLeft();
         if (variantView_ != nullptr)
             variantView_->surfaceMoved();
     }

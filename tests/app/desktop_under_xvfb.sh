@@ -74,6 +74,17 @@ export ASAN_OPTIONS="detect_leaks=0"
 pid=$!
 
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true; }
+# Waits up to ten seconds for a visible window named as the pattern says, and prints its id.
+waitVisible() {
+    for _ in $(seq 100); do
+        w="$(visible "$1")"
+        if [ -n "$w" ]; then
+            echo "$w"
+            return 0
+        fi
+        sleep 0.1
+    done
+}
 
 # Waits for the main window titled as the pattern says, and prints its id. Without a sound
 # device the program says so and offers the device dialog first: both are cancelled. A question
@@ -110,12 +121,7 @@ xdotool key --window "$main" alt+f
 sleep 0.5
 # New, Open, Open Recent, Save, Save As...
 xdotool key Down Down Down Down Return
-dialog=""
-for _ in $(seq 100); do
-    dialog="$(visible '^Save As$')"
-    if [ -n "$dialog" ]; then break; fi
-    sleep 0.1
-done
+dialog="$(waitVisible '^Save As$')"
 [ -n "$dialog" ] || fail "File > Save As... showed no dialog"
 xdotool windowfocus --sync "$dialog"
 xdotool type --delay 10 "typed by hand"
@@ -154,12 +160,7 @@ sleep 0.3
 xdotool mousemove $((mx + 183)) $((my + 524))
 sleep 0.3
 xdotool mousedown 1
-dad=""
-for _ in $(seq 50); do
-    dad="$(visible '^DAD')"
-    if [ -n "$dad" ]; then break; fi
-    sleep 0.1
-done
+dad="$(waitVisible '^DAD')"
 [ -n "$dad" ] || fail "pressing in the first motive showed no DAD popup"
 eval "$(clientGeometry "$dad")"
 # the view lies five pixels inside the popup
@@ -263,12 +264,7 @@ echo "$second" | grep -q 'TIME="270" PITCH="25"' ||
 # beside the chord buttons, loads its own composition, and any key ends it; the composition
 # comes back under its own name and the page window goes.
 xdotool mousemove $((X + 116)) $((Y + 142)) click 1
-demo=""
-for _ in $(seq 100); do
-    demo="$(visible 'helpSelectChord.tnr$')"
-    if [ -n "$demo" ]; then break; fi
-    sleep 0.1
-done
+demo="$(waitVisible 'helpSelectChord.tnr$')"
 [ -n "$demo" ] || fail "the chord demonstration did not load its composition"
 [ -n "$(visible '^PRESS ANY KEY TO CANCEL$')" ] || fail "the demonstration shows no page window"
 sleep 1
@@ -323,12 +319,7 @@ for open in $opens; do
     xdotool mousemove $((cx + ${lefts[$k]} + ${heads[$s]})) $((cy + 505))
     sleep 0.25
     xdotool mousedown 1
-    dad=""
-    for _ in $(seq 50); do
-        dad="$(visible '^DAD')"
-        if [ -n "$dad" ]; then break; fi
-        sleep 0.05
-    done
+    dad="$(waitVisible '^DAD')"
     [ -n "$dad" ] || fail "press $open showed no popup"
     sleep 0.15
     eval "$(clientGeometry "$dad")"

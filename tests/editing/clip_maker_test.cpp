@@ -236,3 +236,25 @@ TEST_F(ClipMakerTest, PressureShowsAsGreyAndPercentOfTheWayLeft) {
 }
 
 }  // namespace
+
+TEST_F(ClipMakerTest, AMovedWindowTakesItsZonesThePointerAndThePressureAlong) {
+    defineZone({TDirection::make(SIDE_RIGHT, 128, 14, true)});
+    clip.defineClip(9, {10, 10, 20, 20}, {});
+    pointer.setPos({339, 300});
+    clip.testEdges(false);
+    clip.testEdges(false);
+    pointer.moveBy(5, 0);
+    clip.testEdges(false);
+    const int32_t pressure = clip.direction(SIDE_RIGHT)->pressure;
+    ASSERT_GT(pressure, 128);
+    const TScreenPoint before = pointer.pos();
+
+    clip.translate(30, -20);
+    EXPECT_EQ(clip.currentClip().rect, (TScreenRect{130, 30, 370, 480}));
+    EXPECT_EQ(pointer.confinement(), (TScreenRect{130, 30, 370, 480}));
+    EXPECT_EQ(pointer.pos(), (TScreenPoint{before.x + 30, before.y - 20}));
+    EXPECT_EQ(clip.direction(SIDE_RIGHT)->pressure, pressure);
+    // the stored zones moved as well: activating the other one confines to its new place
+    ASSERT_TRUE(clip.activateClip(9));
+    EXPECT_EQ(pointer.confinement(), (TScreenRect{40, -10, 50, 0}));
+}

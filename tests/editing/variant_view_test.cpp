@@ -286,3 +286,20 @@ TEST(NotePopupHarmonyTest, AnUpbeatWithoutChordsIsOfferedTheChordCarriedOverTheB
     EXPECT_TRUE(rig.view.soundingChord().sameVoicing(tonic));
     rig.view.close();
 }
+
+TEST_F(NotePopupTest, APopupTheWindowManagerPutsElsewhereTakesThePointerAlong) {
+    open(100, 700);
+    const TScreenPoint first = rig.pointer.pos();
+    const TScreenRect zone = rig.view.clipMaker().currentClip().rect;
+    // the window manager maps the popup 22 pixels lower and 3 to the right than asked
+    rig.surface.shownLeft += 3;
+    rig.surface.shownTop += 22;
+    rig.view.surfaceMoved();
+    EXPECT_EQ(rig.pointer.pos(), (TScreenPoint{first.x + 3, first.y + 22}));
+    EXPECT_EQ(rig.view.clipMaker().currentClip().rect,
+              (TScreenRect{zone.left + 3, zone.top + 22, zone.right + 3, zone.bottom + 22}));
+    // still 50 pixels from the boundary, mid-height, in the view as it now lies
+    EXPECT_EQ(rig.pointer.pos(), (TScreenPoint{origin().x + 190, origin().y + 225}));
+    // and a note can be written from there
+    EXPECT_TRUE(enterNote(strategy(1).candidates().front().pitch));
+}
