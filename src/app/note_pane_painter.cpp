@@ -9,6 +9,7 @@
 #include "editing/note_variant_strategy.h"
 #include "editing/variant_view.h"
 #include "model/motive.h"
+#include "model/pitch_spelling.h"
 
 namespace {
 
@@ -77,6 +78,9 @@ void drawDuration(QPainter& p, int x, int32_t ticks) {
     }
     p.restore();
 }
+
+// Room for a note's name such as "F♯♯4".
+constexpr int NAME_WIDTH = 34;
 
 int degreeX(int pane) {
     return pane == 0 ? 159 : 65;
@@ -170,13 +174,25 @@ void paintNotePane(QPainter& p, const TNoteVariantStrategy& s, TVariantView& vie
             f.setBold(true);
             p.setFont(f);
             p.setPen(QColor(64, 64, 64));
+            QFont nameFont = f;
+            nameFont.setBold(false);
+            const TKey& key = model.motive().key;
             for (const TScVariant& v : candidates) {
                 if (v.pitch < 13 || v.pitch > 34) {
                     continue;
                 }
-                const int degree = model.motive().key.degreeOf(v.pitch);
-                p.drawText(QRect(degreeX(pane), rowTop(v.pitch) + 3, 14, 14), Qt::AlignCenter,
-                           QString::number(degree));
+                const int top = rowTop(v.pitch) + 3;
+                p.setFont(f);
+                p.drawText(QRect(degreeX(pane), top, 14, 14), Qt::AlignCenter,
+                           QString::number(key.degreeOf(v.pitch)));
+                // the note's name beside its degree, away from the boundary, so that octave
+                // and pitch need no guessing
+                p.setFont(nameFont);
+                const QRect name = pane == 0
+                                       ? QRect(degreeX(pane) - NAME_WIDTH - 2, top, NAME_WIDTH, 14)
+                                       : QRect(degreeX(pane) + 16, top, NAME_WIDTH, 14);
+                p.drawText(name, (pane == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+                           QString::fromStdString(pitchName(v.pitch, key)));
             }
         }
     }

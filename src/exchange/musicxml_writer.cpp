@@ -15,6 +15,7 @@
 #include "model/motive.h"
 #include "model/output_file.h"
 #include "model/period_data.h"
+#include "model/pitch_spelling.h"
 #include "model/tempo.h"
 #include "templates/phrase_letter.h"
 
@@ -22,7 +23,6 @@ namespace {
 
 constexpr int32_t TICKS_PER_QUARTER = 120;
 constexpr const char* STEP_LETTERS = "CDEFGAB";
-constexpr std::array<int32_t, 7> NATURAL_SEMITONES = {0, 2, 4, 5, 7, 9, 11};
 // Letters (C = 0) that the signature alters, in the order sharps and flats are added.
 constexpr std::array<int, 7> SHARP_LETTERS = {3, 0, 4, 1, 5, 2, 6};
 constexpr std::array<int, 7> FLAT_LETTERS = {6, 2, 5, 1, 4, 0, 3};
@@ -342,23 +342,6 @@ int signatureAlter(int32_t signs, int letter) {
         if (order[static_cast<size_t>(i)] == letter)
             return signs > 0 ? 1 : -1;
     return 0;
-}
-
-struct TSpelling {
-    int letter = 0;
-    int octave = 4;
-    int alter = 0;
-};
-
-// The letter of a position comes from the staff (position 0 is a D); the key's table says how
-// far the sounding note lies from the natural letter.
-TSpelling spell(int32_t pitch, const TKey& key) {
-    TSpelling s;
-    s.letter = (pitch + 1) % 7;
-    s.octave = (pitch + 1) / 7 + 1;
-    const int32_t natural = 12 * (s.octave + 1) + NATURAL_SEMITONES[static_cast<size_t>(s.letter)];
-    s.alter = key.pitch(pitch) - natural;
-    return s;
 }
 
 // Roman numeral names of the degrees.
@@ -724,10 +707,10 @@ class TScoreWriter {
                 continue;
             }
             const std::vector<int32_t> parts = writtenParts(end - start, span.isRest());
-            TSpelling spelling;
+            TPitchSpelling spelling;
             const char* accidental = nullptr;
             if (!span.isRest()) {
-                spelling = spell(span.pitch, *span.key);
+                spelling = spellPitch(span.pitch, *span.key);
                 const auto place = std::make_pair(spelling.letter, spelling.octave);
                 const auto found = inForce.find(place);
                 const int current = found != inForce.end()
@@ -748,7 +731,7 @@ class TScoreWriter {
         }
     }
 
-    void writeNote(const TSpelling* pitch, int32_t length, bool wholeMeasure, bool tiedIn,
+    void writeNote(const TPitchSpelling* pitch, int32_t length, bool wholeMeasure, bool tiedIn,
                    bool tiedOut, const TVoiceSpec& voice, const char* accidental) {
         out_.open("note");
         if (pitch) {
