@@ -1,29 +1,57 @@
 #include "app/dad_window.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMoveEvent>
 #include <QScreen>
 
 #include "app/variant_view_widget.h"
 #include "app/window_frame.h"
 
+namespace {
+
+// Room for two lines of the application's font: the longer hint wraps at the view's width
+// rather than lose its end, at a size a student reads without effort.
+int hintHeight(const QWidget& label) {
+    return 2 * label.fontMetrics().lineSpacing() + 4;
+}
+
+}  // namespace
+
 TDadWindow::TDadWindow(QWidget* owner)
     // a tool window with a title only: nothing to minimise or maximise, above its main window
     : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus |
                          Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       owner_(owner),
-      view_(new TVariantViewWidget(this)) {
+      view_(new TVariantViewWidget(this)),
+      hint_(new QLabel(this)) {
     setWindowTitle("DAD");
     setAccessibleName("DAD");
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     view_->move(VIEW_MARGIN, VIEW_MARGIN);
-    setFixedSize(VIEW_WIDTH + 2 * VIEW_MARGIN, VIEW_HEIGHT + 2 * VIEW_MARGIN);
+    hint_->setAccessibleName("DAD hint");
+    hint_->setGeometry(VIEW_MARGIN, VIEW_HEIGHT + VIEW_MARGIN, VIEW_WIDTH, hintHeight(*hint_));
+    hint_->setWordWrap(true);
+    hint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setHintShown(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(212, 208, 200));
     setPalette(pal);
     setAutoFillBackground(true);
     askForTitleOnlyFrame(this);
+}
+
+void TDadWindow::setHintShown(bool shown) {
+    hintShown_ = shown;
+    hint_->setVisible(shown);
+    setFixedSize(VIEW_WIDTH + 2 * VIEW_MARGIN,
+                 VIEW_HEIGHT + 2 * VIEW_MARGIN + (shown ? hintHeight(*hint_) : 0));
+}
+
+void TDadWindow::setHint(const std::string& text) {
+    hint_->setText(QString::fromStdString(text));
+    hint_->setToolTip(hint_->text());
 }
 
 void TDadWindow::setView(TVariantView* view) {

@@ -4,6 +4,7 @@
 
 #include "editing/variant_view.h"
 
+class QLabel;
 class TVariantViewWidget;
 class TVirtualPointer;
 
@@ -18,6 +19,10 @@ class TDadWindow : public QWidget, public TVariantSurface {
     TVariantViewWidget* viewWidget() const { return view_; }
     void setView(TVariantView* view);
     void setDrawnPointer(TVirtualPointer* pointer);
+    // The hint line under the view, shown or not; the popup grows by its height.
+    void setHintShown(bool shown);
+    bool hintShown() const { return hintShown_; }
+    QLabel* hintLine() const { return hint_; }
 
     // TVariantSurface
     TScreenRect screenArea() override;
@@ -27,6 +32,7 @@ class TDadWindow : public QWidget, public TVariantSurface {
     void hide() override { QWidget::hide(); }
     TScreenPoint viewOrigin() override;
     void setCaption(const std::string& text) override;
+    void setHint(const std::string& text) override;
     void paintPane(int pane, bool decorations) override;
     void storeEdgeColumn(int) override {}
     void paintEdgeColumn(int pane) override;
@@ -43,6 +49,8 @@ class TDadWindow : public QWidget, public TVariantSurface {
 
     QWidget* owner_;
     TVariantViewWidget* view_;
+    QLabel* hint_;
+    bool hintShown_ = true;
     TVariantView* variantView_ = nullptr;
     // Where the client area was put: the view's origin follows from it at once, before the
     // window system has reported the mapped window.

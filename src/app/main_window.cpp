@@ -46,6 +46,7 @@
 #include "help/tutorial_steps.h"
 #include "model/base_folder.h"
 #include "model/document.h"
+#include "model/popup_hints.h"
 #include "model/recent_files.h"
 #include "model/recovery_keeper.h"
 #include "model/recovery_store.h"
@@ -202,6 +203,7 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
                                   },
                                   [this] { compositionSettled(); }});
     recent_ = std::make_unique<TRecentFiles>(std::string());
+    hints_ = std::make_unique<TPopupHints>(std::string());
     instrumentCommands_ =
         std::make_unique<TInstrumentCommands>(this, *this, instruments_, *config_, *prompts_, base_,
                                               [this] { loadInstrumentSetAtStart(); });
@@ -335,6 +337,10 @@ void TMainWindow::createMenus() {
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->addAction("Midi Devices...", this, [this] { midiDevicesAction(); });
     tools->addAction("Instruments...", this, [this] { modifyInstrumentSetAction(); });
+    hintsAction_ = tools->addAction("Show DAD Hints");
+    hintsAction_->setCheckable(true);
+    hintsAction_->setChecked(true);
+    connect(hintsAction_, &QAction::toggled, this, [this](bool shown) { showPopupHints(shown); });
     // a command without a menu item: the top row's button runs it
     auto* newInstr = new QAction(QString::fromStdString(bundle_.text("new instr set")), this);
     newInstr->setObjectName("NewInstrAction");
@@ -832,10 +838,22 @@ void TMainWindow::compositionSettled() {
         keeper_->markSaved(documentText(period_));
 }
 
+void TMainWindow::showPopupHints(bool shown) {
+    if (hints_ != nullptr && hints_->shown() != shown)
+        hints_->setShown(shown);
+    if (dadWindow_ != nullptr)
+        dadWindow_->setHintShown(shown);
+    if (hintsAction_ != nullptr && hintsAction_->isChecked() != shown)
+        hintsAction_->setChecked(shown);
+}
+
 void TMainWindow::keepSessionIn(const std::string& settingsFolder,
                                 const std::string& recoveryFolder) {
     recent_ = std::make_unique<TRecentFiles>(
         settingsFolder.empty() ? std::string() : settingsFolder + "recent-files");
+    hints_ = std::make_unique<TPopupHints>(settingsFolder.empty() ? std::string()
+                                                                  : settingsFolder + "dad-hints");
+    showPopupHints(hints_->shown());
     recoveryTimer_->stop();
     keeper_.reset();
     if (recoveryStore_ != nullptr)

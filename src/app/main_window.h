@@ -27,6 +27,8 @@ class QComboBox;
 class QMenu;
 class QSlider;
 class QTimer;
+class QAction;
+class TPopupHints;
 class TRecentFiles;
 class TRecoveryKeeper;
 class TRecoveryStore;
@@ -189,6 +191,8 @@ class TMainWindow : public QMainWindow,
     // `settingsFolder`, and the unsaved composition in `recoveryFolder`, from now on. An empty
     // folder keeps the recent documents for this run only, or the composition not at all.
     void keepSessionIn(const std::string& settingsFolder, const std::string& recoveryFolder);
+    // Shows or hides the popup's hint line, and keeps the choice.
+    void showPopupHints(bool shown);
     // Asks once about the composition a run that did not close normally left behind.
     void offerRecovery();
     // Keeps the composition safe when it has changes no file holds; the window does so every
@@ -256,6 +260,8 @@ class TMainWindow : public QMainWindow,
     std::unique_ptr<TDocumentCommands> documents_;
     std::unique_ptr<TInstrumentCommands> instrumentCommands_;
     std::unique_ptr<TRecentFiles> recent_;
+    std::unique_ptr<TPopupHints> hints_;
+    QAction* hintsAction_ = nullptr;
     std::unique_ptr<TRecoveryStore> recoveryStore_;
     std::unique_ptr<TRecoveryKeeper> keeper_;
     QMenu* recentMenu_ = nullptr;

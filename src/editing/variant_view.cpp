@@ -66,6 +66,7 @@ void TVariantView::open(TScheme& scheme, TVariantModel& model, int32_t screenX, 
     model_ = &model;
     soundKey_ = model.motive().key;
     surface_.setCaption(host_.text(model.offersNotes() ? "dad note caption" : "dad chord caption"));
+    surface_.setHint(host_.text(model.offersNotes() ? "dad note hint" : "dad chord hint"));
 
     chooseActivePane();
     placePointer();

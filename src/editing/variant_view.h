@@ -58,6 +58,8 @@ class TVariantSurface {
     // The view's top-left corner on the screen.
     virtual TScreenPoint viewOrigin() = 0;
     virtual void setCaption(const std::string& text) = 0;
+    // The one-line hint at the popup's foot for the gestures of what it offers.
+    virtual void setHint(const std::string& text) = 0;
     // Paint requests for one pane; the drawing reads the strategies' state.
     virtual void paintPane(int pane, bool decorations) = 0;
     virtual void storeEdgeColumn(int pane) = 0;

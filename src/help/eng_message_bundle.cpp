@@ -113,6 +113,12 @@ const TKeyText ENGLISH_TEXTS[] = {
     {"how to rel way", "How to use relative (with Rel. prefix) ways of motive development"},
     {"dad chord caption", "DAD"},
     {"dad note caption", "DAD - Hold the Ctrl to change the pitch of the current note."},
+    {"dad note hint",
+     "Push towards the other pane to take the note, outwards to lengthen it; hold Ctrl to change "
+     "its pitch."},
+    {"dad chord hint",
+     "Point at a chord, then at one of its arrangements; push towards the other pane to take "
+     "it and go on to the next measure."},
     // instrument sets
     {"instruments play mode melody", "Instruments - Melody - Play mode"},
     {"instruments play mode chord", "Instruments - Chord - Play mode"},

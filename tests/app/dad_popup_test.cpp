@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
@@ -340,4 +341,30 @@ TEST_F(DadPopupTest, OnlyTheCanvasUnderThePointerShowsATimeCursor) {
         for (size_t other = 0; other < 4; ++other)
             EXPECT_EQ(sets[other]->canvas()->editor().timeCursor(), other == k ? 240 : -1);
     }
+}
+
+TEST_F(DadPopupTest, TheHintLineNamesTheGesturesAndCanBeTurnedOffForGood) {
+    TDadWindow& popup = *window_->dadWindow();
+    press(QPoint(xOfTime(motive(), 240) + 4, 60));
+    ASSERT_TRUE(popup.isVisible());
+    EXPECT_TRUE(popup.hintLine()->isVisible());
+    EXPECT_EQ(popup.hintLine()->text().toStdString(), window_->bundle().text("dad note hint"));
+    const int withHint = popup.height();
+    release();
+    EXPECT_GT(withHint, VIEW_HEIGHT + 2 * VIEW_MARGIN);
+
+    const std::string settings = scratch_.base() + "settings/";
+    window_->keepSessionIn(settings, "");
+    window_->showPopupHints(false);
+    EXPECT_FALSE(popup.hintShown());
+    EXPECT_EQ(popup.height(), VIEW_HEIGHT + 2 * VIEW_MARGIN);
+    EXPECT_EQ(scratch_.read("settings/dad-hints"), "hidden\n");
+    // the next run keeps the choice
+    auto next = std::make_unique<TMainWindow>(scratch_.base(), std::make_unique<TScriptedPrompts>(),
+                                              &devices_);
+    EXPECT_TRUE(next->dadWindow()->hintShown());
+    next->keepSessionIn(settings, "");
+    EXPECT_FALSE(next->dadWindow()->hintShown());
+    next->showPopupHints(true);
+    EXPECT_EQ(next->dadWindow()->height(), withHint);
 }

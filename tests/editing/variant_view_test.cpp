@@ -86,6 +86,7 @@ TEST_F(NotePopupTest, OpeningPlacesPopupAndPointerAndOffersTheFirstNote) {
     EXPECT_EQ(rig.surface.shownLeft, 100);
     EXPECT_EQ(rig.surface.shownTop, 700 - rig.surface.popupHeight());
     EXPECT_EQ(rig.surface.caption, "text of dad note caption");
+    EXPECT_EQ(rig.surface.hint, "text of dad note hint");
     EXPECT_EQ(rig.view.activePane(), 0);
     // no note before the start: mid-height, 50 pixels from the boundary in the active pane
     EXPECT_EQ(rig.pointer.pos(), (TScreenPoint{origin().x + 190, origin().y + 225}));

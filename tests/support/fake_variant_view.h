@@ -50,6 +50,7 @@ class TFakeVariantSurface : public TVariantSurface {
     void hide() override { visible = false; }
     TScreenPoint viewOrigin() override { return {shownLeft + VIEW_MARGIN, shownTop + VIEW_MARGIN}; }
     void setCaption(const std::string& text) override { caption = text; }
+    void setHint(const std::string& text) override { hint = text; }
     void paintPane(int pane, bool) override { ++panePaints[pane & 1]; }
     void storeEdgeColumn(int pane) override { ++stores[pane & 1]; }
     void paintEdgeColumn(int pane) override { ++edgePaints[pane & 1]; }
@@ -61,6 +62,7 @@ class TFakeVariantSurface : public TVariantSurface {
     int32_t shownTop = 0;
     bool visible = false;
     std::string caption;
+    std::string hint;
     int panePaints[2] = {0, 0};
     int stores[2] = {0, 0};
     int edgePaints[2] = {0, 0};
