@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "editing/note_variant_strategy.h"
+#include "editing/pressure_meter.h"
 #include "editing/variant_view.h"
 #include "model/motive.h"
 #include "model/pitch_spelling.h"
@@ -76,6 +77,33 @@ void drawDuration(QPainter& p, int x, int32_t ticks) {
         p.setBrush(Qt::black);
         p.drawEllipse(QRectF(x + 10, 21, 2, 2));
     }
+    p.restore();
+}
+
+const QColor COMMIT_METER(226, 112, 24);
+const QColor EXTEND_METER(48, 112, 200);
+
+// A meter's track, its filling and its word, written at its foot on the zone's side.
+void paintMeter(QPainter& p, const TPressureMeter& m, const QColor& colour, const std::string& word,
+                int inward) {
+    const QRect track(m.track.left, m.track.top, m.track.right - m.track.left,
+                      m.track.bottom - m.track.top);
+    p.fillRect(track, QColor(236, 236, 236));
+    if (!m.fill.isEmpty())
+        p.fillRect(
+            QRect(m.fill.left, m.fill.top, m.fill.right - m.fill.left, m.fill.bottom - m.fill.top),
+            colour);
+    p.save();
+    QFont f = p.font();
+    f.setPixelSize(11);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(colour.darker(130));
+    const int width = 60;
+    const QRect label = inward < 0 ? QRect(track.left() - width - 2, VIEW_HEIGHT - 16, width, 14)
+                                   : QRect(track.right() + 3, VIEW_HEIGHT - 16, width, 14);
+    p.drawText(label, (inward < 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+               QString::fromStdString(word));
     p.restore();
 }
 
@@ -243,4 +271,17 @@ void paintNotePaneDecorations(QPainter& p, const TNoteVariantStrategy& s, TVaria
     const int x = pane == 0 ? PANE_BOUNDARY : 0;
     p.setPen(noteZone ? greyOf(clip.pressureColour(commitSide)) : GREY);
     p.drawLine(x, 31, x, VIEW_HEIGHT - 1);
+    if (active && noteZone) {
+        // the edges being pushed, with how far each push has got: towards the other pane takes
+        // the note, outwards lengthens it
+        const int inward = pane == 0 ? -1 : 1;
+        if (clip.direction(commitSide) != nullptr)
+            paintMeter(p, pressureMeter(x, inward, clip.pressurePercent(commitSide), VIEW_HEIGHT),
+                       COMMIT_METER, view.host().text("dad meter take"), inward);
+        if (clip.direction(extendSide) != nullptr && s.extent() > 0)
+            paintMeter(p,
+                       pressureMeter(endX(pane, s.extent()), -inward,
+                                     clip.pressurePercent(extendSide), VIEW_HEIGHT),
+                       EXTEND_METER, view.host().text("dad meter longer"), -inward);
+    }
 }

@@ -40,6 +40,18 @@ QRect TVariantViewWidget::paneRect(int pane) {
     return QRect(pane == 0 ? 0 : PANE_BOUNDARY, 0, PANE_WIDTH, VIEW_HEIGHT);
 }
 
+namespace {
+
+// How far from an edge its meter and the meter's word reach.
+constexpr int METER_BAND = 72;
+
+// The pressure meters and their words beside an edge at view x: pressure shows there too.
+QRect meterBand(int x) {
+    return QRect(x - METER_BAND, 0, 2 * METER_BAND, VIEW_HEIGHT);
+}
+
+}  // namespace
+
 QRect TVariantViewWidget::edgeColumnRect(int pane) {
     return QRect(pane == 0 ? PANE_BOUNDARY - EDGE_COLUMN_WIDTH + 1 : PANE_BOUNDARY, 0,
                  EDGE_COLUMN_WIDTH, VIEW_HEIGHT);
@@ -53,6 +65,7 @@ void TVariantViewWidget::invalidatePane(int pane) {
 
 void TVariantViewWidget::updateEdgeColumn(int pane) {
     update(edgeColumnRect(pane));
+    update(meterBand(PANE_BOUNDARY));
 }
 
 void TVariantViewWidget::markRow(int pane, int32_t row) {
@@ -70,6 +83,8 @@ void TVariantViewWidget::updateExtentLine(int pane) {
     const int len = lengthPixels(notes->extent());
     const int x = pane == 0 ? PANE_BOUNDARY - len : PANE_BOUNDARY + len;
     update(QRect(x - 1, 0, 3, VIEW_HEIGHT));
+    update(meterBand(x));
+    update(meterBand(PANE_BOUNDARY));
 }
 
 void TVariantViewWidget::pointerMoved() {

@@ -116,6 +116,8 @@ const TKeyText ENGLISH_TEXTS[] = {
     {"dad note hint",
      "Push towards the other pane to take the note, outwards to lengthen it; hold Ctrl to change "
      "its pitch."},
+    {"dad meter take", "take"},
+    {"dad meter longer", "longer"},
     {"dad chord hint",
      "Point at a chord, then at one of its arrangements; push towards the other pane to take "
      "it and go on to the next measure."},
