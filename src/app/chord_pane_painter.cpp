@@ -1,5 +1,6 @@
 #include "app/chord_pane_painter.h"
 
+#include <QFont>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -8,6 +9,7 @@
 
 #include "app/notation_glyphs.h"
 #include "editing/chord_variant_strategy.h"
+#include "editing/pressure_meter.h"
 #include "editing/variant_view.h"
 #include "notation/chord_label.h"
 
@@ -33,11 +35,6 @@ QColor masked(TRgb c, uint32_t mask) {
     return rgb(c & ((mask << 16) | (mask << 8) | mask));
 }
 
-QColor greyOf(int32_t level) {
-    const int v = std::clamp(level, 0, 255);
-    return QColor(v, v, v);
-}
-
 QRect qRect(const TRectWithCheck& r) {
     return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
@@ -47,29 +44,27 @@ const TNotationGlyphs& glyphs() {
     return shared;
 }
 
-// The degree and figure, centred in the part of the cell the ticks leave free, shrunk when the
-// pair is wider than that.
+// The degree over its figure, as large as the part of the cell the ticks leave free allows.
 void drawLabel(QPainter& p, const TChord& chord, const QRect& area) {
     const TChordLabel label = chordLabel(chord);
-    const TGlyphSize degree = glyphSize(label.degree);
-    const TGlyphSize figure = glyphSize(label.figure);
-    const int width = degree.width + (figure.width > 0 ? 3 + figure.width : 0);
-    if (width == 0) {
+    const TFittedChordLabel fitted = fitChordLabel(
+        label, TPixelRect{area.left(), area.top() + 1, area.width(), area.height() - 2});
+    if (fitted.scale <= 0)
         return;
-    }
-    const qreal scale = std::min<qreal>(1.0, qreal(area.width() - 2) / width);
-    const qreal height = degree.height * scale;
     p.save();
-    p.translate(area.left() + (area.width() - width * scale) / 2.0,
-                area.top() + (area.height() - height) / 2.0);
-    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
+    p.translate(fitted.degreeX, fitted.degreeY);
+    p.scale(fitted.scale, fitted.scale);
     glyphs().draw(p, label.degree, QPointF(0, 0), Qt::black);
-    if (figure.width > 0) {
-        glyphs().draw(p, label.figure, QPointF(degree.width + 3, degree.height - figure.height),
-                      Qt::black);
-    }
     p.restore();
+    if (glyphSize(label.figure).width > 0) {
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(fitted.figureX, fitted.figureY);
+        p.scale(fitted.scale, fitted.scale);
+        glyphs().draw(p, label.figure, QPointF(0, 0), Qt::black);
+        p.restore();
+    }
 }
 
 void drawCell(QPainter& p, const TChordVariantStrategy& s, int32_t index, int pane) {
@@ -180,19 +175,23 @@ void drawHoveredChord(QPainter& p, const TChordVariantStrategy& s, int pane) {
     p.setRenderHint(QPainter::Antialiasing);
     for (const auto& [rect, arrangement] : s.arrangementHits()) {
         const int drawn = MARK_DRAWN_HEIGHT[std::min<size_t>(arrangement.layout, 2)];
+        const QRect hit(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
         const QRect mark(rect.left, rect.top + (10 - drawn) / 2, rect.right - rect.left, drawn);
         const bool hovered = rect == s.hoverRect();
-        p.fillRect(mark, hovered ? colour : markFill);
-        p.setPen(hovered ? QPen(Qt::black, 1) : QPen(GREY, 1));
+        // the whole area that takes the arrangement is outlined, so there is something to aim
+        // at; the filled bar inside still tells close, open and mixed layouts apart
+        p.fillRect(hit, QColor(255, 255, 255, 150));
+        p.fillRect(mark, hovered ? colour.darker(150) : markFill.darker(115));
+        p.setPen(hovered ? QPen(Qt::black, 1.5) : QPen(QColor(90, 90, 90), 1));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(mark).adjusted(0.5, 0.5, -0.5, -0.5));
+        p.drawRect(QRectF(hit).adjusted(0.5, 0.5, -0.5, -0.5));
         // a diamond in the area that makes the mark the hovered one
         const qreal cx = (outward < 0 ? rect.left - 4 : rect.right + 4) + 0.5;
         const qreal cy = rect.top + 5;
         const QPolygonF diamond(
-            {QPointF(cx, cy - 2), QPointF(cx + 2, cy), QPointF(cx, cy + 2), QPointF(cx - 2, cy)});
+            {QPointF(cx, cy - 3), QPointF(cx + 3, cy), QPointF(cx, cy + 3), QPointF(cx - 3, cy)});
         p.setPen(Qt::NoPen);
-        p.setBrush(hovered ? QColor(Qt::black) : GREY);
+        p.setBrush(hovered ? QColor(Qt::black) : QColor(90, 90, 90));
         p.drawPolygon(diamond);
     }
 
@@ -221,8 +220,12 @@ void drawHoveredChord(QPainter& p, const TChordVariantStrategy& s, int pane) {
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
-// The inner edge of the zone in force, in the grey of its pressure.
-void drawPressureLine(QPainter& p, const TChordVariantStrategy& s, TVariantView& view, int pane) {
+const QColor COMMIT_METER(226, 112, 24);
+const QColor METER_TRACK(200, 200, 200);
+
+// The inner edge of the zone in force as a meter that fills from the foot as the push against
+// it builds; the arrangement zone's edge takes the chord and says so at its foot.
+void drawPressureMeter(QPainter& p, const TChordVariantStrategy& s, TVariantView& view, int pane) {
     const TClipMaker& clip = view.clipMaker();
     const int32_t id = clip.currentId();
     if ((id != CHORD_COLUMN_ZONE && id != CHORD_ARRANGEMENT_ZONE) || s.hoveredIndex() < 0) {
@@ -233,8 +236,27 @@ void drawPressureLine(QPainter& p, const TChordVariantStrategy& s, TVariantView&
     const TScreenRect& r = clip.currentClip().rect;
     const int x = pane == 0 ? r.right - 1 - o.x : r.left - o.x - PANE_BOUNDARY;
     const int top = s.cellRect(s.hoveredIndex(), pane).bottom;
-    const int inward = pane == 0 ? -1 : 0;
-    p.fillRect(QRect(x + inward, top, 2, VIEW_HEIGHT - top), greyOf(clip.pressureColour(side)));
+    const int inward = pane == 0 ? -1 : 1;
+    const TPressureMeter m = pressureMeter(x, inward, clip.pressurePercent(side), VIEW_HEIGHT, top);
+    // the meter stands on the edge itself: the marks begin two pixels inside it
+    const int left = x + (pane == 0 ? -1 : 0);
+    p.fillRect(QRect(left, m.track.top, 2, m.track.bottom - m.track.top), METER_TRACK);
+    if (!m.fill.isEmpty())
+        p.fillRect(QRect(left, m.fill.top, 2, m.fill.bottom - m.fill.top), COMMIT_METER);
+    if (id != CHORD_ARRANGEMENT_ZONE)
+        return;
+    p.save();
+    QFont f = p.font();
+    f.setPixelSize(11);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(COMMIT_METER.darker(130));
+    const int width = 60;
+    const QRect label = pane == 0 ? QRect(left - width - 3, VIEW_HEIGHT - 16, width, 14)
+                                  : QRect(left + 5, VIEW_HEIGHT - 16, width, 14);
+    p.drawText(label, (pane == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+               QString::fromStdString(view.host().text("dad meter take")));
+    p.restore();
 }
 
 }  // namespace
@@ -249,7 +271,7 @@ void paintChordPane(QPainter& painter, const TChordVariantStrategy& strategy, TV
     drawVoices(painter, strategy);
     drawHoveredChord(painter, strategy, pane);
     if (active) {
-        drawPressureLine(painter, strategy, view, pane);
+        drawPressureMeter(painter, strategy, view, pane);
     }
     painter.restore();
 }

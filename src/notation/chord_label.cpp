@@ -104,3 +104,24 @@ TPlacedItems layoutChordLabel(const TChord& chord, int left, int top) {
                                     labelTop + label.height() - figure.height));
     return items;
 }
+
+TFittedChordLabel fitChordLabel(const TChordLabel& label, const TPixelRect& area) {
+    const TGlyphSize degree = glyphSize(label.degree);
+    const TGlyphSize figure = glyphSize(label.figure);
+    TFittedChordLabel fitted;
+    if (degree.width == 0 || area.width <= 0 || area.height <= 0)
+        return fitted;
+    // stacked, the pair is far narrower than side by side: a cell is tall and thin
+    const int gap = figure.width > 0 ? 1 : 0;
+    const double width = std::max(degree.width, figure.width);
+    const double height = degree.height + figure.height;
+    const double scale =
+        std::min({1.0, area.width / width, std::max(0.0, double(area.height - gap)) / height});
+    fitted.scale = scale;
+    const double top = area.y + (area.height - gap - height * scale) / 2.0;
+    fitted.degreeX = area.x + (area.width - degree.width * scale) / 2.0;
+    fitted.degreeY = top;
+    fitted.figureX = area.x + (area.width - figure.width * scale) / 2.0;
+    fitted.figureY = top + degree.height * scale + gap;
+    return fitted;
+}

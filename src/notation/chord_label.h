@@ -23,3 +23,15 @@ TChordLabel chordLabel(const TChord& chord);
 // label plus 3 and as high as the degree glyph plus 3, the label 2 pixels inside, the figure
 // bottom-aligned with the degree.
 TPlacedItems layoutChordLabel(const TChord& chord, int left, int top);
+
+// A label fitted into a cell of the chord popup's grid: the degree over its figure, both at one
+// scale, as large as the area lets them be but never above their own size, centred across.
+struct TFittedChordLabel {
+    double scale = 0;  // 0: nothing to draw
+    double degreeX = 0;
+    double degreeY = 0;
+    double figureX = 0;
+    double figureY = 0;
+};
+
+TFittedChordLabel fitChordLabel(const TChordLabel& label, const TPixelRect& area);

@@ -18,4 +18,8 @@ TEST(PressureMeterTest, TheMeterLiesInsideTheZoneAndFillsFromTheFootAsPressureBu
     // out-of-range readings stay inside the track
     EXPECT_EQ(pressureMeter(0, 1, -20, VIEW_HEIGHT).fill, pressureMeter(0, 1, 0, VIEW_HEIGHT).fill);
     EXPECT_TRUE(pressureMeter(0, 1, 130, VIEW_HEIGHT).fill.isEmpty());
+    // a meter below the chord popup's grid starts under the hovered row
+    const TPressureMeter chord = pressureMeter(PANE_BOUNDARY, -1, 50, VIEW_HEIGHT, 90);
+    EXPECT_EQ(chord.track, (TRectWithCheck{233, 90, 238, 450}));
+    EXPECT_EQ(chord.fill, (TRectWithCheck{233, 270, 238, 450}));
 }

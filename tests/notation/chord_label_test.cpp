@@ -86,3 +86,42 @@ TEST(ChordLabelTest, BoxAndGlyphPlacement) {
         EXPECT_EQ(items[0].rect, (TPixelRect{0, 156, 6, 3}));
     }
 }
+
+// The chord popup's cells are 19 by 30 pixels, four of the width kept for the soprano-motion
+// ticks: every label must be readable there, at least as tall as the capitals of the
+// application's font (about 9 pixels at scale 1).
+TEST(ChordLabelTest, EveryLabelFitsAPopupCellAtAReadableSize) {
+    const TPixelRect area{100, 60, 15, 28};
+    for (const std::string_view name : CHORD_TYPE_NAMES) {
+        SCOPED_TRACE(std::string(name));
+        const TChordLabel label = chordLabel(chordFromTypeName(name));
+        const TFittedChordLabel f = fitChordLabel(label, area);
+        const TGlyphSize d = glyphSize(label.degree);
+        const TGlyphSize g = glyphSize(label.figure);
+        EXPECT_LE(f.scale, 1.0);
+        EXPECT_GE(d.height * f.scale, 11.0);
+        // inside the area, the degree above the figure without touching it
+        EXPECT_GE(f.degreeX, area.x);
+        EXPECT_LE(f.degreeX + d.width * f.scale, area.right() + 1e-9);
+        EXPECT_GE(f.degreeY, area.y);
+        if (g.width > 0) {
+            EXPECT_GE(f.figureY, f.degreeY + d.height * f.scale);
+            EXPECT_LE(f.figureY + g.height * f.scale, area.bottom() + 1e-9);
+            EXPECT_GE(f.figureX, area.x);
+            EXPECT_LE(f.figureX + g.width * f.scale, area.right() + 1e-9);
+        } else {
+            EXPECT_LE(f.degreeY + d.height * f.scale, area.bottom() + 1e-9);
+        }
+    }
+    // a narrow glyph keeps its own size and stands in the middle of the cell
+    const TFittedChordLabel t =
+        fitChordLabel(chordLabel(chordFromTypeName("TONIC_THREE_CHORD")), area);
+    EXPECT_DOUBLE_EQ(t.scale, 1.0);
+    EXPECT_DOUBLE_EQ(t.degreeX, 100 + (15 - glyphSize(TGlyph::DEGREE_T).width) / 2.0);
+    EXPECT_DOUBLE_EQ(t.degreeY, 60 + (28 - 14) / 2.0);
+    // nothing to draw for a chord of no type or an area of no size
+    EXPECT_EQ(fitChordLabel(chordLabel(TChord()), area).scale, 0.0);
+    EXPECT_EQ(
+        fitChordLabel(chordLabel(chordFromTypeName("TONIC_THREE_CHORD")), {0, 0, 0, 28}).scale,
+        0.0);
+}
