@@ -357,4 +357,36 @@ for open in $opens; do
         fail "press $open wrote no note at ${times[$s]}: $motive"
 done
 
+# A chord through the chord popup: a press in the second motive's chord band, the first
+# candidate of the grid, then down its column and across it row by row until an arrangement
+# is touched and taken; the motive then holds a chord of its own after the one carried over.
+xdotool mousemove $((cx + ${lefts[1]} + 60)) $((cy + 625))
+sleep 0.25
+xdotool mousedown 1
+dad="$(waitVisible '^DAD$')"
+[ -n "$dad" ] || fail "a press in the chord band showed no chord popup"
+sleep 0.15
+eval "$(clientGeometry "$dad")"
+ox=$((X + 5))
+oy=$((Y + 5))
+xdotool mousemove $((ox + 248)) $((oy + 15))
+sleep 0.2
+xdotool mousemove $((ox + 248)) $((oy + 200))
+sleep 0.2
+for y in $(seq 110 12 440); do
+    for x in $(seq 300 -4 240); do xdotool mousemove $((ox + x)) $((oy + y)); done
+    sleep 0.02
+done
+xdotool mouseup 1
+sleep 0.5
+[ -z "$(visible '^DAD$')" ] || fail "the chord popup stayed open after the release"
+for _ in $(seq 100); do
+    if awk '/<MOTIVE>/{n++} n==2' "$twenty" | grep -q 'CHORD CHORD_TYPE=.* TIME="240"'; then
+        break
+    fi
+    sleep 0.1
+done
+awk '/<MOTIVE>/{n++} n==2' "$twenty" | grep -q 'CHORD CHORD_TYPE=.* TIME="240"' ||
+    fail "the chord popup wrote no chord into the second motive"
+
 echo "PASS"
