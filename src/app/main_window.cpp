@@ -467,7 +467,10 @@ void TMainWindow::periodChanged() {
     for (TEffectMotivePanel* panel : developmentPanels_)
         panel->setFrame(period_.measure, period_.key, period_.anacrusis);
     scheme_->resetScheme();
+    // a composition read or made anew brings its own tempo, which the box shows without
+    // passing on: the player must hear it here
     tempPanel_->setValue(period_.tempo());
+    motivePlayer_->setTempo(period_.tempo());
     nameChanged(period_.name());
 }
 

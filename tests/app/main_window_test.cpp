@@ -13,9 +13,11 @@
 #include <QToolButton>
 #include <filesystem>
 
+#include "app/document_commands.h"
 #include "app/key_box.h"
 #include "app/navigation_tree.h"
 #include "app/selection_panel.h"
+#include "app/temp_panel.h"
 #include "app/u_motive_canvas.h"
 #include "cli/export_command.h"
 #include "cli/new_command.h"
@@ -456,4 +458,51 @@ TEST_F(MainWindowTest, SelectingAMotiveClearsTheOneSelectedBefore) {
     EXPECT_EQ(w.periodPanel()->selectedSet(), sets[4]);
     QTest::mouseClick(sets[4]->selectionPanel(), Qt::LeftButton);
     EXPECT_EQ(w.periodPanel()->selectedSet(), nullptr);
+}
+
+// Every way a composition comes into the window brings its tempo to the player: the timer runs
+// at 200 - tempo milliseconds a step, and what the capture port hears keeps to it.
+TEST_F(MainWindowTest, EveryCompositionPlaysAtItsOwnTempo) {
+    TMainWindow& w = window();
+    // from the first message the capture port hears to the last
+    const auto playedSpan = [&](size_t motive) {
+        log_.clear();
+        w.playMotive(motive);
+        for (int i = 0; i < 500 && w.motivePlayer().playing(); ++i)
+            QTest::qWait(10);
+        EXPECT_FALSE(w.motivePlayer().playing());
+        const std::vector<TCapturedMessage> sent = log_.messages();
+        EXPECT_GE(sent.size(), 2u);
+        return sent.empty() ? std::chrono::steady_clock::duration{}
+                            : sent.back().time - sent.front().time;
+    };
+    EXPECT_EQ(w.motivePlayer().timer()->delayMs(), 100);
+    const auto startUpSpan = playedSpan(1);
+
+    TPeriodData fast;
+    TDocumentCommands::buildDefaultComposition(fast);
+    fast.setTempo(150);
+    ASSERT_TRUE(w.openDocument(scratch_.write("fast.tnr", documentText(fast))));
+    EXPECT_EQ(w.tempPanel()->value(), 150);
+    EXPECT_EQ(w.motivePlayer().timer()->delayMs(), 50);
+    // the same motive at 50 ms a step instead of 100 takes half as long
+    const auto fastSpan = playedSpan(1);
+    EXPECT_GT(fastSpan, startUpSpan * 0.4);
+    EXPECT_LT(fastSpan, startUpSpan * 0.6);
+
+    // a new composition at 147, then a document at 100
+    TNewDialogResult result;
+    result.layout = TPeriodLayout({1}, {2}, {5});
+    result.key = TKey(1, MAJOR);
+    result.measure = TMeasure(2, 120);
+    result.tempo = 147;
+    prompts_->newCompositions.push_back(result);
+    w.newAction();
+    ASSERT_EQ(w.period().tempo(), 147);
+    EXPECT_EQ(w.motivePlayer().timer()->delayMs(), 53);
+    TPeriodData slow;
+    TDocumentCommands::buildDefaultComposition(slow);
+    ASSERT_EQ(slow.tempo(), 100);
+    ASSERT_TRUE(w.openDocument(scratch_.write("slow.tnr", documentText(slow))));
+    EXPECT_EQ(w.motivePlayer().timer()->delayMs(), 100);
 }
