@@ -96,6 +96,25 @@ TRecoveryAnswer TDialogPrompts::askRecovery(const std::string& caption,
     return TRecoveryAnswer::LATER;
 }
 
+TSaveChangesAnswer TDialogPrompts::askSaveChanges(const std::string& caption,
+                                                  const std::string& message,
+                                                  const std::array<std::string, 3>& buttons) {
+    QMessageBox box(QMessageBox::Warning, text(caption), text(message), QMessageBox::NoButton,
+                    over());
+    QPushButton* save = box.addButton(text(buttons[0]), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(text(buttons[1]), QMessageBox::DestructiveRole);
+    // Escape and closing the box change nothing
+    QPushButton* cancel = box.addButton(text(buttons[2]), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return TSaveChangesAnswer::SAVE;
+    if (box.clickedButton() == discard)
+        return TSaveChangesAnswer::DISCARD;
+    return TSaveChangesAnswer::CANCEL;
+}
+
 std::optional<std::string> TDialogPrompts::openFileName(const std::string& folder,
                                                         const std::string& extension,
                                                         const std::string& filter) {

@@ -22,6 +22,8 @@ class TDialogPrompts : public TPromptsInterface {
     std::optional<int> chooseMidiDevice(const TMidiDeviceList& devices) override;
     void showAbout(TBaseActionInterface& actions) override;
     TRecoveryAnswer askRecovery(const std::string& caption, const std::string& text) override;
+    TSaveChangesAnswer askSaveChanges(const std::string& caption, const std::string& text,
+                                      const std::array<std::string, 3>& buttons) override;
     bool editInstrumentSet(TInstrForm& editor) override;
     std::unique_ptr<TProgressPrompt> showProgress(const std::string& caption,
                                                   const std::string& text) override;

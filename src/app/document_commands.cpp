@@ -105,23 +105,27 @@ bool TDocumentCommands::restoreDocument(const std::string& document, const std::
     return true;
 }
 
-void TDocumentCommands::save() {
-    if (period_.name() == "Untitled") {
-        saveAs();
-        return;
-    }
+bool TDocumentCommands::save() {
+    if (period_.name() == "Untitled")
+        return saveAs();
     hooks_.stop();
     const std::string path = period_.name();
-    if (saveDocument(path) && hooks_.used)
+    if (!saveDocument(path))
+        return false;
+    if (hooks_.used)
         hooks_.used(path);
+    return true;
 }
 
-void TDocumentCommands::saveAs() {
+bool TDocumentCommands::saveAs() {
     hooks_.stop();
     const std::optional<std::string> path =
         prompts_.saveFileName(documentFolder(), DOCUMENT_EXTENSION, DOCUMENT_FILTER);
-    if (path && confirmOverwrite(*path) && saveDocument(*path) && hooks_.used)
+    if (!path || !confirmOverwrite(*path) || !saveDocument(*path))
+        return false;
+    if (hooks_.used)
         hooks_.used(*path);
+    return true;
 }
 
 bool TDocumentCommands::saveDocument(const std::string& path) {

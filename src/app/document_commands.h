@@ -33,8 +33,9 @@ class TDocumentCommands {
 
     void newComposition();
     void open();
-    void save();
-    void saveAs();
+    // True when the composition is now in its file.
+    bool save();
+    bool saveAs();
     void exportMidi();
     // The period as a MusicXML score, and as a printed score, beside the MIDI files.
     void exportMusicXml();

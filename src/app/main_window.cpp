@@ -274,6 +274,9 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
     tempPanel_->setListener(this);
     motivePlayer_->setStopListener(this);
     chooseFirstChords();
+    // what the window starts with is the work nothing needs to be asked about
+    keeper_ = std::make_unique<TRecoveryKeeper>();
+    keeper_->markSaved(documentText(period_));
     recoveryTimer_ = new QTimer(this);
     recoveryTimer_->setInterval(RECOVERY_INTERVAL_MS);
     connect(recoveryTimer_, &QTimer::timeout, this, [this] { keepWorkSafe(); });
@@ -315,28 +318,80 @@ void TMainWindow::shutDown() {
 }
 
 void TMainWindow::closeEvent(QCloseEvent* event) {
+    if (!shutDown_) {
+        // a demonstration gives the user's composition back first: that is what is asked about
+        delete demonstration_;
+        demonstration_ = nullptr;
+        if (!settleUnsavedWork()) {
+            event->ignore();
+            return;
+        }
+    }
     shutDown();
     event->accept();
 }
 
+bool TMainWindow::settleUnsavedWork() {
+    finishEditing();
+    if (keeper_ == nullptr || !keeper_->unsaved(documentText(period_)))
+        return true;
+    stopAction();
+    const std::string name = period_.name() == "Untitled"
+                                 ? period_.name()
+                                 : std::filesystem::path(period_.name()).filename().string();
+    switch (prompts_->askSaveChanges(
+        bundle_.text("save changes caption"), bundle_.text("save changes") + name + "?",
+        {bundle_.text("save changes save"), bundle_.text("save changes discard"),
+         bundle_.text("save changes cancel")})) {
+        case TSaveChangesAnswer::SAVE:
+            return documents_->save();
+        case TSaveChangesAnswer::DISCARD:
+            return true;
+        case TSaveChangesAnswer::CANCEL:
+            return false;
+    }
+    return false;
+}
+
 void TMainWindow::createMenus() {
     QMenu* file = menuBar()->addMenu("&File");
-    file->addAction("New", this, [this] { newAction(); });
-    file->addAction("Open", this, [this] { openAction(); });
+    file->addAction("New", this, [this] { newAction(); })->setShortcut(QKeySequence::New);
+    file->addAction("Open", this, [this] { openAction(); })->setShortcut(QKeySequence::Open);
     recentMenu_ = file->addMenu("Open Recent");
     recentMenu_->setToolTipsVisible(true);
     connect(recentMenu_, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
     QAction* save = file->addAction("Save", this, [this] { saveAction(); });
     save->setShortcut(QKeySequence("Ctrl+S"));
-    file->addAction("Save As...", this, [this] { saveAsAction(); });
+    file->addAction("Save As...", this, [this] { saveAsAction(); })
+        ->setShortcut(QKeySequence("Ctrl+Shift+S"));
     file->addAction("Export to (*.mid)", this, [this] { exportAction(); });
     file->addAction("Export to MusicXML (*.musicxml)", this,
                     [this] { documents_->exportMusicXml(); });
     file->addAction("Export to audio (*.wav)", this, [this] { exportAudioAction(); });
     file->addAction("Export to PDF", this, [this] { documents_->exportPdf(); });
+    file->addSeparator();
+    // through the window's close, so that unsaved changes are asked about
+    file->addAction("Quit", this, [this] { close(); })->setShortcut(QKeySequence("Ctrl+Q"));
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->addAction("Midi Devices...", this, [this] { midiDevicesAction(); });
     tools->addAction("Instruments...", this, [this] { modifyInstrumentSetAction(); });
+    QAction* playStop = tools->addAction("Play All / Stop", this, [this] {
+        // a focused button or list keeps its own Space
+        QWidget* focus = QApplication::focusWidget();
+        if (auto* button = qobject_cast<QAbstractButton*>(focus)) {
+            button->animateClick();
+            return;
+        }
+        if (auto* list = qobject_cast<QComboBox*>(focus)) {
+            list->showPopup();
+            return;
+        }
+        if (motivePlayer_->playing())
+            stopAction();
+        else
+            playAllAction();
+    });
+    playStop->setShortcut(QKeySequence(Qt::Key_Space));
     hintsAction_ = tools->addAction("Show DAD Hints");
     hintsAction_->setCheckable(true);
     hintsAction_->setChecked(true);
@@ -612,6 +667,8 @@ void TMainWindow::scrollToMotive(size_t k) {
 
 void TMainWindow::stepHelpAction() {
     stopAction();
+    if (!settleUnsavedWork())
+        return;
     if (!prompts_->confirm(bundle_.text("warning"), bundle_.text("step by step start warning")))
         return;
     if (stepForm_ == nullptr)
@@ -832,7 +889,8 @@ void TMainWindow::openRecent(const std::string& path) {
                                   "documents.");
         return;
     }
-    documents_->openUsedDocument(path);
+    if (settleUnsavedWork())
+        documents_->openUsedDocument(path);
 }
 
 void TMainWindow::compositionSettled() {
@@ -862,11 +920,15 @@ void TMainWindow::keepSessionIn(const std::string& settingsFolder,
     if (recoveryStore_ != nullptr)
         recoveryStore_->end();
     recoveryStore_.reset();
+    // without a place to keep work, the keeper still knows whether the work is saved
+    keeper_ = std::make_unique<TRecoveryKeeper>();
+    keeper_->markSaved(documentText(period_));
     if (recoveryFolder.empty())
         return;
     recoveryStore_ = std::make_unique<TRecoveryStore>(recoveryFolder);
     if (!recoveryStore_->begin()) {
         std::fprintf(stderr, "cannot keep unsaved work in %s\n", recoveryFolder.c_str());
+        recoveryStore_.reset();
         return;
     }
     keeper_ = std::make_unique<TRecoveryKeeper>(*recoveryStore_);
@@ -882,7 +944,7 @@ void TMainWindow::keepWorkSafe() {
 }
 
 void TMainWindow::offerRecovery() {
-    if (keeper_ == nullptr)
+    if (keeper_ == nullptr || recoveryStore_ == nullptr)
         return;
     const std::vector<TLeftBehindWork> works = recoveryStore_->leftBehind();
     if (works.empty())
@@ -919,7 +981,8 @@ void TMainWindow::offerRecovery() {
 }
 
 void TMainWindow::newAction() {
-    documents_->newComposition();
+    if (settleUnsavedWork())
+        documents_->newComposition();
 }
 void TMainWindow::saveAction() {
     documents_->save();
@@ -929,7 +992,8 @@ void TMainWindow::saveAsAction() {
 }
 void TMainWindow::openAction() {
     show();
-    documents_->open();
+    if (settleUnsavedWork())
+        documents_->open();
 }
 void TMainWindow::exportAction() {
     documents_->exportMidi();

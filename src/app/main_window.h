@@ -242,6 +242,9 @@ class TMainWindow : public QMainWindow,
     void releasePeriodPanel();
     bool writeMidiFile(const std::string& path);
     void shutDown();
+    // Asks about changes not yet saved before the composition goes; true when the command may
+    // go on (nothing unsaved, saved now, or the user let the changes go).
+    bool settleUnsavedWork();
     void fillRecentMenu();
     void openRecent(const std::string& path);
     void compositionSettled();

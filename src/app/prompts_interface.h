@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +25,13 @@ enum class TRecoveryAnswer {
     RESTORE,  // bring it back
     DISCARD,  // throw it away
     LATER,    // the question was closed: keep it and ask at the next start
+};
+
+// The answers to the question about changes not yet saved.
+enum class TSaveChangesAnswer {
+    SAVE,     // save them, then go on
+    DISCARD,  // go on without them
+    CANCEL,   // change nothing
 };
 
 // Everything the window asks of the user goes through here, so that its commands run the same
@@ -51,6 +59,10 @@ class TPromptsInterface : public TInstrPromptsInterface {
                                                           const std::string& text) = 0;
     // Asks whether the work of a run that did not close normally comes back.
     virtual TRecoveryAnswer askRecovery(const std::string& caption, const std::string& text) = 0;
+    // Asks whether changes not yet saved are saved before the composition goes; the buttons
+    // are named Save, Discard and Cancel as `buttons` says, in that order.
+    virtual TSaveChangesAnswer askSaveChanges(const std::string& caption, const std::string& text,
+                                              const std::array<std::string, 3>& buttons) = 0;
     // Shows the instrument-set editor modally; true when it closed with OK.
     virtual bool editInstrumentSet(TInstrForm& editor) = 0;
 };

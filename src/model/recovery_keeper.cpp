@@ -9,14 +9,14 @@ void TRecoveryKeeper::markSaved(std::string document) {
 
 bool TRecoveryKeeper::update(const std::string& document, const std::string& name) {
     if (document == saved_) {
-        if (kept_)
-            store_.clear();
+        if (kept_ && store_ != nullptr)
+            store_->clear();
         kept_ = false;
         return true;
     }
     if (kept_ && document == keptDocument_ && name == keptName_)
         return true;
-    if (!store_.keep(name, document))
+    if (store_ == nullptr || !store_->keep(name, document))
         return false;
     kept_ = true;
     keptDocument_ = document;

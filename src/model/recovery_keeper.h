@@ -9,7 +9,9 @@ class TRecoveryStore;
 // saved composition again, nothing needs keeping and the recovery file goes.
 class TRecoveryKeeper {
   public:
-    explicit TRecoveryKeeper(TRecoveryStore& store) : store_(store) {}
+    explicit TRecoveryKeeper(TRecoveryStore& store) : store_(&store) {}
+    // A keeper with nowhere to keep work: it still knows whether the composition is saved.
+    TRecoveryKeeper() = default;
 
     // The composition as a file holds it, or as a command made it: nothing of it can be lost.
     void markSaved(std::string document);
@@ -20,9 +22,11 @@ class TRecoveryKeeper {
 
     // Whether a recovery file holds the composition.
     bool keeping() const { return kept_; }
+    // Whether this composition differs from the one last saved, opened or made.
+    bool unsaved(const std::string& document) const { return document != saved_; }
 
   private:
-    TRecoveryStore& store_;
+    TRecoveryStore* store_ = nullptr;
     std::string saved_;
     bool kept_ = false;
     std::string keptDocument_;

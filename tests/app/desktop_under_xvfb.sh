@@ -389,4 +389,43 @@ done
 awk '/<MOTIVE>/{n++} n==2' "$twenty" | grep -q 'CHORD CHORD_TYPE=.* TIME="240"' ||
     fail "the chord popup wrote no chord into the second motive"
 
+# Closing through the window manager with all that unsaved: the program asks first. Cancel
+# keeps it running; Save runs Save As for the untitled composition, writes it, and the program
+# ends. What it writes is the work kept safe a moment ago.
+cp "$twenty" "$work/kept-before-closing"
+closeAndAsk() {
+    xdotool windowfocus --sync "$fresh"
+    xdotool key --window "$fresh" alt+F4
+    question="$(waitVisible '^Save Changes$')"
+    [ -n "$question" ] || fail "closing with unsaved changes asked nothing"
+    sleep 0.3
+    eval "$(clientGeometry "$question")"
+}
+# the question's buttons lie in a row near its foot: Save, Discard, Cancel
+closeAndAsk
+xdotool mousemove $((X + 221)) $((Y + 62)) click 1
+sleep 0.5
+[ -z "$(visible '^Save Changes$')" ] || fail "Cancel did not close the question"
+kill -0 "$pid" 2>/dev/null || fail "Cancel on the question closed the program"
+[ -n "$(visible '^Motivica 1.0 - Untitled$')" ] || fail "Cancel on the question closed the window"
+closeAndAsk
+xdotool mousemove $((X + 49)) $((Y + 62)) click 1
+dialog="$(waitVisible '^Save As$')"
+[ -n "$dialog" ] || fail "Save on the question showed no Save As dialog"
+xdotool windowfocus --sync "$dialog"
+xdotool type --delay 10 "before closing"
+# the dialog's own Save button, near its lower right corner: a key pressed in a dialog opened
+# from the window manager's close does not reach it under Xvfb
+eval "$(clientGeometry "$dialog")"
+eval "$(xwininfo -id "$dialog" | awk '/Width:/{print "W=" $2} /Height:/{print "H=" $2}')"
+xdotool mousemove $((X + W - 52)) $((Y + H - 55)) click 1
+for _ in $(seq 100); do
+    if ! kill -0 "$pid" 2>/dev/null; then break; fi
+    sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then ls -la "$MOTIVICA_HOME/tnrs" >&2; import -window root /tmp/xtest-fail.png; fail "the program kept running after Save on the question"; fi
+pid=""
+cmp -s "$MOTIVICA_HOME/tnrs/before closing.tnr" <(tail -n +4 "$work/kept-before-closing") ||
+    fail "what was saved on closing differs from the work kept safe"
+
 echo "PASS"

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
+#include <functional>
+#include <map>
 
 #include "app/document_commands.h"
 #include "app/key_box.h"
@@ -505,4 +507,112 @@ TEST_F(MainWindowTest, EveryCompositionPlaysAtItsOwnTempo) {
     ASSERT_EQ(slow.tempo(), 100);
     ASSERT_TRUE(w.openDocument(scratch_.write("slow.tnr", documentText(slow))));
     EXPECT_EQ(w.motivePlayer().timer()->delayMs(), 100);
+}
+
+namespace {
+
+// A change nothing has saved: a note in the second motive.
+void changeSomething(TMainWindow& w) {
+    w.period().sentences[0].phrases[0].motives[1].notes.push_back(TNote(60, 20, 60));
+}
+
+}  // namespace
+
+// Every command that puts another composition in place of one with unsaved changes asks first:
+// Cancel keeps everything, Discard goes on, Save saves and goes on only once the file is written.
+TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeTheCompositionGoes) {
+    TMainWindow& w = window();
+    const size_t shownAtStart = prompts_->shown.size();
+    // nothing changed: nothing asked
+    w.newAction();
+    EXPECT_EQ(prompts_->count("save changes"), 0u);
+    EXPECT_EQ(prompts_->count("new"), 1u);
+    ASSERT_GT(prompts_->shown.size(), shownAtStart);
+
+    changeSomething(w);
+    const std::string changed = documentText(w.period());
+    // Cancel (as Escape answers) at every entry point: no dialog of the command, nothing lost
+    const std::vector<std::pair<std::string, std::function<void()>>> commands = {
+        {"new", [&] { w.newAction(); }},
+        {"open", [&] { w.openAction(); }},
+        {"step-by-step help", [&] { w.stepHelpAction(); }},
+    };
+    for (const auto& [name, run] : commands) {
+        SCOPED_TRACE(name);
+        const size_t asked = prompts_->count("save changes");
+        prompts_->saveChanges.push_back(TSaveChangesAnswer::CANCEL);
+        run();
+        EXPECT_EQ(prompts_->count("save changes"), asked + 1);
+        EXPECT_EQ(prompts_->shown.back().kind, "save changes");
+        EXPECT_EQ(documentText(w.period()), changed);
+    }
+    EXPECT_EQ(prompts_->shown.back().caption, "Save Changes");
+    EXPECT_EQ(prompts_->shown.back().text, "Save changes to Untitled?");
+    EXPECT_EQ(prompts_->saveChangeButtons,
+              (std::array<std::string, 3>{"Save", "Discard", "Cancel"}));
+    EXPECT_EQ(prompts_->count("new"), 1u);
+    EXPECT_EQ(prompts_->count("open"), 0u);
+
+    // Save of an untitled composition runs Save As; a cancelled Save As goes no further
+    prompts_->saveChanges.push_back(TSaveChangesAnswer::SAVE);
+    w.newAction();
+    EXPECT_EQ(prompts_->count("save"), 1u);
+    EXPECT_EQ(prompts_->count("new"), 1u);
+    EXPECT_EQ(documentText(w.period()), changed);
+    // a Save As that writes goes on to the command
+    const std::string file = scratch_.path("kept.tnr");
+    prompts_->saveChanges.push_back(TSaveChangesAnswer::SAVE);
+    prompts_->fileNames.push_back(file);
+    w.openAction();
+    EXPECT_EQ(scratch_.read("kept.tnr"), changed);
+    EXPECT_EQ(prompts_->count("open"), 1u);
+    EXPECT_EQ(title(), "Motivica 1.0 - " + file);
+
+    // saved: nothing to ask; changed again, the question names the file, and Discard goes on
+    const size_t asked = prompts_->count("save changes");
+    w.newAction();
+    EXPECT_EQ(prompts_->count("save changes"), asked);
+    changeSomething(w);
+    prompts_->saveChanges.push_back(TSaveChangesAnswer::DISCARD);
+    w.newAction();
+    EXPECT_EQ(prompts_->shown[prompts_->shown.size() - 2].text, "Save changes to kept.tnr?");
+    EXPECT_EQ(prompts_->shown.back().kind, "new");
+}
+
+// Closing the window: Cancel keeps it open with the work, Discard closes it, and a composition
+// that is saved closes without a word.
+TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsksFirst) {
+    TMainWindow& w = window();
+    w.show();
+    changeSomething(w);
+    prompts_->saveChanges.push_back(TSaveChangesAnswer::CANCEL);
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(prompts_->count("save changes"), 1u);
+    // the player still plays after a cancelled close
+    w.playAllAction();
+    EXPECT_TRUE(w.motivePlayer().playing());
+    w.stopAction();
+
+    const std::string file = scratch_.path("closing.tnr");
+    prompts_->saveChanges.push_back(TSaveChangesAnswer::SAVE);
+    prompts_->fileNames.push_back(file);
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(scratch_.read("closing.tnr"), documentText(w.period()));
+}
+
+TEST_F(MainWindowTest, TheStandardShortcutsAreOnTheMenus) {
+    TMainWindow& w = window();
+    std::map<std::string, std::string> shortcuts;
+    for (QAction* menu : w.menuBar()->actions())
+        for (QAction* a : menu->menu()->actions())
+            if (!a->shortcut().isEmpty())
+                shortcuts[a->text().toStdString()] =
+                    a->shortcut().toString(QKeySequence::PortableText).toStdString();
+    EXPECT_EQ(shortcuts["New"], "Ctrl+N");
+    EXPECT_EQ(shortcuts["Open"], "Ctrl+O");
+    EXPECT_EQ(shortcuts["Save"], "Ctrl+S");
+    EXPECT_EQ(shortcuts["Save As..."], "Ctrl+Shift+S");
+    EXPECT_EQ(shortcuts["Quit"], "Ctrl+Q");
+    EXPECT_EQ(shortcuts["Play All / Stop"], "Space");
 }

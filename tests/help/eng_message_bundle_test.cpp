@@ -48,6 +48,11 @@ const std::vector<std::pair<std::string, std::string>>& englishTable() {
         {"dynamic help error",
          "There was an error. To execute given demonstration script it is impossible"},
         {"dynamic help canceled", "CANCELLING..."},
+        {"save changes caption", "Save Changes"},
+        {"save changes", "Save changes to "},
+        {"save changes save", "Save"},
+        {"save changes discard", "Discard"},
+        {"save changes cancel", "Cancel"},
         {"step by step start warning",
          "Current edited melody will be closed after start of step-by-step help"},
         {"wrong integer", "Please enter correct integer value in 0 ... 127 diapason."},
@@ -162,9 +167,9 @@ TEST(EngMessageBundleTest, EveryTextExactly) {
     }
     EXPECT_FALSE(bundle.text("site url").empty());
     // nothing beyond the tables, the file element names and the home page address
-    EXPECT_EQ(englishTable().size(), 93u);
+    EXPECT_EQ(englishTable().size(), 98u);
     EXPECT_EQ(IDENTITY_NAMES.size(), 28u);
-    EXPECT_EQ(bundle.textKeys().size(), 93u + 28u + 1u);
+    EXPECT_EQ(bundle.textKeys().size(), 98u + 28u + 1u);
 }
 
 TEST(EngMessageBundleTest, TextsOtherCodeReliesOn) {

@@ -34,6 +34,7 @@ class TScriptedPrompts : public TPromptsInterface {
     std::deque<std::optional<std::string>> setNames;
     std::deque<std::optional<std::string>> openNames;
     std::deque<TRecoveryAnswer> recoveries;
+    std::deque<TSaveChangesAnswer> saveChanges;
     std::vector<TShown> shown;
     // A progress window stops when it is told this fraction or more; it never stops below 0.
     double cancelProgressAt = 2.0;
@@ -85,6 +86,13 @@ class TScriptedPrompts : public TPromptsInterface {
         shown.push_back({"recovery", caption, text});
         return take(recoveries).value_or(TRecoveryAnswer::LATER);
     }
+    TSaveChangesAnswer askSaveChanges(const std::string& caption, const std::string& text,
+                                      const std::array<std::string, 3>& buttons) override {
+        shown.push_back({"save changes", caption, text});
+        saveChangeButtons = buttons;
+        return take(saveChanges).value_or(TSaveChangesAnswer::CANCEL);
+    }
+    std::array<std::string, 3> saveChangeButtons;
     bool editInstrumentSet(TInstrForm& editor) override {
         shown.push_back({"editor", "", ""});
         const std::optional<std::function<bool(TInstrForm&)>> script = take(editors);
