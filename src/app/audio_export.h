@@ -22,7 +22,7 @@ class TAudioExport {
     void setSoundfont(std::optional<std::string> soundfont) { soundfont_ = std::move(soundfont); }
 
     static constexpr const char* EXTENSION = "wav";
-    static constexpr const char* FILTER = "(*.wav)|*.wav|Any file|*.*";
+    static constexpr const char* FILTER_LABEL = "filter wav audio";
 
   private:
     void tellError(const std::string& text);

@@ -115,25 +115,34 @@ TSaveChangesAnswer TDialogPrompts::askSaveChanges(const std::string& caption,
     return TSaveChangesAnswer::CANCEL;
 }
 
+QString TDialogPrompts::askFileName(const std::string& folder, const std::string& filter,
+                                    bool saving) {
+    QDir().mkpath(text(folder));
+    QFileDialog dialog(parent_, QString(), text(folder), text(qtNameFilters(filter)));
+    dialog.setIconProvider(&icons_);
+    if (saving) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // the window asks before replacing a file, in its own words
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().front();
+}
+
 std::optional<std::string> TDialogPrompts::openFileName(const std::string& folder,
                                                         const std::string& extension,
                                                         const std::string& filter) {
     (void)extension;  // opening takes the name as chosen
-    QDir().mkpath(text(folder));
-    return chosen(
-        QFileDialog::getOpenFileName(parent_, QString(), text(folder), text(qtNameFilters(filter))),
-        std::string());
+    return chosen(askFileName(folder, filter, false), std::string());
 }
 
 std::optional<std::string> TDialogPrompts::saveFileName(const std::string& folder,
                                                         const std::string& extension,
                                                         const std::string& filter) {
-    QDir().mkpath(text(folder));
-    // the window asks before replacing a file, in its own words
-    return chosen(
-        QFileDialog::getSaveFileName(parent_, QString(), text(folder), text(qtNameFilters(filter)),
-                                     nullptr, QFileDialog::DontConfirmOverwrite),
-        extension);
+    return chosen(askFileName(folder, filter, true), extension);
 }
 
 std::optional<TNewDialogResult> TDialogPrompts::newComposition() {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+
+#include "app/name_only_icon_provider.h"
 #include "app/prompts_interface.h"
 
 class QWidget;
@@ -34,13 +37,16 @@ class TDialogPrompts : public TPromptsInterface {
     std::optional<std::string> openInstrumentSetName(const TInstrConfList& existing) override;
 
   private:
+    // The file dialog, opening or saving; an empty name when cancelled.
+    QString askFileName(const std::string& folder, const std::string& filter, bool saving);
     // The dialog a new box or dialog goes over: the modal one open (the instrument-set editor,
     // a dialog validating its input), else the window.
     QWidget* over() const;
 
     QWidget* parent_;
     const TMessageBundle& bundle_;
+    TNameOnlyIconProvider icons_;
 };
 
-// "(*.tnr)|*.tnr|Any file|*.*" as a Qt name filter list: "(*.tnr) (*.tnr);;Any file (*.*)".
+// "Compositions|*.tnr|All files|*" as a Qt name filter list: "Compositions (*.tnr);;All files (*)".
 std::string qtNameFilters(const std::string& filter);

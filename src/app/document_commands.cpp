@@ -13,13 +13,9 @@
 namespace {
 
 constexpr const char* DOCUMENT_EXTENSION = "tnr";
-constexpr const char* DOCUMENT_FILTER = "(*.tnr)|*.tnr|Any file|*.*";
 constexpr const char* MIDI_EXTENSION = "mid";
-constexpr const char* MIDI_FILTER = "(*.mid)|*.mid|Any file|*.*";
 constexpr const char* MUSICXML_EXTENSION = "musicxml";
-constexpr const char* MUSICXML_FILTER = "(*.musicxml)|*.musicxml|Any file|*.*";
 constexpr const char* PDF_EXTENSION = "pdf";
-constexpr const char* PDF_FILTER = "(*.pdf)|*.pdf|Any file|*.*";
 
 bool exists(const std::string& path) {
     struct stat st {};
@@ -42,6 +38,11 @@ void TDocumentCommands::buildDefaultComposition(TPeriodData& period) {
                            TMeasure(2, QUARTER), EIGHTH, 100);
 }
 
+std::string TDocumentCommands::fileFilter(const char* labelKey, const char* extension) const {
+    return bundle_.text(labelKey) + "|*." + extension + "|" + bundle_.text("filter all files") +
+           "|*";
+}
+
 void TDocumentCommands::showFileError(const char* key, const std::string& path) {
     prompts_.showMessage(bundle_.text("error"), bundle_.text(key) + "\n" + path);
 }
@@ -60,7 +61,8 @@ void TDocumentCommands::newComposition() {
 void TDocumentCommands::open() {
     hooks_.stop();
     const std::optional<std::string> path =
-        prompts_.openFileName(documentFolder(), DOCUMENT_EXTENSION, DOCUMENT_FILTER);
+        prompts_.openFileName(documentFolder(), DOCUMENT_EXTENSION,
+                              fileFilter("filter compositions", DOCUMENT_EXTENSION));
     if (path)
         openUsedDocument(*path);
 }
@@ -74,9 +76,16 @@ bool TDocumentCommands::openUsedDocument(const std::string& path) {
 }
 
 bool TDocumentCommands::openDocument(const std::string& path) {
+    // a file that does not read leaves the composition that was open, with its name: replacing
+    // it with the default one would lose it
+    TPeriodData probe;
+    if (!readDocument(probe, path)) {
+        showFileError("open error", path);
+        return false;
+    }
     hooks_.releaseViews();
-    const TFileResult read = readDocument(period_, path);
-    if (!read) {
+    if (!readDocument(period_, path)) {
+        // the file changed between the two reads: the period is half read
         showFileError("open error", path);
         buildDefaultComposition(period_);
         settled();
@@ -120,7 +129,8 @@ bool TDocumentCommands::save() {
 bool TDocumentCommands::saveAs() {
     hooks_.stop();
     const std::optional<std::string> path =
-        prompts_.saveFileName(documentFolder(), DOCUMENT_EXTENSION, DOCUMENT_FILTER);
+        prompts_.saveFileName(documentFolder(), DOCUMENT_EXTENSION,
+                              fileFilter("filter compositions", DOCUMENT_EXTENSION));
     if (!path || !confirmOverwrite(*path) || !saveDocument(*path))
         return false;
     if (hooks_.used)
@@ -151,24 +161,25 @@ bool TDocumentCommands::confirmOverwrite(const std::string& path) {
 }
 
 void TDocumentCommands::exportMidi() {
-    exportFile(MIDI_EXTENSION, MIDI_FILTER, hooks_.writeMidiFile);
+    exportFile(MIDI_EXTENSION, "filter midi files", hooks_.writeMidiFile);
 }
 
 void TDocumentCommands::exportMusicXml() {
-    exportFile(MUSICXML_EXTENSION, MUSICXML_FILTER,
+    exportFile(MUSICXML_EXTENSION, "filter musicxml scores",
                [this](const std::string& path) { return bool(writeMusicXmlFile(period_, path)); });
 }
 
 void TDocumentCommands::exportPdf() {
-    exportFile(PDF_EXTENSION, PDF_FILTER, [this](const std::string& path) {
+    exportFile(PDF_EXTENSION, "filter pdf documents", [this](const std::string& path) {
         return writePeriodPdf(period_, path, bundle_.text("sentence"));
     });
 }
 
-void TDocumentCommands::exportFile(const char* extension, const char* filter,
+void TDocumentCommands::exportFile(const char* extension, const char* filterLabelKey,
                                    const std::function<bool(const std::string& path)>& write) {
     hooks_.stop();
-    const std::optional<std::string> path = prompts_.saveFileName(midiFolder(), extension, filter);
+    const std::optional<std::string> path =
+        prompts_.saveFileName(midiFolder(), extension, fileFilter(filterLabelKey, extension));
     if (!path || !confirmOverwrite(*path))
         return;
     // an export over the composition's own file would lose it

@@ -43,11 +43,11 @@ class TDocumentCommands {
     // Every export: asks for a file beside the MIDI files and, once an existing one may be
     // replaced, writes the period into it with `write`, never over the composition's own file.
     // `write` is false when the file could not be written, and the user is then told.
-    void exportFile(const char* extension, const char* filter,
+    void exportFile(const char* extension, const char* filterLabelKey,
                     const std::function<bool(const std::string& path)>& write);
 
     // Reads the file into the period and names the period after it; on failure tells the user
-    // and puts the default composition (without chords) in its place.
+    // and leaves the composition as it was.
     bool openDocument(const std::string& path);
     // Open as the user asks for it by name (a recent document, one a file manager handed
     // over): the document joins the recent ones.
@@ -68,6 +68,8 @@ class TDocumentCommands {
 
   private:
     void settled();
+    // A file dialog's filter: files of the extension under the bundle's label, then all files.
+    std::string fileFilter(const char* labelKey, const char* extension) const;
     void showFileError(const char* key, const std::string& path);
 
     TPeriodData& period_;

@@ -1141,7 +1141,7 @@ TAudioExport TMainWindow::audioExport() {
 }
 
 void TMainWindow::exportAudioAction() {
-    documents_->exportFile(TAudioExport::EXTENSION, TAudioExport::FILTER,
+    documents_->exportFile(TAudioExport::EXTENSION, TAudioExport::FILTER_LABEL,
                            [this](const std::string& path) {
                                // the sound's own failures and a stop are told by the export
                                audioExport().exportTo(path);

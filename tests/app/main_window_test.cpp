@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 
+#include "app/dialog_prompts.h"
 #include "app/document_commands.h"
 #include "app/key_box.h"
 #include "app/navigation_tree.h"
@@ -125,24 +126,57 @@ TEST_F(MainWindowTest, SaveAsOntoAnExistingFileAsksAndCancelKeepsEverything) {
     EXPECT_EQ(title(), "Motivica 1.0 - Untitled");
 }
 
-TEST_F(MainWindowTest, AFailedOpenShowsTheMessageAndLeavesTheDefaultWithoutChords) {
+TEST_F(MainWindowTest, AFailedOpenShowsTheMessageAndKeepsTheCompositionThatWasOpen) {
     TMainWindow& w = window();
+    // an opened document, changed since: both its name and its changes stay
+    const std::string good = scratch_.path("good.tnr");
+    ASSERT_TRUE(w.saveDocument(good));
+    ASSERT_TRUE(w.openDocument(good));
+    w.period().sentences[0].phrases[0].motives[1].notes.push_back(TNote(60, 20, 60));
+    const std::string before = documentText(w.period());
     for (const std::string& text :
-         {std::string("not xml"), std::string("<PERIOD><NOTE TIME=\"x\"/>")}) {
+         {std::string("not xml"), std::string("<PERIOD><NOTE TIME=\"x\"/>"), std::string()}) {
         const std::string file = scratch_.write("bad.tnr", text);
         EXPECT_FALSE(w.openDocument(file));
         ASSERT_FALSE(prompts_->shown.empty());
         EXPECT_EQ(prompts_->shown.back().kind, "message");
         EXPECT_EQ(prompts_->shown.back().caption, "Error");
         EXPECT_EQ(prompts_->shown.back().text, "Unable to open file\n" + file);
-        EXPECT_EQ(title(), "Motivica 1.0 - Untitled");
+        EXPECT_EQ(title(), "Motivica 1.0 - " + good);
+        EXPECT_EQ(documentText(w.period()), before);
         EXPECT_EQ(w.periodPanel()->motiveSets().size(), 8u);
-        for (const TSentenceData& s : w.period().sentences)
-            for (const TPhraseData& p : s.phrases)
-                for (const TMotive& m : p.motives)
-                    EXPECT_TRUE(m.chords.empty());
     }
     EXPECT_FALSE(w.openDocument(scratch_.path("missing.tnr")));
+    EXPECT_EQ(documentText(w.period()), before);
+    // the changes are still unsaved: leaving them is asked about
+    prompts_->saveChanges.push_back(TSaveChangesAnswer::CANCEL);
+    w.newAction();
+    EXPECT_EQ(prompts_->shown.back().kind, "save changes");
+}
+
+// Every file dialog lists its files under a name, in the form Qt's dialog reads.
+TEST_F(MainWindowTest, EveryFileDialogNamesItsKindOfFile) {
+    TMainWindow& w = window();
+    w.openAction();
+    w.saveAsAction();
+    w.exportAction();
+    w.exportAudioAction();
+    for (QAction* menu : w.menuBar()->actions())
+        for (QAction* a : menu->menu()->actions())
+            if (a->text().startsWith("Export to MusicXML") || a->text() == "Export to PDF")
+                a->trigger();
+    std::vector<std::string> filters;
+    for (const auto& shown : prompts_->shown)
+        if (shown.kind == "open" || shown.kind == "save")
+            filters.push_back(qtNameFilters(shown.text));
+    EXPECT_EQ(filters, (std::vector<std::string>{
+                           "Compositions (*.tnr);;All files (*)",
+                           "Compositions (*.tnr);;All files (*)",
+                           "MIDI files (*.mid);;All files (*)",
+                           "WAV audio (*.wav);;All files (*)",
+                           "MusicXML scores (*.musicxml);;All files (*)",
+                           "PDF documents (*.pdf);;All files (*)",
+                       }));
 }
 
 TEST_F(MainWindowTest, SaveAndOpenRoundTripByteForByte) {
@@ -319,7 +353,7 @@ TEST_F(MainWindowTest, MusicXmlExportFromTheFileMenuWritesWhatTheCommandLineWrit
     prompts_->fileNames.push_back(fromWindow);
     item->trigger();
     EXPECT_EQ(prompts_->shown.back().caption, scratch_.path("mids/"));
-    EXPECT_EQ(prompts_->shown.back().text, "(*.musicxml)|*.musicxml|Any file|*.*");
+    EXPECT_EQ(prompts_->shown.back().text, "MusicXML scores|*.musicxml|All files|*");
     std::ostringstream out, err;
     const std::string fromCli = scratch_.path("cli.musicxml");
     ASSERT_EQ(runExportCommand({saved, "-o", fromCli, "--format", "musicxml"}, out, err), 0);

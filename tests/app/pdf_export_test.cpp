@@ -221,7 +221,7 @@ TEST_F(PdfExportTest, TheFileMenuAsksBesideTheMidiFilesAndWrites) {
     ASSERT_FALSE(prompts.shown.empty());
     EXPECT_EQ(prompts.shown.back().kind, "save");
     EXPECT_EQ(prompts.shown.back().caption, scratch_.path("mids/"));
-    EXPECT_EQ(prompts.shown.back().text, "(*.pdf)|*.pdf|Any file|*.*");
+    EXPECT_EQ(prompts.shown.back().text, "PDF documents|*.pdf|All files|*");
     EXPECT_EQ(pageCount(pdf), 1);  // the default composition: eight motives
 
     // an existing file is replaced only when the user agrees

@@ -48,6 +48,12 @@ const std::vector<std::pair<std::string, std::string>>& englishTable() {
         {"dynamic help error",
          "There was an error. To execute given demonstration script it is impossible"},
         {"dynamic help canceled", "CANCELLING..."},
+        {"filter compositions", "Compositions"},
+        {"filter midi files", "MIDI files"},
+        {"filter musicxml scores", "MusicXML scores"},
+        {"filter wav audio", "WAV audio"},
+        {"filter pdf documents", "PDF documents"},
+        {"filter all files", "All files"},
         {"save changes caption", "Save Changes"},
         {"save changes", "Save changes to "},
         {"save changes save", "Save"},
@@ -167,9 +173,9 @@ TEST(EngMessageBundleTest, EveryTextExactly) {
     }
     EXPECT_FALSE(bundle.text("site url").empty());
     // nothing beyond the tables, the file element names and the home page address
-    EXPECT_EQ(englishTable().size(), 98u);
+    EXPECT_EQ(englishTable().size(), 104u);
     EXPECT_EQ(IDENTITY_NAMES.size(), 28u);
-    EXPECT_EQ(bundle.textKeys().size(), 98u + 28u + 1u);
+    EXPECT_EQ(bundle.textKeys().size(), 104u + 28u + 1u);
 }
 
 TEST(EngMessageBundleTest, TextsOtherCodeReliesOn) {
