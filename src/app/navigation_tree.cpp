@@ -58,7 +58,12 @@ TNavigationTree::TNavigationTree(QWidget* parent) : QTreeWidget(parent) {
     setColumnCount(1);
     setIndentation(14);
     setAccessibleName("Navigation");
-    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { chosen(item); });
+    // a node is chosen, never kept chosen: nothing stays highlighted after a click
+    setSelectionMode(QAbstractItemView::NoSelection);
+    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        chosen(item);
+        selectionModel()->clearCurrentIndex();
+    });
     connect(this, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { chosen(item); });
 }

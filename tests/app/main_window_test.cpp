@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -256,6 +257,13 @@ TEST_F(MainWindowTest, EveryControlHasANameAndTheKeyboardReachesIt) {
         EXPECT_NE(named(name), nullptr);
     }
     EXPECT_EQ(named("Play phrase 2")->accessibleDescription(), "B");
+    // what a screen reader says is the name, not the list's current text
+    for (const char* name : {"Instruments", "Tempo", "DAD cursor delay"}) {
+        SCOPED_TRACE(name);
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(named(name));
+        ASSERT_NE(spoken, nullptr);
+        EXPECT_EQ(spoken->text(QAccessible::Name).toStdString(), name);
+    }
     EXPECT_EQ(named("New")->toolTip(), "New");
     EXPECT_EQ(named("New")->toolTipDuration(), 10000);
     // every control the keyboard can reach says what it is (the parts of a composite control,
@@ -310,6 +318,14 @@ TEST_F(MainWindowTest, TheNavigationTreeNamesTheStructureAndScrollsToIt) {
     emit tree->itemClicked(second->child(1)->child(0), 0);
     EXPECT_EQ(panel->scrollPosition(), std::min(left, panel->rowWidth() - panel->width()));
     EXPECT_TRUE(tree->selectedItems().isEmpty());
+    // a real click leaves nothing highlighted: no selected node and no current one
+    w.show();
+    QTreeWidgetItem* phrase = second->child(0);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(phrase).center());
+    EXPECT_EQ(panel->scrollPosition(),
+              std::min(panel->motiveSets()[4]->x(), panel->rowWidth() - panel->width()));
+    EXPECT_TRUE(tree->selectedItems().isEmpty());
+    EXPECT_EQ(tree->currentItem(), nullptr);
     // the period's marker stands right after the key box
     emit tree->itemClicked(period, 0);
     EXPECT_EQ(panel->scrollPosition(), panel->keyBox()->width());
