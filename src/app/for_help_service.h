@@ -6,6 +6,7 @@
 
 class QWidget;
 class TMotive;
+class TPeriodData;
 class TUMotiveSet;
 class TXmlDocument;
 
@@ -15,6 +16,11 @@ class TForHelpService {
   public:
     virtual ~TForHelpService() = default;
 
+    // The composition on the screen.
+    virtual TPeriodData& period() = 0;
+    // Moves a help window to where it leaves the development panel and motive set k in sight,
+    // as far as the screen allows.
+    virtual void placeClearOfMotive(QWidget* window, size_t k) = 0;
     // The period panel's motive sets, in period order.
     virtual std::vector<TUMotiveSet*> motiveSets() = 0;
     virtual bool saveComposition(const std::string& path) = 0;

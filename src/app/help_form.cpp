@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -10,12 +11,23 @@
 THelpForm::THelpForm(const TMessageBundle& bundle)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint),
       bundle_(bundle),
-      view_(new QTextBrowser(this)) {
+      view_(new QTextBrowser(this)),
+      cancelLine_(new QLabel(this)) {
     // a window of its own: the main window is disabled while the demonstration drives it
     setWindowTitle("PRESS ANY KEY TO CANCEL");
     setAccessibleName("Demonstration");
     setFixedSize(WIDTH, HEIGHT);
-    view_->setGeometry(0, 0, WIDTH, HEIGHT);
+    // a narrow tool window's title bar cuts its caption short: the window says it again
+    constexpr int LINE_HEIGHT = 22;
+    cancelLine_->setText(windowTitle());
+    cancelLine_->setAlignment(Qt::AlignCenter);
+    QFont bold = cancelLine_->font();
+    bold.setBold(true);
+    cancelLine_->setFont(bold);
+    cancelLine_->setAutoFillBackground(true);
+    cancelLine_->setStyleSheet("background: #ffe9a8; color: #5a4200;");
+    cancelLine_->setGeometry(0, HEIGHT - LINE_HEIGHT, WIDTH, LINE_HEIGHT);
+    view_->setGeometry(0, 0, WIDTH, HEIGHT - LINE_HEIGHT);
     view_->setFocusPolicy(Qt::NoFocus);
     view_->setOpenLinks(false);
 }
@@ -35,6 +47,7 @@ void THelpForm::cancel() {
     }
     cancelled_ = true;
     setWindowTitle(QString::fromStdString(bundle_.text("dynamic help canceled")));
+    cancelLine_->setText(windowTitle());
     if (onCancel_) {
         onCancel_();
     }

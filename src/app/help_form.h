@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+class QLabel;
 class QTextBrowser;
 class TMessageBundle;
 
@@ -21,6 +22,8 @@ class THelpForm : public QWidget {
 
     void showPage(const std::string& path);
     QTextBrowser* view() const { return view_; }
+    // The line at the window's foot that says how to stop, as the title does.
+    QLabel* cancelLine() const { return cancelLine_; }
     void cancel();
     // Told once, on the user-interface thread, when the user cancels.
     void setOnCancel(std::function<void()> onCancel) { onCancel_ = std::move(onCancel); }
@@ -31,6 +34,7 @@ class THelpForm : public QWidget {
   private:
     const TMessageBundle& bundle_;
     QTextBrowser* view_;
+    QLabel* cancelLine_;
     bool cancelled_ = false;
     std::function<void()> onCancel_;
 };

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
@@ -50,6 +51,7 @@
 #include "model/recent_files.h"
 #include "model/recovery_keeper.h"
 #include "model/recovery_store.h"
+#include "model/window_placement.h"
 #include "playback/apply_instrument_set.h"
 #include "playback/instr_conf_list.h"
 #include "playback/midi_file_writer.h"
@@ -1070,6 +1072,30 @@ void TMainWindow::placeAtTopLeft(QWidget* control) {
 void TMainWindow::placeAtTopRight(QWidget* control) {
     if (control != nullptr)
         control->move(geometry().right() + 1 - control->frameGeometry().width(), geometry().top());
+}
+
+void TMainWindow::placeClearOfMotive(QWidget* window, size_t k) {
+    if (window == nullptr)
+        return;
+    const auto global = [](const QWidget* w) {
+        const QPoint at = w->mapToGlobal(QPoint(0, 0));
+        return TWindowRect{at.x(), at.y(), w->width(), w->height()};
+    };
+    std::vector<TWindowRect> keep;
+    if (periodPanel_ != nullptr && k < periodPanel_->motiveSets().size())
+        keep.push_back(global(periodPanel_->motiveSets()[k]));
+    if (TEffectMotivePanel* panel = developmentPanel(choosers_->selectedIndex()))
+        keep.push_back(global(panel));
+    const QRect frame = frameGeometry();
+    // before its first showing the window's frame is not known yet: the main window's is like it
+    const QRect inner = geometry();
+    const QSize outer = window->isVisible() ? window->frameGeometry().size()
+                                            : window->size() + (frame.size() - inner.size());
+    const QRect screen = this->screen()->availableGeometry();
+    const TWindowRect place = placeClearOf(
+        {screen.x(), screen.y(), screen.width(), screen.height()},
+        {frame.x(), frame.y(), frame.width(), frame.height()}, keep, outer.width(), outer.height());
+    window->move(place.x, place.y);
 }
 
 void TMainWindow::scrollToElement(size_t k) {

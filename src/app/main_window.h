@@ -175,6 +175,7 @@ class TMainWindow : public QMainWindow,
     QWidget* phraseControl(size_t k) override;
     void placeAtTopLeft(QWidget* control) override;
     void placeAtTopRight(QWidget* control) override;
+    void placeClearOfMotive(QWidget* window, size_t k) override;
     void scrollToElement(size_t k) override;
     void playPeriod() override { playAllAction(); }
     void playMotive(size_t k) override;

@@ -1,5 +1,7 @@
 #include "app/step_form.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -49,16 +51,28 @@ TStepForm::TStepForm(QWidget* owner, TForHelpService& host, std::string folder)
     QPushButton* playMotive = button(buttons, "Play Motive", row);
     previous_ = button(buttons, "<-- Previous", row);
     next_ = button(buttons, "Next -->", row);
+    // every label whole: the row sets the window's width when the design's is too narrow
+    const int rowWidth = std::max(587, row->sizeHint().width());
+    setFixedSize(rowWidth + 10, 390);
+    view_->setGeometry(5, 5, rowWidth, 348);
+    buttons->setGeometry(5, 356, rowWidth, 30);
     previous_->setAccessibleName("Previous");
     next_->setAccessibleName("Next");
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     connect(playAll, &QPushButton::clicked, this, [this] { host_.playPeriod(); });
-    connect(playSentence, &QPushButton::clicked, this,
-            [this] { host_.playSentence(static_cast<size_t>(step_ / 4)); });
-    connect(playPhrase, &QPushButton::clicked, this,
-            [this] { host_.playPhrase(static_cast<size_t>(step_ / 2)); });
-    connect(playMotive, &QPushButton::clicked, this,
-            [this] { host_.playMotive(static_cast<size_t>(step_)); });
+    // the motive the page speaks of, and what holds it: the row stays where the step put it
+    connect(playSentence, &QPushButton::clicked, this, [this] {
+        if (const auto play = stepPlay())
+            host_.playSentence(play->sentence);
+    });
+    connect(playPhrase, &QPushButton::clicked, this, [this] {
+        if (const auto play = stepPlay())
+            host_.playPhrase(play->phrase);
+    });
+    connect(playMotive, &QPushButton::clicked, this, [this] {
+        if (const auto play = stepPlay())
+            host_.playMotive(play->motive);
+    });
     connect(previous_, &QPushButton::clicked, this, [this] { previous(); });
     connect(next_, &QPushButton::clicked, this, [this] { next(); });
 }
@@ -78,6 +92,10 @@ bool TStepForm::start() {
     return true;
 }
 
+std::optional<TTutorialPlay> TStepForm::stepPlay() {
+    return tutorialPlay(host_.period(), TUTORIAL_STEPS[static_cast<size_t>(step_)]);
+}
+
 void TStepForm::showStep() {
     const TTutorialStep& step = TUTORIAL_STEPS[static_cast<size_t>(step_)];
     view_->setSource(QUrl::fromLocalFile(QString::fromStdString(folder_ + std::string(step.page))));
@@ -88,6 +106,8 @@ void TStepForm::showStep() {
     if (step.way >= 0 && static_cast<size_t>(step_) < sets.size() &&
         sets[static_cast<size_t>(step_)]->motive() != nullptr)
         host_.showDevelopmentPanelWithMotive(step.way, *sets[static_cast<size_t>(step_)]->motive());
+    // the page, the panel it opened and the motive it speaks of side by side
+    host_.placeClearOfMotive(this, static_cast<size_t>(step.motive));
 }
 
 void TStepForm::next() {

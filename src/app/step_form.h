@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <string>
+
+#include "help/tutorial_steps.h"
 
 class QPushButton;
 class QTextBrowser;
@@ -32,6 +35,9 @@ class TStepForm : public QWidget {
     QPushButton* previousButton() const { return previous_; }
 
   private:
+    // What the step's play buttons play.
+    std::optional<TTutorialPlay> stepPlay();
+
     TForHelpService& host_;
     std::string folder_;
     int step_ = 0;

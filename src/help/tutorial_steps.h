@@ -1,7 +1,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string_view>
+
+class TPeriodData;
 
 // One step of the step-by-step tutorial: its page, the motive set the period panel scrolls to,
 // and the development way (a chooser index) opened on the motive of set k, or -1 for none.
@@ -11,8 +15,8 @@ struct TTutorialStep {
     int way;
 };
 
-// The tutorial walks through "step8.tnr" in eight steps; step k plays motive k, phrase k / 2 and
-// sentence k / 4.
+// The tutorial walks through "step8.tnr" in eight steps; each step's play buttons play the motive
+// the step shows and the phrase and sentence that hold it.
 inline constexpr std::array<TTutorialStep, 8> TUTORIAL_STEPS = {{
     {"step1.html", 2, -1},
     {"step2.html", 4, -1},
@@ -23,6 +27,16 @@ inline constexpr std::array<TTutorialStep, 8> TUTORIAL_STEPS = {{
     {"step7.html", 12, 3},
     {"step8.html", 14, -1},
 }};
+
+// What a step's play buttons play: the motive it scrolls to, and the phrase (counted across the
+// whole period) and sentence holding it. Nothing when the period has no such motive.
+struct TTutorialPlay {
+    size_t motive = 0;
+    size_t phrase = 0;
+    size_t sentence = 0;
+    bool operator==(const TTutorialPlay&) const = default;
+};
+std::optional<TTutorialPlay> tutorialPlay(const TPeriodData& period, const TTutorialStep& step);
 
 // Where the tutorial's and the theory window's files lie, below the program's data folder.
 inline constexpr std::string_view TUTORIAL_FOLDER = "stepbystep/";

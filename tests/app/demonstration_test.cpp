@@ -118,13 +118,16 @@ TEST_F(DemonstrationTest, NotesDemoEntersTheNotesItsPagesDescribe) {
     EXPECT_TRUE(prompts_->shown.empty());
 }
 
-TEST_F(DemonstrationTest, ChordDemoGivesTheFirstMotiveItsTonicChords) {
+TEST_F(DemonstrationTest, ChordDemoGivesTheFirstMotiveTheChordsItsPageNames) {
     TPeriodData result;
     EXPECT_EQ(run(2, &result), TDynamicHelpThread::TEnding::Normal);
     const TMotive& m = firstMotive(result);
     ASSERT_EQ(m.chords.size(), 2u);
     EXPECT_EQ(m.chords[0].time, 0);
     EXPECT_EQ(m.chords[1].time, 240);
+    // what its page says: the tonic in the first measure, the dominant in the second
+    EXPECT_EQ(m.chords[0].typeName, "TONIC_THREE_CHORD");
+    EXPECT_EQ(m.chords[1].typeName, "DOMINANT_THREE_CHORD");
     expectUsersCompositionBack();
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QDesktopServices>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -8,16 +10,20 @@
 #include <fstream>
 
 #include "app/effect_motive_panel.h"
+#include "app/help_form.h"
 #include "app/main_window.h"
 #include "app/panel_chooser_group.h"
+#include "app/period_panel.h"
 #include "app/step_form.h"
 #include "app/theory_form.h"
 #include "app/u_motive_canvas.h"
 #include "app/u_motive_set.h"
 #include "generation/random.h"
+#include "help/eng_message_bundle.h"
 #include "help/tutorial_steps.h"
 #include "model/document.h"
 #include "playback/capture_port.h"
+#include "playback/motive_player.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_prompts.h"
 
@@ -189,3 +195,57 @@ TEST(ShippedHelpTest, TheHomePageIsTheProgramsOwnStartPage) {
 }
 
 #include "help_windows_test.moc"
+
+// The demonstration's page window says how to stop inside the window too, whole, since a narrow
+// tool window's title bar cuts its caption short; a cancel changes both.
+TEST(HelpFormTest, ThePageWindowSaysHowToStopInAWholeLine) {
+    TEngMessageBundle bundle;
+    THelpForm form(bundle);
+    form.show();
+    ASSERT_NE(form.cancelLine(), nullptr);
+    EXPECT_EQ(form.cancelLine()->text(), "PRESS ANY KEY TO CANCEL");
+    EXPECT_EQ(form.windowTitle(), "PRESS ANY KEY TO CANCEL");
+    const QFontMetrics metrics(form.cancelLine()->font());
+    EXPECT_LE(metrics.horizontalAdvance(form.cancelLine()->text()), form.cancelLine()->width());
+    EXPECT_EQ(form.cancelLine()->geometry().bottom(), form.height() - 1);
+    EXPECT_LE(form.view()->geometry().bottom(), form.cancelLine()->geometry().top());
+    form.cancel();
+    EXPECT_EQ(form.cancelLine()->text(), "CANCELLING...");
+    EXPECT_EQ(form.windowTitle(), "CANCELLING...");
+}
+
+// The play buttons play the motive the page speaks of (and its phrase and sentence), and the
+// row stays on it; every button shows its whole label.
+TEST_F(HelpWindowsTest, TheTutorialPlaysTheMotiveItShowsWithoutScrollingAway) {
+    prompts_->confirmations.push_back(true);
+    window_->stepHelpAction();
+    TStepForm* form = window_->stepForm();
+    ASSERT_NE(form, nullptr);
+    form->next();
+    form->next();
+    ASSERT_EQ(form->step(), 2);
+    const int scrolled = window_->periodPanel()->scrollPosition();
+    QPushButton* playMotive = nullptr;
+    for (QPushButton* b : form->findChildren<QPushButton*>()) {
+        SCOPED_TRACE(b->text().toStdString());
+        EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text()));
+        if (b->text() == "Play Motive")
+            playMotive = b;
+    }
+    ASSERT_NE(playMotive, nullptr);
+    log_.clear();
+    QTest::mouseClick(playMotive, Qt::LeftButton);
+    for (int i = 0; i < 100 && window_->motivePlayer().playing(); ++i)
+        QTest::qWait(20);
+    window_->stopAction();
+    // motive 5 of the tutorial holds the one note of position 20
+    const int expected = window_->period().key.pitch(20);
+    int heard = -1;
+    for (const TCapturedMessage& m : log_.messages())
+        if (!m.systemExclusive && (m.packed & 0xff) == 0x90 && ((m.packed >> 16) & 0xff) > 0) {
+            heard = int((m.packed >> 8) & 0xff);
+            break;
+        }
+    EXPECT_EQ(heard, expected);
+    EXPECT_EQ(window_->periodPanel()->scrollPosition(), scrolled);
+}
