@@ -4,9 +4,11 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
+#include <algorithm>
 #include <stdexcept>
 
 #include "app/base_service.h"
+#include "app/dragged.h"
 #include "app/drawn_icon.h"
 #include "app/raw_panel.h"
 #include "app/strip_colors.h"
@@ -14,6 +16,7 @@
 #include "development/ways.h"
 #include "generation/scheme.h"
 #include "help/message_bundle.h"
+#include "notation/canvas_layout.h"
 #include "playback/motive_player.h"
 
 namespace {
@@ -120,17 +123,26 @@ QString TEffectMotivePanel::caption() const {
 }
 
 void TEffectMotivePanel::layOut() {
+    const int right = width() > 0 ? width() : 802;
+    const int buttonsLeft = right - 2 * BUTTON_STEP - MARGIN;
+    // the three variants side by side whatever the meter: a long measure draws them smaller
+    int natural = 0;
+    for (TRawPanel* pane : panes_) {
+        pane->canvas()->setScale(1.0);
+        natural = std::max(natural, pane->canvas()->sizeHint().width());
+    }
+    const int fixed = 2 * MARGIN + PANE_COUNT * TDragged::WIDTH + (PANE_COUNT - 1) * PANE_GAP;
+    const double scale = canvasScaleToFit(buttonsLeft - MARGIN, fixed, PANE_COUNT, natural);
     int x = MARGIN;
     int height = 0;
     for (TRawPanel* pane : panes_) {
+        pane->canvas()->setScale(scale);
         pane->fitToCanvas();
         pane->move(x, MARGIN);
         x += pane->width() + PANE_GAP;
         height = std::max(height, pane->height());
     }
     row_->setFixedSize(x - PANE_GAP + MARGIN, height + MARGIN);
-    const int right = width() > 0 ? width() : 802;
-    const int buttonsLeft = right - 2 * BUTTON_STEP - MARGIN;
     if (more_ != nullptr)
         more_->move(buttonsLeft, BUTTON_TOP);
     playAll_->move(buttonsLeft + BUTTON_STEP, BUTTON_TOP);

@@ -1,6 +1,8 @@
 #include "app/motive_canvas.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "app/note_painter.h"
 #include "notation/canvas_layout.h"
@@ -51,7 +53,25 @@ void TMotiveCanvas::motiveChanged() {
 
 QSize TMotiveCanvas::sizeHint() const {
     const TMeasure meter = motive_ ? motive_->measure : TMeasure();
-    return QSize(measureWidth(meter.measureLength()) + CANVAS_EXTRA_WIDTH, CANVAS_HEIGHT);
+    const int width = measureWidth(meter.measureLength()) + CANVAS_EXTRA_WIDTH;
+    return QSize(int(std::ceil(width * scale_)), int(std::ceil(CANVAS_HEIGHT * scale_)));
+}
+
+void TMotiveCanvas::setScale(double scale) {
+    scale = std::clamp(scale, 0.1, 1.0);
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    fitToMotive();
+    update();
+}
+
+QPoint TMotiveCanvas::unscaled(QPointF widget) const {
+    return QPoint(int(std::floor(widget.x() / scale_)), int(std::floor(widget.y() / scale_)));
+}
+
+int TMotiveCanvas::scaledX(int x) const {
+    return int(std::lround(x * scale_));
 }
 
 void TMotiveCanvas::fitToMotive() {
@@ -60,6 +80,7 @@ void TMotiveCanvas::fitToMotive() {
 
 void TMotiveCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.scale(scale_, scale_);
     paintMotive(painter);
     paintOverlay(painter);
 }
@@ -72,7 +93,8 @@ void TMotiveCanvas::paintMotive(QPainter& painter) {
     const TCanvasComposition composition = composeCanvas(motive);
     TNotePainter& notes = *painter_;
     notes.paintItems(painter, composition.background);
-    const qreal ratio = TNotePainter::pixelRatioOf(painter);
+    // the measures are painted at the device pixels they finally cover, scale included
+    const qreal ratio = TNotePainter::pixelRatioOf(painter) * scale_;
     for (const TMeasurePiece& piece : composition.pieces) {
         const QImage& bitmap =
             notes.paintMeasure(piece.firstNote, piece.lastNote, piece.start, composition.beatLength,

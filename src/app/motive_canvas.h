@@ -37,6 +37,14 @@ class TMotiveCanvas : public QWidget, public TMotiveListener {
     QSize sizeHint() const override;
     TNotePainter& notePainter() const { return *painter_; }
 
+    // Draws everything at `scale` (at most 1), so that a row of canvases of a long meter fits
+    // its panel; what the canvas is told in its own coordinates stays unscaled.
+    void setScale(double scale);
+    double scale() const { return scale_; }
+    // A point on the canvas widget in the canvas's own, unscaled coordinates, and back.
+    QPoint unscaled(QPointF widget) const;
+    int scaledX(int x) const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     // Marks drawn over the notation (the time cursor of an editing canvas); nothing here.
@@ -48,6 +56,7 @@ class TMotiveCanvas : public QWidget, public TMotiveListener {
     void fitToMotive();
 
     TMotive* motive_ = nullptr;
+    double scale_ = 1.0;
     std::unique_ptr<TNotePainter> ownPainter_;
     TNotePainter* painter_;
 };

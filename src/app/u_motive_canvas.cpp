@@ -126,7 +126,7 @@ int32_t TUMotiveCanvas::popupWidth() {
 void TUMotiveCanvas::movePointerToX(int32_t x) {
     TPointerControl& pointer = host_.pointerControl();
     const TScreenPoint now = pointer.pos();
-    pointer.setPos({mapToGlobal(QPoint(x, 0)).x(), now.y});
+    pointer.setPos({mapToGlobal(QPoint(scaledX(x), 0)).x(), now.y});
     if (host_.pointerIsDrawn()) {
         return;
     }
@@ -143,7 +143,7 @@ void TUMotiveCanvas::paintOverlay(QPainter& painter) {
 }
 
 void TUMotiveCanvas::mousePressEvent(QMouseEvent* event) {
-    const QPoint local = event->position().toPoint();
+    const QPoint local = unscaled(event->position());
     lastGlobal_ = event->globalPosition().toPoint();
     if (host_.pointerIsDrawn()) {
         // the drawn pointer starts where the real one pressed
@@ -159,7 +159,7 @@ void TUMotiveCanvas::mousePressEvent(QMouseEvent* event) {
 }
 
 void TUMotiveCanvas::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint local = event->position().toPoint();
+    const QPoint local = unscaled(event->position());
     const QPoint global = event->globalPosition().toPoint();
     if (editor_->pressed()) {
         TPointerControl& pointer = host_.pointerControl();

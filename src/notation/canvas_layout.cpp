@@ -13,6 +13,13 @@ size_t firstNoteAt(const TMotive& motive, int32_t t) {
     return size_t(it - motive.notes.begin());
 }
 
+double canvasScaleToFit(int available, int fixed, int count, int canvasWidth, double smallest) {
+    if (count <= 0 || canvasWidth <= 0)
+        return 1.0;
+    const double room = double(available - fixed) / (double(count) * canvasWidth);
+    return std::clamp(room, smallest, 1.0);
+}
+
 TPlacedItems canvasFrame(int width) {
     return {placedFill({0, 0, width, CHORD_BAND_TOP}, WHITE),
             placedFill({0, CHORD_BAND_TOP, width, CANVAS_HEIGHT - CHORD_BAND_TOP}, FACE_COLOUR)};

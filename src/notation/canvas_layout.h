@@ -52,6 +52,12 @@ int canvasXOfTime(const TMotive& motive, int32_t t);
 // with a sixteenth still fitting after it.
 int32_t canvasTimeAtX(const TMotive& motive, int x);
 
+// The scale at which `count` canvases `canvasWidth` wide fit side by side into `available`
+// pixels beside `fixed` pixels of handles, gaps and margins: 1 when they fit as they are,
+// never above 1, and never below `smallest` (the row then scrolls).
+double canvasScaleToFit(int available, int fixed, int count, int canvasWidth,
+                        double smallest = 0.5);
+
 // The frame of a canvas or key box `width` pixels wide: white above the chord band, the band in
 // the face colour.
 TPlacedItems canvasFrame(int width);

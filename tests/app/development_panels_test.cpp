@@ -203,7 +203,37 @@ TEST_F(DevelopmentPanelsTest, ANewFrameEmptiesThePanesAndGivesThemTheMeter) {
             EXPECT_EQ(pane.anacrusis, 0);
         }
     }
-    EXPECT_GT(paneCanvas(1, 0).width(), narrow);
+    // a 3/4 measure is wider, so the panes draw smaller: all three stay in sight
+    EXPECT_LT(paneCanvas(1, 0).scale(), 1.0);
+    EXPECT_EQ(paneCanvas(1, 0).sizeHint().width(), paneCanvas(1, 0).width());
+    EXPECT_GE(paneCanvas(1, 0).width(), narrow);
+}
+
+// Three variants side by side for every meter the New dialog offers: the panes shrink to the
+// panel's width, never below half their size, and a short meter keeps its full size.
+TEST_F(DevelopmentPanelsTest, ThreeVariantsAreSeenSideBySideInEveryMeter) {
+    TEffectMotivePanel* panel = window_->developmentPanel(1);
+    ASSERT_NE(panel, nullptr);
+    const std::pair<int, DURATION> meters[] = {{2, 120}, {3, 120}, {4, 120},
+                                               {3, 60},  {6, 60},  {2, 60}};
+    for (const auto& [beats, beat] : meters) {
+        SCOPED_TRACE(std::to_string(beats) + "/" + std::to_string(480 / beat));
+        TNewDialogResult result;
+        result.layout = TPeriodLayout({1}, {2}, {5});
+        result.key = TKey(0, MAJOR);
+        result.measure = TMeasure(beats, beat);
+        prompts_->newCompositions.push_back(result);
+        window_->newAction();
+        ASSERT_EQ(window_->period().measure, TMeasure(beats, beat));
+        const TUMotiveCanvas& last = paneCanvas(1, 2);
+        const int lastRight = last.mapTo(panel, QPoint(last.width(), 0)).x();
+        // the panes end before the panel's buttons
+        EXPECT_LE(lastRight, panel->width() - 2 * 28 - 6);
+        if (beats * beat <= 240)
+            EXPECT_EQ(last.scale(), 1.0);
+        else
+            EXPECT_LT(last.scale(), 1.0);
+    }
 }
 
 TEST_F(DevelopmentPanelsTest, ChoosersShowOnePanelAndAnswerTheKeyboard) {

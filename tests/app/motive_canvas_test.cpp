@@ -248,3 +248,28 @@ TEST(MotiveCanvasTest, PeriodRowPicture) {
     for (TMotiveCanvas* canvas : canvases)
         canvas->setMotive(nullptr);
 }
+
+// A canvas drawn smaller keeps its notation where it was, scaled: the second quarter's head,
+// at (113, 61) at full size, lies at half those coordinates at half size; points on the widget
+// come back in the canvas's own coordinates.
+TEST(MotiveCanvasTest, ADrawnSmallerCanvasScalesItsNotationAndItsPoints) {
+    TMotive m;
+    m.notes = {TNote(0, 24, 120), TNote(120, 24, 120)};
+    TMarkedCanvas canvas;
+    canvas.setMotive(&m);
+    canvas.setScale(0.5);
+    EXPECT_EQ(canvas.size(), QSize((8 * 23 + 19 + 21 + 1) / 2, 90));
+    const QImage half = renderAt(canvas, 1);
+    EXPECT_EQ(half.size(), canvas.size());
+    EXPECT_EQ(half.pixel(QPoint(56, 30)), BLACK);
+    // the overlay shrinks with the notation: its square at (10, 10) now covers (5, 5)
+    EXPECT_EQ(half.pixel(QPoint(6, 6)), qRgb(0, 255, 0));
+    EXPECT_EQ(canvas.unscaled(QPointF(56.5, 30.5)), QPoint(113, 61));
+    EXPECT_EQ(canvas.scaledX(113), 57);
+    // crisp at pixel ratio two: one device pixel per scaled pixel, the head still black
+    EXPECT_EQ(renderAt(canvas, 2).pixel(QPoint(113, 61)), BLACK);
+    // back to full size
+    canvas.setScale(1.0);
+    EXPECT_EQ(canvas.size(), QSize(8 * 23 + 19 + 21, 180));
+    canvas.setMotive(nullptr);
+}

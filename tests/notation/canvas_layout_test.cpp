@@ -197,3 +197,16 @@ TEST(CanvasLayoutTest, HoveringTheHeadOfEveryNoteGivesThatNotesTime) {
         EXPECT_EQ(canvasTimeAtX(m, 5000), m.endTime() - 30);
     }
 }
+
+TEST(CanvasLayoutTest, CanvasesShrinkJustEnoughToFitTheirRow) {
+    // three 2/4 canvases (224 wide) fit the development panel's 734 pixels beside 42 fixed ones
+    EXPECT_DOUBLE_EQ(canvasScaleToFit(734, 42, 3, 224), 1.0);
+    // three 3/4 canvases (316 wide) draw at 692 / 948
+    EXPECT_DOUBLE_EQ(canvasScaleToFit(734, 42, 3, 316), 692.0 / 948.0);
+    // never below the smallest scale: past it the row scrolls
+    EXPECT_DOUBLE_EQ(canvasScaleToFit(300, 42, 3, 408), 0.5);
+    EXPECT_DOUBLE_EQ(canvasScaleToFit(300, 42, 3, 408, 0.25), 258.0 / 1224.0);
+    // nothing to fit
+    EXPECT_DOUBLE_EQ(canvasScaleToFit(734, 42, 0, 224), 1.0);
+    EXPECT_DOUBLE_EQ(canvasScaleToFit(734, 42, 3, 0), 1.0);
+}
