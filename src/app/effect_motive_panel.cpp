@@ -132,7 +132,9 @@ void TEffectMotivePanel::layOut() {
         natural = std::max(natural, pane->canvas()->sizeHint().width());
     }
     const int fixed = 2 * MARGIN + PANE_COUNT * TDragged::WIDTH + (PANE_COUNT - 1) * PANE_GAP;
-    const double scale = canvasScaleToFit(buttonsLeft - MARGIN, fixed, PANE_COUNT, natural);
+    // a pixel a pane for the rounding up of a scaled width
+    const double scale =
+        canvasScaleToFit(buttonsLeft - MARGIN, fixed + PANE_COUNT, PANE_COUNT, natural);
     int x = MARGIN;
     int height = 0;
     for (TRawPanel* pane : panes_) {

@@ -93,8 +93,11 @@ void TMotiveCanvas::paintMotive(QPainter& painter) {
     const TCanvasComposition composition = composeCanvas(motive);
     TNotePainter& notes = *painter_;
     notes.paintItems(painter, composition.background);
-    // the measures are painted at the device pixels they finally cover, scale included
-    const qreal ratio = TNotePainter::pixelRatioOf(painter) * scale_;
+    // the measures are painted at the device pixels they finally cover, scale included; a
+    // bitmap finer than its device pixels is not to be had, so below that it is smoothed down
+    const qreal ratio = std::max<qreal>(1.0, TNotePainter::pixelRatioOf(painter) * scale_);
+    if (scale_ != 1.0)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const TMeasurePiece& piece : composition.pieces) {
         const QImage& bitmap =
             notes.paintMeasure(piece.firstNote, piece.lastNote, piece.start, composition.beatLength,

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScrollArea>
 #include <QTest>
 #include <QToolButton>
 #include <sstream>
@@ -209,8 +210,9 @@ TEST_F(DevelopmentPanelsTest, ANewFrameEmptiesThePanesAndGivesThemTheMeter) {
     EXPECT_GE(paneCanvas(1, 0).width(), narrow);
 }
 
-// Three variants side by side for every meter the New dialog offers: the panes shrink to the
-// panel's width, never below half their size, and a short meter keeps its full size.
+// Three variants side by side for every meter the New dialog offers (2/4, 3/4, 2/8, 3/8) and the
+// longer ones a document may hold: the panes shrink to the panel's width, never below half their
+// size, and a short meter keeps its full size.
 TEST_F(DevelopmentPanelsTest, ThreeVariantsAreSeenSideBySideInEveryMeter) {
     TEffectMotivePanel* panel = window_->developmentPanel(1);
     ASSERT_NE(panel, nullptr);
@@ -227,8 +229,11 @@ TEST_F(DevelopmentPanelsTest, ThreeVariantsAreSeenSideBySideInEveryMeter) {
         ASSERT_EQ(window_->period().measure, TMeasure(beats, beat));
         const TUMotiveCanvas& last = paneCanvas(1, 2);
         const int lastRight = last.mapTo(panel, QPoint(last.width(), 0)).x();
-        // the panes end before the panel's buttons
+        // the panes end before the panel's buttons, with nothing to scroll to
         EXPECT_LE(lastRight, panel->width() - 2 * 28 - 6);
+        QScrollArea* area = panel->findChild<QScrollArea*>();
+        ASSERT_NE(area, nullptr);
+        EXPECT_LE(area->widget()->width(), area->width());
         if (beats * beat <= 240)
             EXPECT_EQ(last.scale(), 1.0);
         else

@@ -205,7 +205,7 @@ TEST(CanvasLayoutTest, CanvasesShrinkJustEnoughToFitTheirRow) {
     EXPECT_DOUBLE_EQ(canvasScaleToFit(734, 42, 3, 316), 692.0 / 948.0);
     // never below the smallest scale: past it the row scrolls
     EXPECT_DOUBLE_EQ(canvasScaleToFit(300, 42, 3, 408), 0.5);
-    EXPECT_DOUBLE_EQ(canvasScaleToFit(300, 42, 3, 408, 0.25), 258.0 / 1224.0);
+    EXPECT_DOUBLE_EQ(canvasScaleToFit(300, 42, 3, 408, 0.2), 258.0 / 1224.0);
     // nothing to fit
     EXPECT_DOUBLE_EQ(canvasScaleToFit(734, 42, 0, 224), 1.0);
     EXPECT_DOUBLE_EQ(canvasScaleToFit(734, 42, 3, 0), 1.0);
