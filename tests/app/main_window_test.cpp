@@ -666,3 +666,37 @@ TEST_F(MainWindowTest, TheStandardShortcutsAreOnTheMenus) {
     EXPECT_EQ(shortcuts["Quit"], "Ctrl+Q");
     EXPECT_EQ(shortcuts["Play All / Stop"], "Space");
 }
+
+// Space plays the period and stops it again, except where the focus gives Space a meaning of
+// its own: a focused button is pressed instead.
+TEST_F(MainWindowTest, SpacePlaysAndStopsWhereTheFocusAllows) {
+    TMainWindow& w = window();
+    w.show();
+    QAction* playStop = nullptr;
+    for (QAction* menu : w.menuBar()->actions())
+        for (QAction* a : menu->menu()->actions())
+            if (a->text() == "Play All / Stop")
+                playStop = a;
+    ASSERT_NE(playStop, nullptr);
+    w.navigationTree()->setFocus();
+    QApplication::processEvents();
+    playStop->trigger();
+    EXPECT_TRUE(w.motivePlayer().playing());
+    playStop->trigger();
+    EXPECT_FALSE(w.motivePlayer().playing());
+
+    QToolButton* newButton = nullptr;
+    for (QToolButton* b : w.findChildren<QToolButton*>())
+        if (b->accessibleName() == "New")
+            newButton = b;
+    ASSERT_NE(newButton, nullptr);
+    newButton->setFocus();
+    QApplication::setActiveWindow(&w);
+    QApplication::processEvents();
+    if (QApplication::focusWidget() != newButton)
+        GTEST_SKIP() << "the platform gives no focus";
+    playStop->trigger();
+    QTest::qWait(300);
+    EXPECT_FALSE(w.motivePlayer().playing());
+    EXPECT_EQ(prompts_->count("new"), 1u);
+}
