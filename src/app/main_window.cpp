@@ -42,6 +42,7 @@
 #include "app/theory_form.h"
 #include "app/u_motive_canvas.h"
 #include "app/variant_view_widget.h"
+#include "editing/window_placement.h"
 #include "generation/scheme.h"
 #include "help/dynamic_help_thread.h"
 #include "help/tutorial_steps.h"
@@ -51,7 +52,6 @@
 #include "model/recent_files.h"
 #include "model/recovery_keeper.h"
 #include "model/recovery_store.h"
-#include "model/window_placement.h"
 #include "playback/apply_instrument_set.h"
 #include "playback/instr_conf_list.h"
 #include "playback/midi_file_writer.h"
@@ -1079,9 +1079,9 @@ void TMainWindow::placeClearOfMotive(QWidget* window, size_t k) {
         return;
     const auto global = [](const QWidget* w) {
         const QPoint at = w->mapToGlobal(QPoint(0, 0));
-        return TWindowRect{at.x(), at.y(), w->width(), w->height()};
+        return TScreenRect{at.x(), at.y(), at.x() + w->width(), at.y() + w->height()};
     };
-    std::vector<TWindowRect> keep;
+    std::vector<TScreenRect> keep;
     if (periodPanel_ != nullptr && k < periodPanel_->motiveSets().size())
         keep.push_back(global(periodPanel_->motiveSets()[k]));
     if (TEffectMotivePanel* panel = developmentPanel(choosers_->selectedIndex()))
@@ -1092,10 +1092,12 @@ void TMainWindow::placeClearOfMotive(QWidget* window, size_t k) {
     const QSize outer = window->isVisible() ? window->frameGeometry().size()
                                             : window->size() + (frame.size() - inner.size());
     const QRect screen = this->screen()->availableGeometry();
-    const TWindowRect place = placeClearOf(
-        {screen.x(), screen.y(), screen.width(), screen.height()},
-        {frame.x(), frame.y(), frame.width(), frame.height()}, keep, outer.width(), outer.height());
-    window->move(place.x, place.y);
+    const auto rect = [](const QRect& r) {
+        return TScreenRect{r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
+    };
+    const TScreenRect place =
+        placeClearOf(rect(screen), rect(frame), keep, outer.width(), outer.height());
+    window->move(place.left, place.top);
 }
 
 void TMainWindow::scrollToElement(size_t k) {
