@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Motivica needs, only those that are missing.
+# Installs the Debian packages Motivica needs, only those that are missing: to build and run it,
+# and with --tests also to test it.
 set -euo pipefail
 
+# What building and running the program needs: ./run installs these.
 PACKAGES=(
     g++ cmake ninja-build pkg-config
-    libgtest-dev libbenchmark-dev
     qt6-base-dev libxcb1-dev libpugixml-dev librtmidi-dev libfluidsynth-dev libsystemd-dev timgm6mb-soundfont
+)
+# What the tests, benchmarks and checks add: ./check installs these too (--tests).
+TEST_PACKAGES=(
+    libgtest-dev libbenchmark-dev clang-format
     xvfb xauth xdotool openbox x11-utils
     midicsv python3-mido
     # the PDF export's tests count and render the pages
@@ -16,6 +21,9 @@ PACKAGES=(
     # the fuzz targets: clang with libFuzzer and its sanitizer runtimes, which clang only recommends
     clang libfuzzer-14-dev libclang-rt-14-dev
 )
+if [ "${1:-}" = "--tests" ]; then
+    PACKAGES+=("${TEST_PACKAGES[@]}")
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -8,19 +8,19 @@
 
 // A bad command line: the message names the option and what it accepts; exit status 2.
 class TUsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A command that could not be carried out (a file that cannot be read or written); exit status 1.
 class TCommandError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // The arguments of one command: options ("--name value" or "-o value"), flags and positionals.
 class TCliArgs {
-public:
+  public:
     // valueOptions take one value each and may repeat; flags take none.
     TCliArgs(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
              const std::vector<std::string>& flags);
@@ -38,7 +38,7 @@ public:
     // The value of an option that must be given.
     std::string required(const std::string& option, const std::string& what) const;
 
-private:
+  private:
     std::map<std::string, std::vector<std::string>> values_;
     std::vector<std::string> flags_;
     std::vector<std::string> positionals_;

@@ -51,10 +51,10 @@ uint8_t parseMode(const std::string& text) {
 
 int runNewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     (void)err;
-    const TCliArgs parsed(args,
-                          {"-o", "--template", "--letters", "--key", "--mode", "--meter",
-                           "--anacrusis", "--tempo"},
-                          {"--no-chords"});
+    const TCliArgs parsed(
+        args,
+        {"-o", "--template", "--letters", "--key", "--mode", "--meter", "--anacrusis", "--tempo"},
+        {"--no-chords"});
     if (parsed.helpRequested()) {
         out << USAGE;
         return 0;
@@ -66,8 +66,7 @@ int runNewCommand(const std::vector<std::string>& args, std::ostream& out, std::
     const TEngMessageBundle bundle;
     const std::vector<TRawPeriodData> templates = TRawPeriodData::builtInTemplates(&bundle);
     const std::vector<TRawLetterScheme> schemes = TRawLetterScheme::builtInSchemes();
-    const int templateNumber =
-        parsed.intValue("--template", 1, int(templates.size())).value_or(1);
+    const int templateNumber = parsed.intValue("--template", 1, int(templates.size())).value_or(1);
     const int schemeNumber = parsed.intValue("--letters", 1, int(schemes.size()))
                                  .value_or(DEFAULT_LETTER_SCHEME_INDEX + 1);
     const int signs = parsed.intValue("--key", -7, 7).value_or(1);
