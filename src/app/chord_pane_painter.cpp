@@ -1,12 +1,12 @@
 #include "app/chord_pane_painter.h"
 
-#include <QFont>
 #include <QPainter>
 #include <QPolygonF>
 
 #include <algorithm>
 #include <array>
 
+#include "app/meter_word.h"
 #include "app/notation_glyphs.h"
 #include "editing/chord_variant_strategy.h"
 #include "editing/pressure_meter.h"
@@ -51,20 +51,17 @@ void drawLabel(QPainter& p, const TChord& chord, const QRect& area) {
         label, TPixelRect{area.left(), area.top() + 1, area.width(), area.height() - 2});
     if (fitted.scale <= 0)
         return;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(fitted.degreeX, fitted.degreeY);
-    p.scale(fitted.scale, fitted.scale);
-    glyphs().draw(p, label.degree, QPointF(0, 0), Qt::black);
-    p.restore();
-    if (glyphSize(label.figure).width > 0) {
+    const auto draw = [&](TGlyph glyph, double x, double y) {
         p.save();
         p.setRenderHint(QPainter::Antialiasing);
-        p.translate(fitted.figureX, fitted.figureY);
+        p.translate(x, y);
         p.scale(fitted.scale, fitted.scale);
-        glyphs().draw(p, label.figure, QPointF(0, 0), Qt::black);
+        glyphs().draw(p, glyph, QPointF(0, 0), Qt::black);
         p.restore();
-    }
+    };
+    draw(label.degree, fitted.degreeX, fitted.degreeY);
+    if (glyphSize(label.figure).width > 0)
+        draw(label.figure, fitted.figureX, fitted.figureY);
 }
 
 void drawCell(QPainter& p, const TChordVariantStrategy& s, int32_t index, int pane) {
@@ -220,7 +217,6 @@ void drawHoveredChord(QPainter& p, const TChordVariantStrategy& s, int pane) {
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
-const QColor COMMIT_METER(226, 112, 24);
 const QColor METER_TRACK(200, 200, 200);
 
 // The inner edge of the zone in force as a meter that fills from the foot as the push against
@@ -242,21 +238,10 @@ void drawPressureMeter(QPainter& p, const TChordVariantStrategy& s, TVariantView
     const int left = x + (pane == 0 ? -1 : 0);
     p.fillRect(QRect(left, m.track.top, 2, m.track.bottom - m.track.top), METER_TRACK);
     if (!m.fill.isEmpty())
-        p.fillRect(QRect(left, m.fill.top, 2, m.fill.bottom - m.fill.top), COMMIT_METER);
-    if (id != CHORD_ARRANGEMENT_ZONE)
-        return;
-    p.save();
-    QFont f = p.font();
-    f.setPixelSize(11);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(COMMIT_METER.darker(130));
-    const int width = 60;
-    const QRect label = pane == 0 ? QRect(left - width - 3, VIEW_HEIGHT - 16, width, 14)
-                                  : QRect(left + 5, VIEW_HEIGHT - 16, width, 14);
-    p.drawText(label, (pane == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-               QString::fromStdString(view.host().text("dad meter take")));
-    p.restore();
+        p.fillRect(QRect(left, m.fill.top, 2, m.fill.bottom - m.fill.top), COMMIT_METER_COLOUR);
+    if (id == CHORD_ARRANGEMENT_ZONE)
+        paintMeterWord(p, QRect(left, m.track.top, 2, m.track.bottom - m.track.top), inward,
+                       COMMIT_METER_COLOUR, view.host().text("dad meter take"));
 }
 
 }  // namespace

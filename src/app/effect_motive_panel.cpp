@@ -127,10 +127,8 @@ void TEffectMotivePanel::layOut() {
     const int buttonsLeft = right - 2 * BUTTON_STEP - MARGIN;
     // the three variants side by side whatever the meter: a long measure draws them smaller
     int natural = 0;
-    for (TRawPanel* pane : panes_) {
-        pane->canvas()->setScale(1.0);
-        natural = std::max(natural, pane->canvas()->sizeHint().width());
-    }
+    for (TRawPanel* pane : panes_)
+        natural = std::max(natural, pane->canvas()->naturalSize().width());
     const int fixed = 2 * MARGIN + PANE_COUNT * TDragged::WIDTH + (PANE_COUNT - 1) * PANE_GAP;
     // a pixel a pane for the rounding up of a scaled width
     const double scale =

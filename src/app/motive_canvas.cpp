@@ -51,10 +51,15 @@ void TMotiveCanvas::motiveChanged() {
     update();
 }
 
-QSize TMotiveCanvas::sizeHint() const {
+QSize TMotiveCanvas::naturalSize() const {
     const TMeasure meter = motive_ ? motive_->measure : TMeasure();
-    const int width = measureWidth(meter.measureLength()) + CANVAS_EXTRA_WIDTH;
-    return QSize(int(std::ceil(width * scale_)), int(std::ceil(CANVAS_HEIGHT * scale_)));
+    return QSize(measureWidth(meter.measureLength()) + CANVAS_EXTRA_WIDTH, CANVAS_HEIGHT);
+}
+
+QSize TMotiveCanvas::sizeHint() const {
+    const QSize natural = naturalSize();
+    return QSize(int(std::ceil(natural.width() * scale_)),
+                 int(std::ceil(natural.height() * scale_)));
 }
 
 void TMotiveCanvas::setScale(double scale) {

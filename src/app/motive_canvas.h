@@ -35,6 +35,8 @@ class TMotiveCanvas : public QWidget, public TMotiveListener {
     void motiveChanged() override;
 
     QSize sizeHint() const override;
+    // The size at full scale, whatever the scale now.
+    QSize naturalSize() const;
     TNotePainter& notePainter() const { return *painter_; }
 
     // Draws everything at `scale` (at most 1), so that a row of canvases of a long meter fits

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/meter_word.h"
 #include "editing/note_variant_strategy.h"
 #include "editing/pressure_meter.h"
 #include "editing/variant_view.h"
@@ -80,7 +81,6 @@ void drawDuration(QPainter& p, int x, int32_t ticks) {
     p.restore();
 }
 
-const QColor COMMIT_METER(226, 112, 24);
 const QColor EXTEND_METER(48, 112, 200);
 
 // A meter's track, its filling and its word, written at its foot on the zone's side.
@@ -93,18 +93,7 @@ void paintMeter(QPainter& p, const TPressureMeter& m, const QColor& colour, cons
         p.fillRect(
             QRect(m.fill.left, m.fill.top, m.fill.right - m.fill.left, m.fill.bottom - m.fill.top),
             colour);
-    p.save();
-    QFont f = p.font();
-    f.setPixelSize(11);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(colour.darker(130));
-    const int width = 60;
-    const QRect label = inward < 0 ? QRect(track.left() - width - 2, VIEW_HEIGHT - 16, width, 14)
-                                   : QRect(track.right() + 3, VIEW_HEIGHT - 16, width, 14);
-    p.drawText(label, (inward < 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-               QString::fromStdString(word));
-    p.restore();
+    paintMeterWord(p, track, inward, colour, word);
 }
 
 // Room for a note's name such as "F♯♯4".
@@ -277,7 +266,7 @@ void paintNotePaneDecorations(QPainter& p, const TNoteVariantStrategy& s, TVaria
         const int inward = pane == 0 ? -1 : 1;
         if (clip.direction(commitSide) != nullptr)
             paintMeter(p, pressureMeter(x, inward, clip.pressurePercent(commitSide), VIEW_HEIGHT),
-                       COMMIT_METER, view.host().text("dad meter take"), inward);
+                       COMMIT_METER_COLOUR, view.host().text("dad meter take"), inward);
         if (clip.direction(extendSide) != nullptr && s.extent() > 0)
             paintMeter(p,
                        pressureMeter(endX(pane, s.extent()), -inward,
