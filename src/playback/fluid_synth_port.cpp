@@ -50,16 +50,64 @@ std::unique_ptr<TFluidSynthPort> TFluidSynthPort::open(const std::string& soundf
     }
     if (!port->driver_)
         return nullptr;
+    // the output is there; it is opened again for the first note, so a program that has not
+    // played yet keeps the sound server idle
+    delete_fluid_audio_driver(port->driver_);
+    port->driver_ = nullptr;
     TFluidSynthPort* self = port.get();
     port->loader_ = std::thread([self, soundfont] { self->load(soundfont); });
+    port->watcher_ = std::thread([self] { self->watchIdle(); });
     return port;
 }
 
 TFluidSynthPort::~TFluidSynthPort() {
+    {
+        std::lock_guard<std::mutex> guard(outputMutex_);
+        stopping_ = true;
+    }
+    stop_.notify_all();
+    if (watcher_.joinable())
+        watcher_.join();
     if (loader_.joinable())
         loader_.join();
     if (driver_)
         delete_fluid_audio_driver(driver_);
+}
+
+void TFluidSynthPort::heard(bool sounds) {
+    std::lock_guard<std::mutex> guard(outputMutex_);
+    lastMessage_ = std::chrono::steady_clock::now();
+    // the driver setting that opened the output first is still in the settings; a failure
+    // leaves the note unheard and the next note tries again
+    if (sounds && driver_ == nullptr)
+        driver_ = new_fluid_audio_driver(engine_.settings(), engine_.synth());
+}
+
+void TFluidSynthPort::watchIdle() {
+    // a quarter of a second is fine enough for a release that waits two seconds
+    constexpr std::chrono::milliseconds LOOK_EVERY{250};
+    std::unique_lock<std::mutex> lock(outputMutex_);
+    while (!stopping_) {
+        stop_.wait_for(lock, LOOK_EVERY, [this] { return stopping_; });
+        if (stopping_ || driver_ == nullptr)
+            continue;
+        // released notes keep their voices until they have decayed
+        const bool silent = fluid_synth_get_active_voice_count(engine_.synth()) == 0;
+        if (silent && std::chrono::steady_clock::now() - lastMessage_ >= idleAfter_) {
+            delete_fluid_audio_driver(driver_);
+            driver_ = nullptr;
+        }
+    }
+}
+
+bool TFluidSynthPort::outputOpen() {
+    std::lock_guard<std::mutex> guard(outputMutex_);
+    return driver_ != nullptr;
+}
+
+void TFluidSynthPort::setIdleAfter(std::chrono::milliseconds idle) {
+    std::lock_guard<std::mutex> guard(outputMutex_);
+    idleAfter_ = idle;
 }
 
 double TFluidSynthPort::bufferMilliseconds() {
@@ -86,6 +134,9 @@ void TFluidSynthPort::waitUntilReady() {
 }
 
 void TFluidSynthPort::sendShortMessage(uint32_t packed) {
+    // only a note needs the output; programs, controllers and note-offs change the
+    // synthesizer alone
+    heard((packed & 0xF0) == 0x90 && ((packed >> 16) & 0x7F) > 0);
     if (!ready_) {
         std::lock_guard<std::mutex> guard(pendingMutex_);
         if (!ready_) {
@@ -103,6 +154,7 @@ void TFluidSynthPort::sendShortMessage(uint32_t packed) {
 void TFluidSynthPort::sendSystemExclusive(const uint8_t* data, size_t size) {
     if (size == 0)
         return;
+    heard(false);
     if (!ready_) {
         std::lock_guard<std::mutex> guard(pendingMutex_);
         if (!ready_) {
