@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "model/motive.h"
 #include "model/output_file.h"
 #include "model/period_data.h"
+#include "model/period_timeline.h"
 #include "model/pitch_spelling.h"
 #include "model/tempo.h"
 #include "templates/phrase_letter.h"
@@ -137,91 +139,75 @@ TScoreLayout layoutScore(const TPeriodData& period) {
         line = TVoiceLine(score.origin);
 
     // motives follow one another as "Play all" places them
-    int32_t nextStart = 0;
-    const TMotive* previous = nullptr;
     // the chord sounding last, to know when the next one only holds it on
-    const TChord* lastChord = nullptr;
-    const TKey* lastKey = nullptr;
     int32_t lastChordEnd = -1;
-    int sentenceNumber = 0;
-    for (const TSentenceData& sentence : period.sentences) {
-        ++sentenceNumber;
-        bool sentenceMarked = false;
-        for (const TPhraseData& phrase : sentence.phrases) {
-            bool phraseMarked = false;
-            for (const TMotive& motive : phrase.motives) {
-                const int32_t l = motive.measureLength();
-                // a measure without length holds nothing; huge hand-edited measures stop the
-                // score where the time line would overflow
-                if (l <= 0 || int64_t{nextStart} + 3 * int64_t{l} > (int64_t{1} << 30))
-                    continue;
-                const int32_t floor = nextStart / l * l;
-                int32_t base = floor;
-                if (previous && previous->anacrusis != motive.anacrusis)
-                    base = nextStart % l == 0 ? nextStart : floor + l;
-                const int32_t windowStart = base + motive.startTime();
-                const int32_t windowEnd = base + motive.endTime();
-                nextStart = base + (motive.anacrusis == 0 ? l : 2 * l - motive.anacrusis);
-                previous = &motive;
-                if (windowEnd <= score.melody.cursor())
-                    continue;
-                const int32_t markTime = std::max(windowStart, score.melody.cursor());
+    // the sentence and the phrase whose mark is placed
+    std::optional<size_t> markedSentence;
+    std::optional<std::pair<size_t, size_t>> markedPhrase;
+    for (const TPlacedMotive& placed : periodTimeline(period)) {
+        const TMotive& motive = period.motiveAt(placed.address);
+        const TPhraseData& phrase =
+            period.sentences[placed.address.sentence].phrases[placed.address.phrase];
+        const int32_t l = motive.measureLength();
+        const int32_t base = placed.base;
+        const int32_t windowStart = placed.windowStart;
+        const int32_t windowEnd = placed.windowEnd;
+        if (windowEnd <= score.melody.cursor())
+            continue;
+        const int32_t markTime = std::max(windowStart, score.melody.cursor());
 
-                if (!sentenceMarked)
-                    score.marks.push_back({markTime, "Sentence " + std::to_string(sentenceNumber)});
-                sentenceMarked = true;
-                const std::string letter = phraseLetterName(phrase.letter);
-                if (!phraseMarked && !letter.empty())
-                    score.marks.push_back({markTime, letter});
-                phraseMarked = true;
+        if (markedSentence != placed.address.sentence)
+            score.marks.push_back(
+                {markTime, "Sentence " + std::to_string(placed.address.sentence + 1)});
+        markedSentence = placed.address.sentence;
+        const std::pair<size_t, size_t> phraseAddress{placed.address.sentence,
+                                                      placed.address.phrase};
+        const std::string letter = phraseLetterName(phrase.letter);
+        if (markedPhrase != phraseAddress && !letter.empty())
+            score.marks.push_back({markTime, letter});
+        markedPhrase = phraseAddress;
 
-                score.melody.restUntil(markTime, markTime);
-                for (const TNote& note : motive.notes) {
-                    if (note.duration == 0)
-                        continue;
-                    const int32_t start = base + note.time;
-                    const int32_t end = std::min(
-                        windowEnd, start + (note.isRest() ? -note.duration : note.duration));
-                    score.melody.place(start, end, note.isRest() ? NO_PITCH : note.pitch,
-                                       &motive.key, markTime);
-                }
-                score.melody.restUntil(windowEnd, markTime);
-
-                // the chords that sound: one a measure, as many as the motive has measures
-                const size_t chordCount =
-                    std::min(motive.chords.size(), static_cast<size_t>(motive.measureCount()));
-                for (TVoiceLine& line : score.chordVoices)
-                    line.restUntil(markTime, markTime);
-                for (size_t k = 0; k < chordCount; ++k) {
-                    const TChord& chord = motive.chords[k];
-                    const int32_t start = std::max(windowStart, base + static_cast<int32_t>(k) * l);
-                    const int32_t end = std::min(windowEnd, base + static_cast<int32_t>(k + 1) * l);
-                    if (end <= std::max(start, score.chordVoices[0].cursor()))
-                        continue;
-                    // as the player does, the anacrusis chord that repeats the voicing sounding
-                    // before it is held on rather than struck again
-                    const bool heldOver = k == 0 && motive.anacrusis != 0 && lastChord &&
-                                          lastChordEnd == start && *lastKey == motive.key &&
-                                          lastChord->sameVoicing(chord);
-                    lastChord = &chord;
-                    lastKey = &motive.key;
-                    lastChordEnd = end;
-                    if (heldOver) {
-                        for (TVoiceLine& line : score.chordVoices)
-                            line.holdUntil(end);
-                        continue;
-                    }
-                    if (chord.hasType())
-                        score.labels.push_back(
-                            {std::max(start, score.chordVoices[0].cursor()), &chord, &motive.key});
-                    const TVoicing voicing = chord.voicing();
-                    for (size_t v = 0; v < 4; ++v)
-                        score.chordVoices[v].place(start, end, voicing[v], &motive.key, markTime);
-                }
-                for (TVoiceLine& line : score.chordVoices)
-                    line.restUntil(windowEnd, markTime);
-            }
+        score.melody.restUntil(markTime, markTime);
+        for (const TNote& note : motive.notes) {
+            if (note.duration == 0)
+                continue;
+            const int32_t start = base + note.time;
+            const int32_t end =
+                std::min(windowEnd, start + (note.isRest() ? -note.duration : note.duration));
+            score.melody.place(start, end, note.isRest() ? NO_PITCH : note.pitch, &motive.key,
+                               markTime);
         }
+        score.melody.restUntil(windowEnd, markTime);
+
+        // the chords that sound: one a measure, as many as the motive has measures
+        const size_t chordCount =
+            std::min(motive.chords.size(), static_cast<size_t>(motive.measureCount()));
+        for (TVoiceLine& line : score.chordVoices)
+            line.restUntil(markTime, markTime);
+        for (size_t k = 0; k < chordCount; ++k) {
+            const TChord& chord = motive.chords[k];
+            const int32_t start = std::max(windowStart, base + static_cast<int32_t>(k) * l);
+            const int32_t end = std::min(windowEnd, base + static_cast<int32_t>(k + 1) * l);
+            if (end <= std::max(start, score.chordVoices[0].cursor()))
+                continue;
+            // the up-beat chord that repeats the voicing sounding before it is held on rather
+            // than struck again, when the chord before reaches it
+            const bool heldOver = k == 0 && placed.firstChordHeldOver && lastChordEnd == start;
+            lastChordEnd = end;
+            if (heldOver) {
+                for (TVoiceLine& line : score.chordVoices)
+                    line.holdUntil(end);
+                continue;
+            }
+            if (chord.hasType())
+                score.labels.push_back(
+                    {std::max(start, score.chordVoices[0].cursor()), &chord, &motive.key});
+            const TVoicing voicing = chord.voicing();
+            for (size_t v = 0; v < 4; ++v)
+                score.chordVoices[v].place(start, end, voicing[v], &motive.key, markTime);
+        }
+        for (TVoiceLine& line : score.chordVoices)
+            line.restUntil(windowEnd, markTime);
     }
     // a period without music still gives each part one measure of silence
     if (score.melody.cursor() <= score.origin && length > 0) {

@@ -1,6 +1,7 @@
 #include "notation/score_layout.h"
 
 #include "generation/previous_motive.h"
+#include "model/period_timeline.h"
 #include "model/tempo.h"
 #include "notation/canvas_layout.h"
 #include "templates/phrase_letter.h"
@@ -104,7 +105,10 @@ int scoreMotiveWidth(const TMotive& motive) {
 
 TScoreLayout layoutScore(const TPeriodData& period, const TScoreOptions& options) {
     TScoreBuilder builder(options);
-    const std::vector<TMotiveAddress> addresses = period.motiveAddresses();
+    // the motives that sound, in the order they sound
+    std::vector<TMotiveAddress> addresses;
+    for (const TPlacedMotive& placed : periodTimeline(period))
+        addresses.push_back(placed.address);
     for (size_t i = 0; i < addresses.size(); ++i) {
         const TMotiveAddress& a = addresses[i];
         const int width = scoreMotiveWidth(period.motiveAt(a));

@@ -1,7 +1,7 @@
 #include "playback/motive_player.h"
 
 #include <algorithm>
-#include <limits>
+#include <optional>
 
 #include "playback/instrument_conf.h"
 #include "playback/player.h"
@@ -12,12 +12,6 @@ namespace {
 // The chords of a motive that sound: one per measure, the rest are never played.
 size_t playedChordCount(const TMotive& motive) {
     return std::min(motive.chords.size(), static_cast<size_t>(motive.measureCount()));
-}
-
-// The largest multiple of `length` not above t.
-int32_t measureStartAtOrBefore(int32_t t, int32_t length) {
-    const int32_t rest = t % length;
-    return rest < 0 ? t - rest - length : t - rest;
 }
 
 TPlayUnit noteUnit(int32_t key, int32_t time, int32_t channel, int32_t velocity, bool on) {
@@ -102,7 +96,7 @@ std::vector<TPlayUnit> TMotivePlayer::pendingUnits() const {
 
 int32_t TMotivePlayer::nextStart() const {
     TCriticalSectionGuard guard(lock_.get());
-    return nextStart_;
+    return timeline_.nextStart();
 }
 
 int32_t TMotivePlayer::currentTime() const {
@@ -117,18 +111,14 @@ void TMotivePlayer::setTempo(int32_t tempo) {
 
 void TMotivePlayer::addMotive(const TMotive& motive, TMotivePlayerListener* listener) {
     TCriticalSectionGuard guard(lock_.get());
+    const std::optional<TPlacedMotive> placed = timeline_.place(motive);
+    if (!placed)
+        return;
     const int32_t length = motive.measureLength();
-    // a meter without length (only a hand-edited file holds one) has no place to put notes
-    if (length <= 0)
-        return;
-    // the schedule counts ticks in 32 bits: a period of huge hand-edited measures stops growing
-    // where the clock would overflow (about 18 million quarters), instead of wrapping around
-    if (int64_t{nextStart_} + 3 * int64_t{length} + SCHEDULE_SLACK >
-        std::numeric_limits<int32_t>::max())
-        return;
     const int32_t anacrusis = motive.anacrusis;
-    const int32_t start = nextStart_;
-    const int32_t floor = measureStartAtOrBefore(start, length);
+    const int32_t start = placed->start;
+    const int32_t base = placed->base;
+    const int32_t end = placed->end;
     const size_t chordCount = playedChordCount(motive);
     const TChord* first = chordCount > 0 ? &motive.chords[0] : nullptr;
     std::vector<TPlayUnit> units;
@@ -138,44 +128,30 @@ void TMotivePlayer::addMotive(const TMotive& motive, TMotivePlayerListener* list
         appendChord(anacrusis != 0 ? units : pendingUnits_, *first, at, motive.key, false);
     };
 
-    int32_t base = floor;
-    bool strikeFirstChord = true;
-    if (lastMotive_) {
-        const TMotive& previous = *lastMotive_;
-        pendingUnits_.clear();
-        // the chord still sounding from the previous motive, released with the table it was
-        // struck with
-        const size_t previousChords = playedChordCount(previous);
-        const TChord* carried = nullptr;
-        if (previousChords > 0 && !(previous.anacrusis != 0 && previousChords == 1))
-            carried = &previous.chords[previousChords - 1];
-        if (previous.anacrusis == anacrusis) {
-            if (!first) {
+    // the chord still sounding from the previous motive is released with the table it was
+    // struck with
+    const TSoundingChord* carried = placed->carried ? &*placed->carried : nullptr;
+    // what the previous motive left to release at its end is released here instead
+    pendingUnits_.clear();
+    if (placed->follows) {
+        if (first) {
+            if (!placed->firstChordHeldOver) {
                 if (carried)
-                    appendChord(units, *carried, start, previous.key, false);
-            } else {
-                const bool heldOver =
-                    carried && anacrusis != 0 && previous.key == motive.key &&
-                    carried->sameVoicing(first->soprano, first->alt, first->tenor, first->bass);
-                if (!heldOver) {
-                    if (carried)
-                        appendChord(units, *carried, start, previous.key, false);
-                    appendChord(units, *first, start, motive.key, true);
-                }
-                releaseFirstChord(floor + length);
+                    appendChord(units, carried->chord, start, carried->key, false);
+                appendChord(units, *first, start, motive.key, true);
             }
-            strikeFirstChord = false;
-        } else {
-            base = start % length == 0 ? start : floor + length;
-            if (carried)
-                appendChord(units, *carried, base, previous.key, false);
+            releaseFirstChord(base + length);
+        } else if (carried) {
+            appendChord(units, carried->chord, start, carried->key, false);
+        }
+    } else {
+        if (carried)
+            appendChord(units, carried->chord, base, carried->key, false);
+        if (first) {
+            appendChord(units, *first, base, motive.key, true);
+            releaseFirstChord(base + length);
         }
     }
-    if (strikeFirstChord && first) {
-        appendChord(units, *first, base, motive.key, true);
-        releaseFirstChord(base + length);
-    }
-    const int32_t end = base + (anacrusis == 0 ? length : 2 * length - anacrusis);
     if (anacrusis != 0 && chordCount == 2) {
         appendChord(units, motive.chords[1], base + length, motive.key, true);
         appendChord(pendingUnits_, motive.chords[1], end, motive.key, false);
@@ -211,7 +187,6 @@ void TMotivePlayer::addMotive(const TMotive& motive, TMotivePlayerListener* list
             units.push_back(unit);
         }
     }
-    nextStart_ = end;
     // stable: units the order does not separate keep the order they were made in, so the same
     // composition always gives the same schedule
     std::stable_sort(units.begin(), units.end(), playsBefore);
@@ -222,7 +197,6 @@ void TMotivePlayer::addMotive(const TMotive& motive, TMotivePlayerListener* list
         units.back().listener = listener;
     }
     events_.insert(events_.end(), units.begin(), units.end());
-    lastMotive_ = std::make_unique<TMotive>(motive);
     if (exportMode_ || playing())
         return;
     cursor_ = events_.begin();
@@ -271,8 +245,7 @@ void TMotivePlayer::reset() {
     events_.clear();
     pendingUnits_.clear();
     cursor_ = events_.end();
-    nextStart_ = 0;
-    lastMotive_.reset();
+    timeline_.reset();
     currentTime_ = 0;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/motive.h"
+#include "model/period_timeline.h"
 #include "playback/critical_section.h"
 #include "playback/real_timer.h"
 
@@ -70,9 +71,6 @@ class TMotivePlayer {
   public:
     static constexpr int32_t TICKS_PER_STEP = 15;
     static constexpr int32_t METRONOME_STEP = 30;
-    // Room beyond a motive's measures for notes a hand-edited document places past its end
-    // (times and lengths are bounded when a document is read).
-    static constexpr int64_t SCHEDULE_SLACK = int64_t{1} << 25;
 
     // Who advances the time: the player's own timer, or the caller through tick() (rendering
     // to a file, faster than real time).
@@ -132,8 +130,8 @@ class TMotivePlayer {
     const TInstrumentConf* instruments_ = nullptr;
     std::list<TPlayUnit> events_;
     std::vector<TPlayUnit> pendingUnits_;
-    std::unique_ptr<TMotive> lastMotive_;
-    int32_t nextStart_ = 0;
+    // where the motives queued so far have placed the next one
+    TTimeline timeline_;
     int32_t currentTime_ = 0;
     std::list<TPlayUnit>::iterator cursor_;
     std::unique_ptr<TCriticalSection> lock_;

@@ -13,6 +13,8 @@
 #include "model/document.h"
 #include "model/period_data.h"
 #include "support/example_document.h"
+#include "support/musicxml_reading.h"
+#include "support/random_period.h"
 #include "support/scratch_folder.h"
 #include "templates/phrase_letter.h"
 
@@ -47,92 +49,6 @@ TPeriodData defaultCompositionWithMelody() {
         motive.updateChording();
     }
     return period;
-}
-
-// What a notation program makes of the melody part: the notes with their onsets, tied parts
-// joined.
-struct TReadNote {
-    int64_t onset = 0;  // ticks from the start of the score
-    char step = '?';
-    int alter = 0;
-    int octave = 0;
-    int64_t duration = 0;
-};
-
-struct TReadPart {
-    std::vector<TReadNote> notes;
-    std::vector<int64_t> measureLengths;  // per measure, per voice: the ticks it fills
-    int64_t totalTicks = 0;
-};
-
-TReadPart readPart(const pugi::xml_document& doc, const char* id) {
-    TReadPart part;
-    const pugi::xml_node node =
-        doc.child("score-partwise").find_child_by_attribute("part", "id", id);
-    int64_t divisions = 0;
-    int64_t measureStart = 0;
-    for (const pugi::xml_node measure : node.children("measure")) {
-        if (const pugi::xml_node d = measure.child("attributes").child("divisions"))
-            divisions = d.text().as_llong();
-        EXPECT_GT(divisions, 0);
-        if (divisions <= 0)
-            return part;
-        int64_t position = 0;
-        int64_t longest = 0;
-        for (const pugi::xml_node child : measure.children()) {
-            const std::string name = child.name();
-            if (name == "backup") {
-                position -= child.child("duration").text().as_llong() * 120 / divisions;
-                continue;
-            }
-            if (name != "note")
-                continue;
-            const int64_t duration = child.child("duration").text().as_llong() * 120 / divisions;
-            EXPECT_EQ(child.child("duration").text().as_llong() * 120 % divisions, 0);
-            const int64_t onset = measureStart + position;
-            position += duration;
-            longest = std::max(longest, position);
-            if (child.child("rest"))
-                continue;
-            const pugi::xml_node pitch = child.child("pitch");
-            bool tiedIn = false;
-            for (const pugi::xml_node tie : child.children("tie"))
-                tiedIn = tiedIn || std::string(tie.attribute("type").value()) == "stop";
-            if (tiedIn && std::string(id) == "P1") {
-                EXPECT_FALSE(part.notes.empty());
-                if (part.notes.empty())
-                    continue;
-                TReadNote& last = part.notes.back();
-                EXPECT_EQ(last.onset + last.duration, onset);
-                EXPECT_EQ(last.step, pitch.child("step").text().as_string()[0]);
-                EXPECT_EQ(last.octave, pitch.child("octave").text().as_int());
-                last.duration += duration;
-                continue;
-            }
-            TReadNote note;
-            note.onset = onset;
-            note.step = pitch.child("step").text().as_string()[0];
-            note.alter = pitch.child("alter").text().as_int();
-            note.octave = pitch.child("octave").text().as_int();
-            note.duration = duration;
-            part.notes.push_back(note);
-        }
-        part.measureLengths.push_back(longest);
-        measureStart += longest;
-    }
-    part.totalTicks = measureStart;
-    return part;
-}
-
-// The sounding key of a spelled note.
-int midiOf(char step, int alter, int octave) {
-    static const std::string LETTERS = "CDEFGAB";
-    static const int NATURAL[7] = {0, 2, 4, 5, 7, 9, 11};
-    const size_t letter = LETTERS.find(step);
-    EXPECT_NE(letter, std::string::npos) << step;
-    if (letter == std::string::npos)
-        return -1;
-    return 12 * (octave + 1) + NATURAL[letter] + alter;
 }
 
 // Checks every melody note of the period against the score read back: onset, letter (position
@@ -440,55 +356,6 @@ TEST(MusicXmlWriterTest, NamesDegreesAndFiguresOfChords) {
             harmony.child("numeral").child("numeral-key").child("numeral-mode").text().get(),
             c.key.isMinor() ? "harmonic minor" : "major");
     }
-}
-
-// Random periods in every key, meter and anacrusis the program offers, with notes and rests of
-// any length on the sixteenth grid (tied over bar lines too) and chords arranged or not.
-TPeriodData randomPeriod(int round) {
-    const TMeasure meters[] = {TMeasure(2, QUARTER), TMeasure(3, QUARTER), TMeasure(2, EIGHTH),
-                               TMeasure(3, EIGHTH)};
-    const TMeasure meter = meters[motivicaRand() % 4];
-    const int32_t length = meter.measureLength();
-    const DURATION anacrusis =
-        motivicaRand() % 2 == 0 ? 0 : DURATION(30 * (1 + motivicaRand() % (length / 30 - 1)));
-    const TKey key(motivicaRand() % 15 - 7, uint8_t(motivicaRand() % 2));
-    std::vector<int> phrases;
-    std::vector<int> motives;
-    std::vector<COLORED_BOX_SUFFIX> letters;
-    for (int s = 0, n = 1 + motivicaRand() % 3; s < n; ++s) {
-        phrases.push_back(1 + motivicaRand() % 2);
-        for (int p = 0; p < phrases.back(); ++p) {
-            motives.push_back(1 + motivicaRand() % 3);
-            letters.push_back(COLORED_BOX_SUFFIX(motivicaRand() % PHRASE_LETTER_CODE_COUNT));
-        }
-    }
-    TPeriodData period;
-    period.buildFromLayout(phrases, motives, letters, key, meter, anacrusis,
-                           50 + (round * 7) % 100);
-    const std::vector<TChord> set = harmonySetChords();
-    for (const TMotiveAddress& address : period.motiveAddresses()) {
-        TMotive& motive = period.motiveAt(address);
-        for (int32_t t = motive.startTime(); t < motive.endTime();) {
-            const int32_t room = motive.endTime() - t;
-            const auto duration = DURATION(30 * (1 + motivicaRand() % (room / 30)));
-            const int kind = motivicaRand() % 6;
-            if (kind == 0)
-                motive.notes.push_back(TNote(t, NO_PITCH, DURATION(-duration)));
-            else if (kind != 1)
-                motive.notes.push_back(TNote(t, motivicaRand() % PITCH_COUNT, duration));
-            t += duration;
-        }
-        for (int k = 0; k < motive.measureCount() && motivicaRand() % 4 != 0; ++k) {
-            TChord chord = set[size_t(motivicaRand()) % set.size()];
-            chord.time = k * length;
-            if (motivicaRand() % 3 != 0)
-                chord.setVoicing(13 + motivicaRand() % 22, 10 + motivicaRand() % 15,
-                                 5 + motivicaRand() % 15, motivicaRand() % 14);
-            motive.chords.push_back(chord);
-        }
-        motive.updateSharps();
-    }
-    return period;
 }
 
 TEST(MusicXmlWriterTest, GeneratedPeriodsReadBackNoteForNote) {
