@@ -6,8 +6,8 @@
 
 #include "app/key_box.h"
 #include "app/motive_canvas.h"
-#include "app/note_painter.h"
 #include "harmony/chord.h"
+#include "print/note_painter.h"
 
 namespace {
 

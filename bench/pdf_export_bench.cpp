@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app/pdf_export.h"
 #include "generation/chord_selection.h"
 #include "generation/random.h"
 #include "generation/scheme.h"
 #include "model/period_data.h"
+#include "print/pdf_export.h"
 #include "support/largest_period.h"
 
 static void BM_PdfLargestPeriod(benchmark::State& state) {

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
-#include "app/drawn_icon.h"
+#include "print/drawn_icon.h"
 
 #include "help/message_bundle.h"
 

@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "app/drawn_icon.h"
 #include "editing/u_motive_interface.h"
+#include "print/drawn_icon.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <array>
 
 #include "app/meter_word.h"
-#include "app/notation_glyphs.h"
 #include "editing/chord_variant_strategy.h"
 #include "editing/pressure_meter.h"
 #include "editing/variant_view.h"
 #include "notation/chord_label.h"
+#include "print/notation_glyphs.h"
 
 namespace {
 

@@ -5,20 +5,13 @@
 #include <QVBoxLayout>
 
 #include "app/play_panel.h"
-#include "app/strip_colors.h"
+#include "print/strip_colors.h"
 
 TColoredBox::TColoredBox(QWidget* parent, int level, std::string value)
     : QWidget(parent), level_(level), value_(std::move(value)) {}
 
 QColor TColoredBox::levelColor(int level) {
-    switch (level) {
-        case 0:
-            return QColor(253, 147, 147);
-        case 1:
-            return QColor(247, 228, 157);
-        default:
-            return QColor(222, 245, 150);
-    }
+    return structureLevelColor(level);
 }
 
 void TColoredBox::paintEvent(QPaintEvent*) {

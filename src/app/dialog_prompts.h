@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "app/name_only_icon_provider.h"
-#include "app/prompts_interface.h"
+#include "commands/prompts_interface.h"
 
 class QWidget;
 class TMessageBundle;

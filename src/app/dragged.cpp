@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/strip_colors.h"
 #include "app/u_motive_canvas.h"
+#include "print/strip_colors.h"
 
 TDragged::TDragged(QWidget* parent, TUMotiveCanvas* canvas) : QWidget(parent), canvas_(canvas) {
     setFixedWidth(WIDTH);

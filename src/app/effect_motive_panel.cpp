@@ -9,15 +9,15 @@
 
 #include "app/base_service.h"
 #include "app/dragged.h"
-#include "app/drawn_icon.h"
 #include "app/raw_panel.h"
-#include "app/strip_colors.h"
 #include "app/u_motive_canvas.h"
 #include "development/ways.h"
 #include "generation/scheme.h"
 #include "help/message_bundle.h"
 #include "notation/canvas_layout.h"
 #include "playback/motive_player.h"
+#include "print/drawn_icon.h"
+#include "print/strip_colors.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <utility>
 
 #include "app/base_service.h"
-#include "app/drawn_icon.h"
-#include "app/prompts_interface.h"
+#include "commands/prompts_interface.h"
 #include "instruments_ui/instr_form.h"
 #include "model/config.h"
 #include "playback/apply_instrument_set.h"
 #include "playback/instr_conf_list.h"
 #include "playback/instrument_conf.h"
+#include "print/drawn_icon.h"
 
 TInstrumentCommands::TInstrumentCommands(QWidget* parent, TBaseService& host,
                                          TInstrumentConf& instruments, TConfig& config,

@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
-#include "app/note_painter.h"
 #include "notation/canvas_layout.h"
 #include "notation/notation_metrics.h"
+#include "print/note_painter.h"
 
 TKeyBox::TKeyBox(QWidget* parent, TNotePainter* painter)
     : QWidget(parent),

@@ -10,9 +10,9 @@
 
 #include "app/main_window.h"
 #include "app/notation_picture.h"
-#include "app/program_icon.h"
 #include "model/base_folder.h"
 #include "model/document.h"
+#include "print/program_icon.h"
 
 namespace {
 

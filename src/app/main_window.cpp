@@ -20,21 +20,16 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "app/audio_export.h"
 #include "app/audition_timer.h"
 #include "app/dad_window.h"
 #include "app/demonstration.h"
 #include "app/dialog_prompts.h"
-#include "app/document_commands.h"
-#include "app/drawn_icon.h"
 #include "app/instrument_commands.h"
 #include "app/motive_panels.h"
 #include "app/navigation_tree.h"
-#include "app/note_painter.h"
 #include "app/panel_chooser.h"
 #include "app/panel_chooser_group.h"
 #include "app/pointer_controls.h"
-#include "app/prompts_interface.h"
 #include "app/raw_panel.h"
 #include "app/script_recorder.h"
 #include "app/step_form.h"
@@ -42,6 +37,9 @@
 #include "app/theory_form.h"
 #include "app/u_motive_canvas.h"
 #include "app/variant_view_widget.h"
+#include "commands/audio_export.h"
+#include "commands/document_commands.h"
+#include "commands/prompts_interface.h"
 #include "editing/window_placement.h"
 #include "generation/scheme.h"
 #include "help/dynamic_help_thread.h"
@@ -58,6 +56,9 @@
 #include "playback/motive_player.h"
 #include "playback/player.h"
 #include "playback/relay_target.h"
+#include "print/drawn_icon.h"
+#include "print/note_painter.h"
+#include "print/pdf_export.h"
 
 namespace {
 
@@ -203,7 +204,10 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
                                       if (demonstration_ == nullptr)
                                           recent_->add(path);
                                   },
-                                  [this] { compositionSettled(); }});
+                                  [this] { compositionSettled(); },
+                                  [this](const std::string& path, const std::string& word) {
+                                      return writePeriodPdf(period_, path, word);
+                                  }});
     recent_ = std::make_unique<TRecentFiles>(std::string());
     hints_ = std::make_unique<TPopupHints>(std::string());
     instrumentCommands_ =

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "app/dialog_button_row.h"
-#include "app/prompts_interface.h"
+#include "commands/prompts_interface.h"
 #include "help/message_bundle.h"
 
 namespace {

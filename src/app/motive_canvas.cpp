@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/note_painter.h"
 #include "notation/canvas_layout.h"
 #include "notation/notation_metrics.h"
+#include "print/note_painter.h"
 
 TMotiveCanvas::TMotiveCanvas(QWidget* parent, TNotePainter* painter)
     : QWidget(parent),

@@ -5,7 +5,7 @@
 #include <QPainterPath>
 
 #include "app/colored_box_set.h"
-#include "app/drawn_icon.h"
+#include "print/drawn_icon.h"
 
 namespace {
 

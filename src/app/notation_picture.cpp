@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "app/motive_canvas.h"
-#include "app/note_painter.h"
 #include "model/period_data.h"
+#include "print/note_painter.h"
 
 QImage notationPicture(TPeriodData& period, size_t first, size_t count) {
     const std::vector<TMotiveAddress> addresses = period.motiveAddresses();

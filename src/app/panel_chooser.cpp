@@ -8,7 +8,7 @@
 #include <QPainterPath>
 
 #include "app/panel_chooser_group.h"
-#include "app/strip_colors.h"
+#include "print/strip_colors.h"
 
 namespace {
 

@@ -11,13 +11,13 @@
 #include "app/key_box.h"
 #include "app/play_panel.h"
 #include "app/selection_panel.h"
-#include "app/strip_colors.h"
 #include "app/u_motive_canvas.h"
 #include "help/message_bundle.h"
 #include "model/period_data.h"
 #include "notation/row_scroll.h"
 #include "playback/motive_player.h"
 #include "playback/relay_target.h"
+#include "print/strip_colors.h"
 #include "templates/phrase_letter.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QPainterPath>
 
 #include "app/button_listener.h"
-#include "app/strip_colors.h"
+#include "print/strip_colors.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include "app/dragged.h"
 #include "app/play_panel.h"
-#include "app/strip_colors.h"
 #include "app/u_motive_canvas.h"
+#include "print/strip_colors.h"
 
 namespace {
 

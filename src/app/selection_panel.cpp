@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "app/button_listener.h"
-#include "app/strip_colors.h"
+#include "print/strip_colors.h"
 
 namespace {
 

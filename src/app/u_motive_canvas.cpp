@@ -13,11 +13,11 @@
 #include "app/base_service.h"
 #include "app/canvas_cursors.h"
 #include "app/dragged.h"
-#include "app/drawn_icon.h"
 #include "app/relay.h"
 #include "editing/canvas_mapping.h"
 #include "editing/variant_strategy.h"
 #include "model/motive.h"
+#include "print/drawn_icon.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
-#include "app/pdf_export.h"
 #include "cli/export_command.h"
+#include "print/pdf_export.h"
 #endif
 
 namespace {

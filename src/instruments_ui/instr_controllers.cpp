@@ -2,9 +2,9 @@
 
 #include <QAbstractButton>
 
+#include "commands/instr_prompts_interface.h"
 #include "help/message_bundle.h"
 #include "instruments_ui/instr_form.h"
-#include "instruments_ui/instr_prompts_interface.h"
 
 TPitchNameController::TPitchNameController(TInstrForm& form, const TPitchCellDesign& design)
     : form_(form), design_(design), preview_(form.player(), design) {}

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "app/dialog_button_row.h"
+#include "commands/instr_prompts_interface.h"
 #include "help/message_bundle.h"
-#include "instruments_ui/instr_prompts_interface.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/audio_export.h"
 #include "app/main_window.h"
+#include "commands/audio_export.h"
 #include "generation/random.h"
 #include "playback/capture_port.h"
 #include "playback/fluid_synth_engine.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/note_painter.h"
 #include "app/pixel_probe.h"
+#include "print/note_painter.h"
 
 TEST(KeyBoxTest, NamedAndAsWideAsTheHeader) {
     TNotePainter painter;

@@ -17,7 +17,6 @@
 #include <map>
 
 #include "app/dialog_prompts.h"
-#include "app/document_commands.h"
 #include "app/key_box.h"
 #include "app/navigation_tree.h"
 #include "app/selection_panel.h"
@@ -25,6 +24,7 @@
 #include "app/u_motive_canvas.h"
 #include "cli/export_command.h"
 #include "cli/new_command.h"
+#include "commands/document_commands.h"
 #include "generation/random.h"
 #include "model/document.h"
 #include "playback/capture_port.h"

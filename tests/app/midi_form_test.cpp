@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/prompts_interface.h"
+#include "commands/prompts_interface.h"
 #include "help/eng_message_bundle.h"
 #include "support/fake_midi_devices.h"
 #include "support/scripted_prompts.h"

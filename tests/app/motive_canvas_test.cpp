@@ -10,10 +10,10 @@
 #include <string>
 
 #include "app/key_box.h"
-#include "app/note_painter.h"
 #include "app/pixel_probe.h"
 #include "harmony/chord.h"
 #include "notation/note_view.h"
+#include "print/note_painter.h"
 #include "support/notation_fixtures.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/note_painter.h"
+#include "print/note_painter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // File > Export to PDF and motivica-cli export --format pdf: the period as a printed score,
 // checked by reading the file back with the poppler tools. Set MOTIVICA_NOTATION_SHOTS to a
 // folder to keep the 64-motive score there.
-#include "app/pdf_export.h"
+#include "print/pdf_export.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/prompts_interface.h"
+#include "commands/prompts_interface.h"
 #include "playback/instr_conf_list.h"
 
 // Prompts that answer from a script and record what the user would have seen, for commands

@@ -1,4 +1,4 @@
-#include "app/notation_glyphs.h"
+#include "print/notation_glyphs.h"
 
 #include <QPainter>
 #include <QPainterPathStroker>

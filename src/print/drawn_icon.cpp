@@ -1,4 +1,4 @@
-#include "app/drawn_icon.h"
+#include "print/drawn_icon.h"
 
 #include <QPainter>
 #include <QPixmap>

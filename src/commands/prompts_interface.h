@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "instruments_ui/instr_prompts_interface.h"
+#include "commands/instr_prompts_interface.h"
 #include "playback/midi_device_list.h"
 #include "templates/new_dialog_result.h"
 

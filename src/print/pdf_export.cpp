@@ -1,4 +1,4 @@
-#include "app/pdf_export.h"
+#include "print/pdf_export.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -11,13 +11,12 @@
 #include <optional>
 #include <vector>
 
-#include "app/colored_box_set.h"
-#include "app/note_painter.h"
-#include "app/strip_colors.h"
 #include "model/output_file.h"
 #include "model/period_data.h"
 #include "model/xml_document.h"
 #include "notation/canvas_layout.h"
+#include "print/note_painter.h"
+#include "print/strip_colors.h"
 
 namespace {
 
@@ -124,7 +123,7 @@ class TScorePrinter {
         for (const TScoreMarker& marker : system.markers) {
             const QRectF box(marker.rect.x, marker.rect.y, marker.rect.width, marker.rect.height);
             painter_.setPen(QPen(STRIP_LINE_COLOR, 1));
-            painter_.setBrush(TColoredBox::levelColor(marker.level));
+            painter_.setBrush(structureLevelColor(marker.level));
             painter_.drawRoundedRect(box, 3, 3);
             painter_.setPen(Qt::black);
             painter_.drawText(box, Qt::AlignCenter, QString::fromStdString(marker.text));

@@ -1,6 +1,6 @@
-#include "app/audio_export.h"
+#include "commands/audio_export.h"
 
-#include "app/prompts_interface.h"
+#include "commands/prompts_interface.h"
 #include "help/message_bundle.h"
 #include "model/period_data.h"
 #include "playback/fluid_synth_engine.h"

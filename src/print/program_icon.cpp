@@ -1,4 +1,4 @@
-#include "app/program_icon.h"
+#include "print/program_icon.h"
 
 #include <QColor>
 #include <QLinearGradient>

@@ -1,4 +1,4 @@
-#include "app/note_painter.h"
+#include "print/note_painter.h"
 
 #include <QFontMetrics>
 #include <QPaintEngine>
@@ -6,12 +6,12 @@
 
 #include <cmath>
 
-#include "app/notation_glyphs.h"
 #include "model/motive.h"
 #include "notation/canvas_layout.h"
 #include "notation/header_layout.h"
 #include "notation/measure_layout.h"
 #include "notation/notation_metrics.h"
+#include "print/notation_glyphs.h"
 
 namespace {
 

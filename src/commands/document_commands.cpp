@@ -1,9 +1,8 @@
-#include "app/document_commands.h"
+#include "commands/document_commands.h"
 
 #include <sys/stat.h>
 
-#include "app/pdf_export.h"
-#include "app/prompts_interface.h"
+#include "commands/prompts_interface.h"
 #include "exchange/musicxml_writer.h"
 #include "help/message_bundle.h"
 #include "model/document.h"
@@ -171,7 +170,7 @@ void TDocumentCommands::exportMusicXml() {
 
 void TDocumentCommands::exportPdf() {
     exportFile(PDF_EXTENSION, "filter pdf documents", [this](const std::string& path) {
-        return writePeriodPdf(period_, path, bundle_.text("sentence"));
+        return hooks_.writePdfFile && hooks_.writePdfFile(path, bundle_.text("sentence"));
     });
 }
 

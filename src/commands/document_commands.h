@@ -26,6 +26,9 @@ class TDocumentCommands {
         std::function<void(const std::string& path)> used;
         // The composition is now as a file holds it or as a command made it.
         std::function<void()> settled;
+        // The printed score of the period as it stands, with the word before a sentence's
+        // number; false when it could not be written.
+        std::function<bool(const std::string& path, const std::string& sentenceWord)> writePdfFile;
     };
 
     TDocumentCommands(TPeriodData& period, TPromptsInterface& prompts, const TMessageBundle& bundle,
