@@ -11,10 +11,10 @@
 #include <thread>
 
 #include "app/dad_window.h"
+#include "app/demonstration_window.h"
 #include "app/dragged.h"
 #include "app/effect_motive_panel.h"
 #include "app/help_form.h"
-#include "app/main_window.h"
 #include "app/panel_chooser.h"
 #include "app/panel_chooser_group.h"
 #include "app/play_panel.h"
@@ -23,9 +23,12 @@
 #include "app/selection_panel.h"
 #include "app/u_motive_canvas.h"
 #include "app/u_motive_set.h"
+#include "commands/prompts_interface.h"
+#include "editing/variant_view.h"
 #include "help/dynamic_help_thread.h"
 #include "help/message_bundle.h"
 #include "model/motive.h"
+#include "model/period_data.h"
 #include "model/xml_document.h"
 
 // Where the window system does not let the program move the real pointer, the demonstration's
@@ -66,9 +69,9 @@ class TDemoPointerOverlay : public QWidget {
     QPoint tip_{-100, -100};
 };
 
-TDemonstration::TDemonstration(TMainWindow& window, int number, const std::string& folder,
+TDemonstration::TDemonstration(TDemonstrationWindow& window, int number, const std::string& folder,
                                const std::string& parkFolder)
-    : QObject(&window),
+    : QObject(window.ownerForm()),
       window_(window),
       runner_(createDemonstration(number, *this, folder, parkFolder)) {}
 
@@ -132,7 +135,7 @@ bool TDemonstration::startDemo() {
         }
         window_.variantView().setDemoMode(true);
         if (window_.pointerIsDrawn()) {
-            overlay_ = new TDemoPointerOverlay(&window_, window_.pointerControl());
+            overlay_ = new TDemoPointerOverlay(window_.ownerForm(), window_.pointerControl());
         }
         return true;
     });
@@ -165,12 +168,12 @@ bool TDemonstration::saveComposition(const std::string& path) {
     return onUi(false, [this, &path] {
         std::error_code error;
         std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
-        return window_.saveDocument(path);
+        return window_.saveComposition(path);
     });
 }
 
 bool TDemonstration::openComposition(const std::string& path) {
-    return onUi(false, [this, &path] { return window_.openDocument(path); });
+    return onUi(false, [this, &path] { return window_.openComposition(path); });
 }
 
 TUMotiveCanvas* TDemonstration::canvasOf(size_t motive) {
@@ -399,7 +402,7 @@ void TDemonstration::restore(const std::string& parkedPath, const std::string& s
     if (beforeRestore_) {
         beforeRestore_(window_.period());
     }
-    if (!parkedPath.empty() && window_.openDocument(parkedPath)) {
+    if (!parkedPath.empty() && window_.openComposition(parkedPath)) {
         window_.period().setName(savedName);
     }
     // the user's input first: nothing may look at the page window while it goes

@@ -13,7 +13,7 @@
 class QWidget;
 class TDynamicHelpThread;
 class TDemoPointerOverlay;
-class TMainWindow;
+class TDemonstrationWindow;
 class TPeriodData;
 
 // A running demonstration of the Demo menu: its sequence runs on a thread of its own, and every
@@ -25,7 +25,7 @@ class TDemonstration : public QObject, public TDemoHost {
 
   public:
     // `number` is the Demo menu entry, 1 to 4.
-    TDemonstration(TMainWindow& window, int number, const std::string& folder,
+    TDemonstration(TDemonstrationWindow& window, int number, const std::string& folder,
                    const std::string& parkFolder);
     // Stops a sequence still running and gives the user's composition back.
     ~TDemonstration() override;
@@ -77,7 +77,7 @@ class TDemonstration : public QObject, public TDemoHost {
     class TUMotiveCanvas* canvasOf(size_t motive);
     void restore(const std::string& parkedPath, const std::string& savedName);
 
-    TMainWindow& window_;
+    TDemonstrationWindow& window_;
     std::unique_ptr<TDynamicHelpThread> runner_;
     QPointer<THelpForm> form_;
     QPointer<TDemoPointerOverlay> overlay_;

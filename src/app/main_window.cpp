@@ -59,6 +59,7 @@
 #include "print/drawn_icon.h"
 #include "print/note_painter.h"
 #include "print/pdf_export.h"
+#include "print/toolbar_icons.h"
 
 namespace {
 
@@ -66,115 +67,6 @@ const QColor WINDOW_COLOR(212, 208, 200);
 constexpr int TOP_ROW_HEIGHT = 38;
 constexpr int LEFT_COLUMN_WIDTH = 214;
 constexpr int HINT_MILLISECONDS = 10000;
-
-// The toolbar's pictures, drawn at 24 x 24 logical pixels.
-QIcon toolbarIcon(int id) {
-    return drawnIcon(24, [&](QPainter& p) {
-        const QPen outline(QColor(50, 50, 50), 1.2);
-        switch (id) {
-            case 0: {  // new: a page with a folded corner
-                QPainterPath page;
-                page.moveTo(6, 3);
-                page.lineTo(15, 3);
-                page.lineTo(19, 7);
-                page.lineTo(19, 21);
-                page.lineTo(6, 21);
-                page.closeSubpath();
-                p.setPen(outline);
-                p.setBrush(Qt::white);
-                p.drawPath(page);
-                p.drawLine(QPointF(15, 3), QPointF(15, 7));
-                p.drawLine(QPointF(15, 7), QPointF(19, 7));
-                break;
-            }
-            case 1: {  // save: a diskette
-                p.setPen(outline);
-                p.setBrush(QColor(70, 110, 170));
-                p.drawRoundedRect(QRectF(4, 4, 16, 16), 1.5, 1.5);
-                p.setBrush(Qt::white);
-                p.drawRect(QRectF(7, 4, 10, 6));
-                p.setBrush(QColor(220, 220, 220));
-                p.drawRect(QRectF(7, 13, 10, 7));
-                break;
-            }
-            case 2: {  // open: a folder
-                p.setPen(outline);
-                p.setBrush(QColor(235, 195, 90));
-                QPainterPath folder;
-                folder.moveTo(3, 7);
-                folder.lineTo(9, 7);
-                folder.lineTo(11, 9);
-                folder.lineTo(20, 9);
-                folder.lineTo(20, 19);
-                folder.lineTo(3, 19);
-                folder.closeSubpath();
-                p.drawPath(folder);
-                p.setBrush(QColor(250, 220, 130));
-                QPainterPath flap;
-                flap.moveTo(3, 19);
-                flap.lineTo(6, 12);
-                flap.lineTo(22, 12);
-                flap.lineTo(20, 19);
-                flap.closeSubpath();
-                p.drawPath(flap);
-                break;
-            }
-            case 3: {  // play
-                QPainterPath triangle;
-                triangle.moveTo(7, 5);
-                triangle.lineTo(19, 12);
-                triangle.lineTo(7, 19);
-                triangle.closeSubpath();
-                p.setPen(QPen(QColor(20, 100, 30), 1.0));
-                p.setBrush(QColor(50, 160, 60));
-                p.drawPath(triangle);
-                break;
-            }
-            default:  // stop
-                p.setPen(QPen(QColor(120, 20, 20), 1.0));
-                p.setBrush(QColor(200, 50, 45));
-                p.drawRoundedRect(QRectF(6, 6, 12, 12), 1.5, 1.5);
-        }
-    });
-}
-
-// A help button's picture: a question mark in a circle with the subject's mark beside it, or
-// the house of the home page.
-QIcon helpIcon(const QString& mark, bool home) {
-    return drawnIcon(20, [&](QPainter& p) {
-        if (home) {
-            p.setPen(QPen(QColor(40, 90, 160), 1.6));
-            QPainterPath house;
-            house.moveTo(3, 10);
-            house.lineTo(10, 3);
-            house.lineTo(17, 10);
-            p.drawPath(house);
-            p.drawRect(QRectF(5.5, 9.5, 9, 8));
-            p.fillRect(QRectF(8.5, 12.5, 3, 5), QColor(40, 90, 160));
-            return;
-        }
-        p.setPen(QPen(QColor(40, 90, 160), 1.4));
-        p.setBrush(QColor(225, 235, 250));
-        p.drawEllipse(QRectF(1, 1, 12, 12));
-        QFont font = p.font();
-        font.setBold(true);
-        font.setPixelSize(10);
-        p.setFont(font);
-        p.drawText(QRectF(1, 1, 12, 12), Qt::AlignCenter, "?");
-        font.setPixelSize(9);
-        p.setFont(font);
-        p.setPen(QColor(20, 20, 20));
-        p.drawText(QRectF(9, 9, 11, 11), Qt::AlignCenter, mark);
-    });
-}
-
-QIcon deleteIcon() {
-    return drawnIcon(16, [&](QPainter& p) {
-        p.setPen(QPen(QColor(180, 30, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(4, 4), QPointF(12, 12));
-        p.drawLine(QPointF(12, 4), QPointF(4, 12));
-    });
-}
 
 }  // namespace
 
@@ -184,7 +76,8 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
     // the help pages come with the program; without its data folder, the base folder's copies
     helpFolder_ = shippedDataFolder();
     helpFolder_ = helpFolder_.empty() ? base_ : helpFolder_ + "/";
-    // 1. the owned objects
+    // what everything else is made with: the dialogs, the scheme, the output and its player,
+    // the configuration
     if (!prompts_)
         prompts_ = std::make_unique<TDialogPrompts>(this, bundle_);
     scheme_ = std::make_unique<TScheme>();
@@ -192,7 +85,7 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
         devices != nullptr ? std::make_unique<TPlayer>(*devices) : std::make_unique<TPlayer>();
     motivePlayer_ = std::make_unique<TMotivePlayer>(*player_, instruments_);
     config_ = std::make_unique<TConfig>(base_);
-    // 2. the measure bitmap all canvases paint into, one after another
+    // the measure bitmap all canvases paint into, one after another
     notePainter_ = std::make_unique<TNotePainter>();
     documents_ = std::make_unique<TDocumentCommands>(
         period_, *prompts_, bundle_, base_,
@@ -201,15 +94,21 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
                                   [this](const std::string& path) { return writeMidiFile(path); },
                                   [this](const std::string& path) {
                                       // a demonstration's own documents are not the user's
-                                      if (demonstration_ == nullptr)
-                                          recent_->add(path);
+                                      if (demonstration_ == nullptr && session_ != nullptr)
+                                          session_->recent().add(path);
                                   },
                                   [this] { compositionSettled(); },
                                   [this](const std::string& path, const std::string& word) {
                                       return writePeriodPdf(period_, path, word);
                                   }});
-    recent_ = std::make_unique<TRecentFiles>(std::string());
-    hints_ = std::make_unique<TPopupHints>(std::string());
+    session_ = std::make_unique<TSessionCommands>(
+        period_, *documents_, *prompts_, bundle_,
+        TSessionCommands::THooks{[this] { stopAction(); }, [this] { finishEditing(); }});
+    devices_ = std::make_unique<TDeviceCommands>(*player_, *config_, instruments_, *prompts_,
+                                                 bundle_, [this] { stopAction(); });
+    instrumentSets_ =
+        std::make_unique<TInstrumentSetCommands>(instruments_, *config_, xml_, *player_, *prompts_,
+                                                 bundle_, base_, [this] { stopAction(); });
     instrumentCommands_ =
         std::make_unique<TInstrumentCommands>(this, *this, instruments_, *config_, *prompts_, base_,
                                               [this] { loadInstrumentSetAtStart(); });
@@ -224,22 +123,17 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
     setCentralWidget(client_);
     createMenus();
 
-    // 3. the configuration, written with the defaults when there is none
+    // the configuration, written with the defaults when there is none
     std::error_code ignored;  // a folder that cannot be made shows up as files that cannot be read
     std::filesystem::create_directories(base_, ignored);
     if (!std::filesystem::exists(config_->path()))
         (void)config_->createDefaultConfig();
     (void)config_->loadConfig(xml_);
 
-    // 4. the MIDI device
-    if (!openMidiDevice(config_->midiDevice())) {
-        const TMidiDeviceList list = listMidiDevices(player_->devices(), config_->midiDevice());
-        const std::optional<int> chosen = prompts_->chooseMidiDevice(list);
-        if (chosen && openMidiDevice(*chosen))
-            (void)config_->setMidiDevice(*chosen);
-    }
+    // the configured MIDI device, or the one the user chooses when it does not open
+    devices_->openAtStart();
 
-    // 7. the controls, then the default composition
+    // the controls, then the default composition
     relay_ = new TRelay(this);
     relay_->setListener(this);
     createPopup();
@@ -247,7 +141,7 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
     QWidget* top = createTopRow(client_);
     top->setGeometry(0, 0, CLIENT_WIDTH, TOP_ROW_HEIGHT);
 
-    // 5. and 6.: the instrument set and the cursor delay (their controls exist now)
+    // the instrument set and the cursor delay, now that their controls exist
     loadInstrumentSetAtStart();
     cursorDelayTrackBar_->setValue(config_->cursorDelay());
     connect(cursorDelayTrackBar_, &QSlider::valueChanged, this,
@@ -274,15 +168,14 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
     period_.setListener(this);
     TDocumentCommands::buildDefaultComposition(period_);
 
-    // 8. and 9.
+    // the variation panel in front, the instruments sounding, the first motive harmonised
     showDevelopmentPanel(1);
     applyInstrumentSet(instruments_, *player_);
     tempPanel_->setListener(this);
     motivePlayer_->setStopListener(this);
     chooseFirstChords();
     // what the window starts with is the work nothing needs to be asked about
-    keeper_ = std::make_unique<TRecoveryKeeper>();
-    keeper_->markSaved(documentText(period_));
+    session_->markSaved();
     recoveryTimer_ = new QTimer(this);
     recoveryTimer_->setInterval(RECOVERY_INTERVAL_MS);
     connect(recoveryTimer_, &QTimer::timeout, this, [this] { keepWorkSafe(); });
@@ -311,9 +204,7 @@ void TMainWindow::shutDown() {
     // a normal close: nothing is left to recover
     if (recoveryTimer_ != nullptr)
         recoveryTimer_->stop();
-    keeper_.reset();
-    if (recoveryStore_ != nullptr)
-        recoveryStore_->end();
+    session_->end();
     // nothing may report to a window that is going away, and nothing may keep sounding
     motivePlayer_->stopAndDetach();
     player_->sendGeneralMidiReset();
@@ -338,25 +229,7 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainWindow::settleUnsavedWork() {
-    finishEditing();
-    if (keeper_ == nullptr || !keeper_->unsaved(documentText(period_)))
-        return true;
-    stopAction();
-    const std::string name = period_.name() == "Untitled"
-                                 ? period_.name()
-                                 : std::filesystem::path(period_.name()).filename().string();
-    switch (prompts_->askSaveChanges(
-        bundle_.text("save changes caption"), bundle_.text("save changes") + name + "?",
-        {bundle_.text("save changes save"), bundle_.text("save changes discard"),
-         bundle_.text("save changes cancel")})) {
-        case TSaveChangesAnswer::SAVE:
-            return documents_->save();
-        case TSaveChangesAnswer::DISCARD:
-            return true;
-        case TSaveChangesAnswer::CANCEL:
-            return false;
-    }
-    return false;
+    return session_->settleUnsavedWork();
 }
 
 void TMainWindow::createMenus() {
@@ -651,7 +524,7 @@ void TMainWindow::createDevelopmentPanels() {
     }
 }
 
-TEffectMotivePanel* TMainWindow::developmentPanel(int wayIndex) const {
+TEffectMotivePanel* TMainWindow::developmentPanel(int wayIndex) {
     if (wayIndex < 0 || static_cast<size_t>(wayIndex) >= developmentPanels_.size())
         return nullptr;
     return developmentPanels_[static_cast<size_t>(wayIndex)];
@@ -761,66 +634,28 @@ void TMainWindow::chooseFirstChords() {
         periodPanel_->motiveSets().front()->canvas()->selectChords();
 }
 
-bool TMainWindow::openMidiDevice(int index) {
-    try {
-        player_->openDevice(index);
-        return true;
-    } catch (const TMidiOpenError&) {
-        prompts_->showMessage(bundle_.text("error"), bundle_.text("open midi error"));
-        return false;
-    }
+void TMainWindow::showInstrumentSets(const TInstrumentSetList& list) {
+    instrList_->clear();
+    for (const std::string& name : list.names)
+        instrList_->addItem(QString::fromStdString(name));
+    instrList_->setCurrentIndex(list.current);
 }
 
 void TMainWindow::loadInstrumentSetAtStart() {
-    const TInstrConfList sets = scanInstrumentSets(base_);
-    instrList_->clear();
-    for (const std::string& name : sets)
-        instrList_->addItem(QString::fromStdString(name));
-    instrList_->setCurrentIndex(-1);
-    const std::string name = config_->instrumentSchemeName();
-    if (!name.empty()) {
-        if (loadInstrumentSet(instruments_, name, xml_, base_)) {
-            applyInstrumentSet(instruments_, *player_);
-            if (const std::optional<size_t> i = indexOfName(sets, name))
-                instrList_->setCurrentIndex(static_cast<int>(*i));
-            return;
-        }
-        (void)config_->setInstrumentSchemeName("");
-    }
-    instruments_.resetToDefaults();
-    applyInstrumentSet(instruments_, *player_);
+    showInstrumentSets(instrumentSets_->loadConfigured());
 }
 
 void TMainWindow::instrListChange(int index) {
     if (index < 0)
         return;
-    stopAction();
-    const std::string name = instrList_->itemText(index).toStdString();
-    (void)config_->setInstrumentSchemeName(name);
-    if (loadInstrumentSet(instruments_, name, xml_, base_)) {
-        applyInstrumentSet(instruments_, *player_);
-        return;
-    }
-    (void)config_->setInstrumentSchemeName("");
-    loadInstrumentSetAtStart();
+    if (const std::optional<TInstrumentSetList> list =
+            instrumentSets_->choose(instrList_->itemText(index).toStdString()))
+        showInstrumentSets(*list);
 }
 
 void TMainWindow::deleteInstrumentSet() {
-    const std::string name = config_->instrumentSchemeName();
-    if (name.empty())
-        return;
-    stopAction();
-    if (!prompts_->confirm(bundle_.text("confirm"),
-                           bundle_.text("confirm instr delete") + " " + name + "?"))
-        return;
-    if (::deleteInstrumentSet(name, base_)) {
-        const TInstrConfList rest = scanInstrumentSets(base_);
-        (void)config_->setInstrumentSchemeName(rest.empty() ? std::string() : rest[0]);
-    } else {
-        prompts_->showMessage(bundle_.text("error"),
-                              bundle_.text("unable delet instr set") + " " + name + ".");
-    }
-    loadInstrumentSetAtStart();
+    if (const std::optional<TInstrumentSetList> list = instrumentSets_->deleteConfigured())
+        showInstrumentSets(*list);
 }
 
 void TMainWindow::newInstrumentSetAction() {
@@ -856,58 +691,40 @@ bool TMainWindow::openUsedDocument(const std::string& path) {
 
 void TMainWindow::fillRecentMenu() {
     recentMenu_->clear();
-    const std::vector<std::string> missing = recent_->dropMissing();
-    const std::vector<std::string>& entries = recent_->entries();
     const char* home = std::getenv("HOME");
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const std::string path = entries[i];
-        QAction* action = recentMenu_->addAction(
-            QString::fromStdString(recentFileLabel(entries, i, home != nullptr ? home : "")), this,
-            [this, path] { openRecent(path); });
+    const TRecentMenu menu = session_->recentMenu(home != nullptr ? home : "");
+    for (const TRecentMenu::TEntry& entry : menu.entries) {
+        const std::string path = entry.path;
+        QAction* action = recentMenu_->addAction(QString::fromStdString(entry.label), this,
+                                                 [this, path] { session_->openRecent(path); });
         action->setToolTip(QString::fromStdString(path));
     }
-    if (entries.empty())
+    if (menu.entries.empty())
         recentMenu_->addAction("(no documents yet)")->setEnabled(false);
-    if (!missing.empty()) {
+    if (!menu.missing.empty()) {
         // a short note of what went, so that an entry does not vanish without a word
         std::string names;
-        for (const std::string& m : missing)
-            names += (names.empty() ? "" : ", ") + std::filesystem::path(m).filename().string();
+        for (const std::string& m : menu.missing)
+            names += (names.empty() ? "" : ", ") + m;
         recentMenu_->addSeparator();
         QAction* note =
             recentMenu_->addAction(QString::fromStdString("No longer found, taken off: " + names));
         note->setEnabled(false);
     }
     recentMenu_->addSeparator();
-    recentMenu_->addAction("Clear List", this, [this] { recent_->clear(); })
-        ->setEnabled(!entries.empty());
-}
-
-void TMainWindow::openRecent(const std::string& path) {
-    stopAction();
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
-        // the composition on the screen stays: a failed open would replace it
-        recent_->remove(path);
-        prompts_->showMessage(bundle_.text("error"),
-                              bundle_.text("the file") + "\n" + path +
-                                  "\ncan no longer be found. It is taken off the list of recent "
-                                  "documents.");
-        return;
-    }
-    if (settleUnsavedWork())
-        documents_->openUsedDocument(path);
+    recentMenu_->addAction("Clear List", this, [this] { session_->recent().clear(); })
+        ->setEnabled(!menu.entries.empty());
 }
 
 void TMainWindow::compositionSettled() {
     // a demonstration swaps the composition and gives it back: nothing of the user's changes
-    if (demonstration_ == nullptr && keeper_ != nullptr)
-        keeper_->markSaved(documentText(period_));
+    if (demonstration_ == nullptr && session_ != nullptr)
+        session_->markSaved();
 }
 
 void TMainWindow::showPopupHints(bool shown) {
-    if (hints_ != nullptr && hints_->shown() != shown)
-        hints_->setShown(shown);
+    if (session_ != nullptr && session_->hints().shown() != shown)
+        session_->hints().setShown(shown);
     if (dadWindow_ != nullptr)
         dadWindow_->setHintShown(shown);
     if (hintsAction_ != nullptr && hintsAction_->isChecked() != shown)
@@ -916,74 +733,21 @@ void TMainWindow::showPopupHints(bool shown) {
 
 void TMainWindow::keepSessionIn(const std::string& settingsFolder,
                                 const std::string& recoveryFolder) {
-    recent_ = std::make_unique<TRecentFiles>(
-        settingsFolder.empty() ? std::string() : settingsFolder + "recent-files");
-    hints_ = std::make_unique<TPopupHints>(settingsFolder.empty() ? std::string()
-                                                                  : settingsFolder + "dad-hints");
-    showPopupHints(hints_->shown());
     recoveryTimer_->stop();
-    keeper_.reset();
-    if (recoveryStore_ != nullptr)
-        recoveryStore_->end();
-    recoveryStore_.reset();
-    // without a place to keep work, the keeper still knows whether the work is saved
-    keeper_ = std::make_unique<TRecoveryKeeper>();
-    keeper_->markSaved(documentText(period_));
-    if (recoveryFolder.empty())
-        return;
-    recoveryStore_ = std::make_unique<TRecoveryStore>(recoveryFolder);
-    if (!recoveryStore_->begin()) {
-        std::fprintf(stderr, "cannot keep unsaved work in %s\n", recoveryFolder.c_str());
-        recoveryStore_.reset();
-        return;
-    }
-    keeper_ = std::make_unique<TRecoveryKeeper>(*recoveryStore_);
-    keeper_->markSaved(documentText(period_));
-    recoveryTimer_->start();
+    const bool kept = session_->keepIn(settingsFolder, recoveryFolder);
+    showPopupHints(session_->hints().shown());
+    if (kept)
+        recoveryTimer_->start();
 }
 
 void TMainWindow::keepWorkSafe() {
-    if (keeper_ == nullptr || shutDown_ || demonstration_ != nullptr || editingCanvas_ != nullptr ||
-        popupShown())
+    if (shutDown_ || demonstration_ != nullptr || editingCanvas_ != nullptr || popupShown())
         return;
-    keeper_->update(documentText(period_), period_.name());
+    session_->keepWorkSafe();
 }
 
 void TMainWindow::offerRecovery() {
-    if (keeper_ == nullptr || recoveryStore_ == nullptr)
-        return;
-    const std::vector<TLeftBehindWork> works = recoveryStore_->leftBehind();
-    if (works.empty())
-        return;
-    // the newest only: one question per start; an older one waits for the next
-    const TLeftBehindWork& work = works.front();
-    char changed[64] = "";
-    std::tm local{};
-    if (localtime_r(&work.changed, &local) != nullptr)
-        std::strftime(changed, sizeof changed, "%Y-%m-%d %H:%M", &local);
-    const std::string text =
-        "Motivica was not closed normally, and the composition it was editing had not been "
-        "saved. It was kept safe:\n\n" +
-        work.name + "\nlast changed " + changed + "\n\nRestore it?";
-    stopAction();
-    switch (prompts_->askRecovery("Unsaved Work", text)) {
-        case TRecoveryAnswer::RESTORE:
-            if (!documents_->restoreDocument(work.document, work.name)) {
-                prompts_->showMessage(
-                    bundle_.text("error"),
-                    "The kept composition cannot be read. It stays in\n" + work.file);
-                return;
-            }
-            // this run keeps it from now on; only then does the earlier run's copy go
-            if (keeper_->update(documentText(period_), period_.name()))
-                TRecoveryStore::discard(work);
-            return;
-        case TRecoveryAnswer::DISCARD:
-            TRecoveryStore::discard(work);
-            return;
-        case TRecoveryAnswer::LATER:
-            return;
-    }
+    session_->offerRecovery();
 }
 
 void TMainWindow::newAction() {
@@ -1015,22 +779,7 @@ void TMainWindow::stopAction() {
 }
 
 void TMainWindow::midiDevicesAction() {
-    stopAction();
-    const TMidiDeviceList list = listMidiDevices(player_->devices(), config_->midiDevice());
-    const std::optional<int> chosen = prompts_->chooseMidiDevice(list);
-    if (!chosen)
-        return;
-    if (openMidiDevice(*chosen)) {
-        (void)config_->setMidiDevice(*chosen);
-        applyInstrumentSet(instruments_, *player_);
-        return;
-    }
-    // the previous device comes back without a word of its own
-    try {
-        player_->openDevice(config_->midiDevice());
-        applyInstrumentSet(instruments_, *player_);
-    } catch (const TMidiOpenError&) {
-    }
+    devices_->chooseDevice();
 }
 
 void TMainWindow::aboutAction() {

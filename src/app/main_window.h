@@ -10,10 +10,13 @@
 #include "app/base_action_interface.h"
 #include "app/base_service.h"
 #include "app/button_group_panel.h"
-#include "app/for_help_service.h"
+#include "app/demonstration_window.h"
 #include "app/period_panel.h"
 #include "app/relay.h"
+#include "commands/device_commands.h"
+#include "commands/instrument_set_commands.h"
 #include "commands/prompts_interface.h"
+#include "commands/session_commands.h"
 #include "editing/variant_view.h"
 #include "help/eng_message_bundle.h"
 #include "model/config.h"
@@ -61,7 +64,7 @@ class TMainWindow : public QMainWindow,
                     public TPeriodDataListener,
                     public TTempPanelListener,
                     public TBaseActionInterface,
-                    public TForHelpService,
+                    public TDemonstrationWindow,
                     public TMotivePlayerStopListener,
                     public TRelayListener,
                     public TButtonGroupListener,
@@ -112,10 +115,10 @@ class TMainWindow : public QMainWindow,
     int32_t upBeatDrumVoice() override { return instruments_.upBeatDrumVoice(); }
     std::string text(const std::string& key) override { return bundle_.text(key); }
 
-    TDadWindow* dadWindow() const { return dadWindow_; }
+    TDadWindow* dadWindow() override { return dadWindow_; }
     // The development panel of a chooser index (0..12), and the one shown.
-    TEffectMotivePanel* developmentPanel(int wayIndex) const;
-    TMotivePanelChooserGroup& panelChoosers() { return *choosers_; }
+    TEffectMotivePanel* developmentPanel(int wayIndex) override;
+    TMotivePanelChooserGroup& panelChoosers() override { return *choosers_; }
     void showDevelopmentPanel(int wayIndex);
     // Shows the panel and hands it the motive, as a drop on its chooser does.
     void showDevelopmentPanelWithMotive(int wayIndex, const TMotive& motive) override;
@@ -129,7 +132,7 @@ class TMainWindow : public QMainWindow,
     // The folder the help windows read their pages from (the program's data by default).
     void setHelpFolder(const std::string& folder) { helpFolder_ = folder; }
     const std::string& baseFolder() const { return base_; }
-    TPromptsInterface& prompts() { return *prompts_; }
+    TPromptsInterface& prompts() override { return *prompts_; }
     // Demonstrations 1 to 4 of the Demo menu; the one running, or null.
     void demonstrationAction(int number);
     TDemonstration* demonstration() const { return demonstration_; }
@@ -140,9 +143,9 @@ class TMainWindow : public QMainWindow,
     void pointerMovedWhilePressed(TScreenPoint p) override;
     // The variant panes of the development panels, in the panels' creation order.
     const std::vector<TRawPanel*>& relayList() const { return relayList_; }
-    TVariantView& variantView() { return *variantView_; }
+    TVariantView& variantView() override { return *variantView_; }
     // Ends the press that drives the popup, keeping what it entered.
-    void finishEditing();
+    void finishEditing() override;
 
     // TBaseActionInterface
     void newAction() override;
@@ -200,8 +203,8 @@ class TMainWindow : public QMainWindow,
     // few seconds, but never in the middle of an edit or during a demonstration.
     void keepWorkSafe();
     static constexpr int RECOVERY_INTERVAL_MS = 2000;
-    TRecentFiles& recentFiles() { return *recent_; }
-    const TRecoveryStore* recoveryStore() const { return recoveryStore_.get(); }
+    TRecentFiles& recentFiles() { return session_->recent(); }
+    const TRecoveryStore* recoveryStore() const { return session_->recoveryStore(); }
     // File > Open Recent, filled as it opens.
     QMenu* recentMenu() const { return recentMenu_; }
     bool saveDocument(const std::string& path);
@@ -234,7 +237,7 @@ class TMainWindow : public QMainWindow,
     void createDevelopmentPanels();
     void createHelpButtons(QWidget* column);
     QWidget* createTopRow(QWidget* parent);
-    bool openMidiDevice(int index);
+    void showInstrumentSets(const TInstrumentSetList& list);
     void loadInstrumentSetAtStart();
     void instrListChange(int index);
     void deleteInstrumentSet();
@@ -247,7 +250,6 @@ class TMainWindow : public QMainWindow,
     // go on (nothing unsaved, saved now, or the user let the changes go).
     bool settleUnsavedWork();
     void fillRecentMenu();
-    void openRecent(const std::string& path);
     void compositionSettled();
 
     std::string base_;
@@ -263,11 +265,10 @@ class TMainWindow : public QMainWindow,
     TXmlDocument xml_;
     std::unique_ptr<TDocumentCommands> documents_;
     std::unique_ptr<TInstrumentCommands> instrumentCommands_;
-    std::unique_ptr<TRecentFiles> recent_;
-    std::unique_ptr<TPopupHints> hints_;
+    std::unique_ptr<TSessionCommands> session_;
+    std::unique_ptr<TDeviceCommands> devices_;
+    std::unique_ptr<TInstrumentSetCommands> instrumentSets_;
     QAction* hintsAction_ = nullptr;
-    std::unique_ptr<TRecoveryStore> recoveryStore_;
-    std::unique_ptr<TRecoveryKeeper> keeper_;
     QMenu* recentMenu_ = nullptr;
     QTimer* recoveryTimer_ = nullptr;
     bool shutDown_ = false;

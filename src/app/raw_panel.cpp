@@ -13,7 +13,7 @@ constexpr int PLAY_GAP = 2;
 
 }  // namespace
 
-TRawPanel::TRawPanel(QWidget* parent, TBaseService& host, TMotive* motive, int32_t canvasId,
+TRawPanel::TRawPanel(QWidget* parent, TPopupHost& host, TMotive* motive, int32_t canvasId,
                      int index, TButtonListener* listener, const QString& caption)
     : QWidget(parent),
       canvas_(new TUMotiveCanvas(this, host, motive, canvasId)),

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <cstdint>
 
-class TBaseService;
+class TPopupHost;
 class TButtonListener;
 class TDragged;
 class TMotive;
@@ -21,7 +21,7 @@ class TRawPanel : public QWidget {
 
     // The canvas shows `motive` (owned by the panel's way) and carries `canvasId`, its place in
     // the window's relay list; the play button reports `index` to the listener.
-    TRawPanel(QWidget* parent, TBaseService& host, TMotive* motive, int32_t canvasId, int index,
+    TRawPanel(QWidget* parent, TPopupHost& host, TMotive* motive, int32_t canvasId, int index,
               TButtonListener* listener, const QString& caption);
 
     TUMotiveCanvas* canvas() const { return canvas_; }

@@ -57,8 +57,7 @@ TMouseButton buttonOf(Qt::MouseButton b) {
 
 }  // namespace
 
-TUMotiveCanvas::TUMotiveCanvas(QWidget* parent, TBaseService& host, TMotive* motive,
-                               int32_t canvasId)
+TUMotiveCanvas::TUMotiveCanvas(QWidget* parent, TPopupHost& host, TMotive* motive, int32_t canvasId)
     : TMotiveCanvas(parent, &host.notePainter()),
       host_(host),
       canvasId_(canvasId),

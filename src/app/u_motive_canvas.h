@@ -10,7 +10,7 @@
 #include "playback/motive_player.h"
 
 class QToolButton;
-class TBaseService;
+class TPopupHost;
 
 // The private drag type by which a motive moves from one canvas to another; the data is only a
 // marker, the source is the dragging widget of this program.
@@ -23,7 +23,7 @@ class TUMotiveCanvas : public TMotiveCanvas, public TMotivePlayerListener, publi
     Q_OBJECT
 
   public:
-    TUMotiveCanvas(QWidget* parent, TBaseService& host, TMotive* motive, int32_t canvasId);
+    TUMotiveCanvas(QWidget* parent, TPopupHost& host, TMotive* motive, int32_t canvasId);
     ~TUMotiveCanvas() override;
 
     int32_t canvasId() const { return canvasId_; }
@@ -96,7 +96,7 @@ class TUMotiveCanvas : public TMotiveCanvas, public TMotivePlayerListener, publi
     void updateHistoryButtons();
     uint32_t shiftOf(Qt::KeyboardModifiers modifiers) const;
 
-    TBaseService& host_;
+    TPopupHost& host_;
     int32_t canvasId_;
     std::unique_ptr<TMotiveEditor> editor_;
     QToolButton* back_;
