@@ -8,7 +8,7 @@
 
 // One row of the chord-type table.
 struct TChordTypeRow {
-    std::string_view name;
+    TChordType type;
     uint8_t degree;
     uint8_t toneCount;
     uint8_t bassTone;
@@ -20,122 +20,206 @@ struct TChordTypeRow {
     TRgb colour;
 };
 
-static const std::array<TChordTypeRow, CHORD_TYPE_COUNT> CHORD_TYPES = {{
-    {"TONIC_THREE_CHORD", 1, 3, 0, 2, {{{{1, 1, 1, 0}}, {{2, 1, 0, 0}}}}, 1, true, true, 0xB9FFFF},
-    {"TONIC_SIXTH_CHORD", 1, 3, 1, 2, {{{{2, 0, 1, 0}}, {{1, 0, 2, 0}}}}, 2, true, true, 0xDFE0FF},
-    {"TONIC_FOUR_CHORD", 1, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 3, true, true, 0xB9DCFF},
-    {"TOPM_THREE_CHORD", 6, 3, 0, 2, {{{{1, 1, 1, 0}}, {{0, 2, 1, 0}}}}, 4, true, true, 0xD0EBC7},
-    {"LOWM_THREE_CHORD", 3, 3, 0, 2, {{{{1, 1, 1, 0}}, {{0, 1, 2, 0}}}}, 13, true, false, 0xFAD8F4},
-    {"TOPM_FOUR_CHORD", 6, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 5, false, true, 0xBFE7BC},
-    {"SUBDOMINANT_THREE_CHORD",
-     4,
-     3,
-     0,
-     2,
-     {{{{1, 1, 1, 0}}, {{0, 1, 2, 0}}}},
-     6,
-     false,
-     true,
-     0xD0EBC7},
-    {"SUBDOMINANT_SIXTH_CHORD",
-     4,
-     3,
-     1,
-     2,
-     {{{{2, 0, 1, 0}}, {{1, 0, 2, 0}}}},
-     7,
-     false,
-     true,
-     0xC1FFC8},
-    {"SUBDOMINANT_FOUR_CHORD", 4, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 8, false, true, 0xC6FFB7},
-    {"LOWINTRO_THREE_CHORD",
-     2,
-     3,
-     0,
-     2,
-     {{{{1, 1, 1, 0}}, {{0, 2, 1, 0}}}},
-     9,
-     false,
-     false,
-     0xBDE8D9},
-    {"LOWINTRO_SIXTH_CHORD", 2, 3, 1, 1, {{{{1, 1, 1, 0}}, {}}}, 10, false, true, 0xA5E2C5},
-    {"LOWINTRO_FOUR_CHORD", 2, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 11, false, true, 0xA5E2C5},
-    {"LOWINTRO_SIXTH_FIFTH_CHORD", 2, 4, 1, 1, {{{{1, 0, 1, 1}}, {}}}, 11, false, true, 0xA5E2C5},
-    {"LOWINTRO_FOURTH_THIRD_CHORD", 2, 4, 2, 1, {{{{1, 1, 0, 1}}, {}}}, 11, false, true, 0xA5E2C5},
-    {"LOWINTRO_SECOND_CHORD", 2, 4, 3, 1, {{{{1, 1, 1, 0}}, {}}}, 11, false, true, 0xA5E2C5},
-    {"K_SIXTH_FOURTH_CHORD", 1, 3, 2, 1, {{{{1, 1, 1, 0}}, {}}}, 12, false, true, 0xF3CBFE},
-    {"LOWM_FOUR_CHORD", 3, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 14, false, true, 0xF9D0F1},
-    {"DOMINANT_THREE_CHORD",
-     5,
-     3,
-     0,
-     2,
-     {{{{1, 1, 1, 0}}, {{0, 1, 2, 0}}}},
-     15,
-     false,
-     true,
-     0xFDCCE3},
-    {"LOWM_SIXTH_CHORD", 3, 3, 1, 1, {{{{1, 1, 1, 0}}, {}}}, 15, false, true, 0xFDCCE4},
-    {"DOMINANT_SIXTH_CHORD",
-     5,
-     3,
-     1,
-     2,
-     {{{{2, 0, 1, 0}}, {{1, 0, 2, 0}}}},
-     16,
-     false,
-     true,
-     0xFBCEE3},
-    {"DOMINANT_FOUR_CHORD",
-     5,
-     4,
-     0,
-     2,
-     {{{{0, 1, 1, 1}}, {{1, 1, 0, 1}}}},
-     17,
-     false,
-     true,
-     0xFCC2DE},
-    {"DOMINANT_SIXTH_FIFTH_CHORD", 5, 4, 1, 1, {{{{1, 0, 1, 1}}, {}}}, 17, false, true, 0xFCC2DE},
-    {"DOMINANT_FOURTH_THIRD_CHORD", 5, 4, 2, 1, {{{{1, 1, 0, 1}}, {}}}, 17, false, true, 0xFCC2DE},
-    {"DOMINANT_SECOND_CHORD", 5, 4, 3, 1, {{{{1, 1, 1, 0}}, {}}}, 17, false, true, 0xFCC2DE},
-    {"TOPINTRO_SIXTH_CHORD", 7, 3, 1, 1, {{{{1, 1, 1, 0}}, {}}}, 18, false, true, 0xFCD6D7},
-    {"TOPINTRO_FOUR_CHORD", 7, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 19, false, true, 0xFCCFD0},
-    {"TOPINTRO_SIXTH_FIFTH_CHORD", 7, 4, 1, 1, {{{{1, 0, 1, 1}}, {}}}, 19, false, true, 0xFCCFD0},
-    {"TOPINTRO_FOURTH_THIRD_CHORD", 7, 4, 2, 1, {{{{1, 1, 0, 1}}, {}}}, 19, false, true, 0xFCCFD0},
-    {"TOPINTRO_SECOND_CHORD", 7, 4, 3, 1, {{{{1, 1, 1, 0}}, {}}}, 19, false, true, 0xFCCFD0},
-}};
+// The table, indexed by type.
+static const std::array<TChordTypeRow, CHORD_TYPE_COUNT>& chordTypes() {
+    using enum TChordType;
+    static constexpr std::array<TChordTypeRow, CHORD_TYPE_COUNT> table = {{
+        {TONIC_THREE_CHORD,
+         1,
+         3,
+         0,
+         2,
+         {{{{1, 1, 1, 0}}, {{2, 1, 0, 0}}}},
+         1,
+         true,
+         true,
+         0xB9FFFF},
+        {TONIC_SIXTH_CHORD,
+         1,
+         3,
+         1,
+         2,
+         {{{{2, 0, 1, 0}}, {{1, 0, 2, 0}}}},
+         2,
+         true,
+         true,
+         0xDFE0FF},
+        {TONIC_FOUR_CHORD, 1, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 3, true, true, 0xB9DCFF},
+        {TOPM_THREE_CHORD, 6, 3, 0, 2, {{{{1, 1, 1, 0}}, {{0, 2, 1, 0}}}}, 4, true, true, 0xD0EBC7},
+        {LOWM_THREE_CHORD,
+         3,
+         3,
+         0,
+         2,
+         {{{{1, 1, 1, 0}}, {{0, 1, 2, 0}}}},
+         13,
+         true,
+         false,
+         0xFAD8F4},
+        {TOPM_FOUR_CHORD, 6, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 5, false, true, 0xBFE7BC},
+        {SUBDOMINANT_THREE_CHORD,
+         4,
+         3,
+         0,
+         2,
+         {{{{1, 1, 1, 0}}, {{0, 1, 2, 0}}}},
+         6,
+         false,
+         true,
+         0xD0EBC7},
+        {SUBDOMINANT_SIXTH_CHORD,
+         4,
+         3,
+         1,
+         2,
+         {{{{2, 0, 1, 0}}, {{1, 0, 2, 0}}}},
+         7,
+         false,
+         true,
+         0xC1FFC8},
+        {SUBDOMINANT_FOUR_CHORD, 4, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 8, false, true, 0xC6FFB7},
+        {LOWINTRO_THREE_CHORD,
+         2,
+         3,
+         0,
+         2,
+         {{{{1, 1, 1, 0}}, {{0, 2, 1, 0}}}},
+         9,
+         false,
+         false,
+         0xBDE8D9},
+        {LOWINTRO_SIXTH_CHORD, 2, 3, 1, 1, {{{{1, 1, 1, 0}}, {}}}, 10, false, true, 0xA5E2C5},
+        {LOWINTRO_FOUR_CHORD, 2, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 11, false, true, 0xA5E2C5},
+        {LOWINTRO_SIXTH_FIFTH_CHORD, 2, 4, 1, 1, {{{{1, 0, 1, 1}}, {}}}, 11, false, true, 0xA5E2C5},
+        {LOWINTRO_FOURTH_THIRD_CHORD,
+         2,
+         4,
+         2,
+         1,
+         {{{{1, 1, 0, 1}}, {}}},
+         11,
+         false,
+         true,
+         0xA5E2C5},
+        {LOWINTRO_SECOND_CHORD, 2, 4, 3, 1, {{{{1, 1, 1, 0}}, {}}}, 11, false, true, 0xA5E2C5},
+        {K_SIXTH_FOURTH_CHORD, 1, 3, 2, 1, {{{{1, 1, 1, 0}}, {}}}, 12, false, true, 0xF3CBFE},
+        {LOWM_FOUR_CHORD, 3, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 14, false, true, 0xF9D0F1},
+        {DOMINANT_THREE_CHORD,
+         5,
+         3,
+         0,
+         2,
+         {{{{1, 1, 1, 0}}, {{0, 1, 2, 0}}}},
+         15,
+         false,
+         true,
+         0xFDCCE3},
+        {LOWM_SIXTH_CHORD, 3, 3, 1, 1, {{{{1, 1, 1, 0}}, {}}}, 15, false, true, 0xFDCCE4},
+        {DOMINANT_SIXTH_CHORD,
+         5,
+         3,
+         1,
+         2,
+         {{{{2, 0, 1, 0}}, {{1, 0, 2, 0}}}},
+         16,
+         false,
+         true,
+         0xFBCEE3},
+        {DOMINANT_FOUR_CHORD,
+         5,
+         4,
+         0,
+         2,
+         {{{{0, 1, 1, 1}}, {{1, 1, 0, 1}}}},
+         17,
+         false,
+         true,
+         0xFCC2DE},
+        {DOMINANT_SIXTH_FIFTH_CHORD, 5, 4, 1, 1, {{{{1, 0, 1, 1}}, {}}}, 17, false, true, 0xFCC2DE},
+        {DOMINANT_FOURTH_THIRD_CHORD,
+         5,
+         4,
+         2,
+         1,
+         {{{{1, 1, 0, 1}}, {}}},
+         17,
+         false,
+         true,
+         0xFCC2DE},
+        {DOMINANT_SECOND_CHORD, 5, 4, 3, 1, {{{{1, 1, 1, 0}}, {}}}, 17, false, true, 0xFCC2DE},
+        {TOPINTRO_SIXTH_CHORD, 7, 3, 1, 1, {{{{1, 1, 1, 0}}, {}}}, 18, false, true, 0xFCD6D7},
+        {TOPINTRO_FOUR_CHORD, 7, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 19, false, true, 0xFCCFD0},
+        {TOPINTRO_SIXTH_FIFTH_CHORD, 7, 4, 1, 1, {{{{1, 0, 1, 1}}, {}}}, 19, false, true, 0xFCCFD0},
+        {TOPINTRO_FOURTH_THIRD_CHORD,
+         7,
+         4,
+         2,
+         1,
+         {{{{1, 1, 0, 1}}, {}}},
+         19,
+         false,
+         true,
+         0xFCCFD0},
+        {TOPINTRO_SECOND_CHORD, 7, 4, 3, 1, {{{{1, 1, 1, 0}}, {}}}, 19, false, true, 0xFCCFD0},
+    }};
+    // chordOfType reads the row at the type's index
+    static_assert([] {
+        for (size_t i = 0; i < table.size(); ++i) {
+            if (static_cast<size_t>(table[i].type) != i) {
+                return false;
+            }
+        }
+        return true;
+    }());
+    return table;
+}
+
+std::string_view chordTypeName(TChordType type) {
+    const auto index = static_cast<size_t>(type);
+    return index < CHORD_TYPE_NAMES.size() ? CHORD_TYPE_NAMES[index] : std::string_view();
+}
+
+TChordType chordTypeFromName(std::string_view name) {
+    const auto found = std::find(CHORD_TYPE_NAMES.begin(), CHORD_TYPE_NAMES.end(), name);
+    // an empty name matches no entry either
+    return found == CHORD_TYPE_NAMES.end()
+               ? TChordType::NONE
+               : static_cast<TChordType>(found - CHORD_TYPE_NAMES.begin());
+}
+
+TChord chordOfType(TChordType type) {
+    const auto index = static_cast<size_t>(type);
+    if (index >= chordTypes().size()) {
+        return TChord();
+    }
+    const TChordTypeRow& row = chordTypes()[index];
+    TChord chord(row.degree, row.toneCount, row.bassTone);
+    chord.doublings.assign(row.doublings.begin(), row.doublings.begin() + row.doublingCount);
+    chord.order = row.order;
+    chord.tonicGroup = row.tonicGroup;
+    chord.inMajor = true;
+    chord.inMinor = row.inMinor;
+    chord.colour = row.colour;
+    chord.type = row.type;
+    return chord;
+}
 
 TChord chordFromTypeName(std::string_view name) {
-    for (const TChordTypeRow& row : CHORD_TYPES) {
-        if (row.name != name) {
-            continue;
-        }
-        TChord chord(row.degree, row.toneCount, row.bassTone);
-        chord.doublings.assign(row.doublings.begin(), row.doublings.begin() + row.doublingCount);
-        chord.order = row.order;
-        chord.tonicGroup = row.tonicGroup;
-        chord.inMajor = true;
-        chord.inMinor = row.inMinor;
-        chord.colour = row.colour;
-        chord.typeName = std::string(row.name);
-        return chord;
-    }
-    return TChord();
+    return chordOfType(chordTypeFromName(name));
 }
 
 std::vector<TChord> harmonySetChords() {
     std::vector<TChord> chords;
-    for (std::string_view name : HARMONY_SET)
-        chords.push_back(chordFromTypeName(name));
+    for (TChordType type : HARMONY_SET)
+        chords.push_back(chordOfType(type));
     return chords;
 }
 
 std::vector<TChord> successionCandidates(const TKey& key, int32_t rank) {
     std::vector<TChord> following;
     std::vector<TChord> tonics;
-    for (std::string_view name : HARMONY_SET) {
-        TChord chord = chordFromTypeName(name);
+    for (TChordType type : HARMONY_SET) {
+        TChord chord = chordOfType(type);
         if (!chord.isAvailableIn(key)) {
             continue;
         }

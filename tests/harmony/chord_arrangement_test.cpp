@@ -32,7 +32,7 @@ static TChordArrangement arrangement(std::array<int32_t, 3> upper, std::vector<i
 }
 
 TEST(ChordArrangement, TonicTriadAtMiddleC) {
-    TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     tonic.motionFlags.fill(false);
     tonic.buildArrangements(C_MAJOR, 20, 20);
     ASSERT_EQ(tonic.arrangementMaps.size(), 2u);
@@ -73,7 +73,7 @@ TEST(ChordArrangement, TonicTriadAtMiddleC) {
 }
 
 TEST(ChordArrangement, TonicThenDominantInCMajor) {
-    TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     tonic.buildArrangements(C_MAJOR, SOPRANO_LOW, SOPRANO_HIGH);
     EXPECT_EQ(tonic.arrangementCounts, (std::vector<int32_t>{2, 3}));
     EXPECT_EQ(tonic.arrangementColumnCount(), 5);
@@ -85,7 +85,7 @@ TEST(ChordArrangement, TonicThenDominantInCMajor) {
     ASSERT_TRUE(tonic.chooseArrangement(SOPRANO_TARGET));
     EXPECT_EQ(tonic.voicing(), (TVoicing{24, 22, 20, 6}));
 
-    TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
+    TChord dominant = chordOfType(TChordType::DOMINANT_THREE_CHORD);
     dominant.buildArrangements(C_MAJOR, 17, 31);
     dominant.checkConnection(tonic.voicing(), C_MAJOR, 17, 31);
     EXPECT_EQ(dominant.motionFlags, (std::array<bool, 6>{false, true, true, false, false, false}));
@@ -96,7 +96,7 @@ TEST(ChordArrangement, TonicThenDominantInCMajor) {
 }
 
 TEST(ChordArrangement, SeventhChordDoublingKeepsTheRootInTheBass) {
-    TChord dominant = chordFromTypeName("DOMINANT_FOUR_CHORD");
+    TChord dominant = chordOfType(TChordType::DOMINANT_FOUR_CHORD);
     dominant.buildArrangements(C_MAJOR, SOPRANO_LOW, SOPRANO_HIGH);
     ASSERT_FALSE(dominant.arrangementMaps[0].empty());
     for (const auto& [soprano, a] : dominant.arrangementMaps[0]) {
@@ -123,7 +123,8 @@ static void expectWellFormed(const TChord& chord, const TKey& key, int32_t low, 
         }
         EXPECT_EQ(chord.arrangementCounts[d], largest);
         for (const auto& [soprano, a] : chord.arrangementMaps[d]) {
-            SCOPED_TRACE(chord.typeName + " soprano " + std::to_string(soprano));
+            SCOPED_TRACE(std::string(chordTypeName(chord.type)) + " soprano " +
+                         std::to_string(soprano));
             EXPECT_GE(soprano, low);
             EXPECT_LE(soprano, high);
             EXPECT_EQ(a.upper[0], soprano);
@@ -178,7 +179,7 @@ TEST(ChordArrangement, EveryArrangementIsWellFormed) {
 }
 
 TEST(ChordArrangement, ChooseArrangementNearestTarget) {
-    TChord chord = chordFromTypeName("DOMINANT_THREE_CHORD");
+    TChord chord = chordOfType(TChordType::DOMINANT_THREE_CHORD);
     chord.arrangementMaps.assign(2, TChordArrangementMap());
     TChordArrangement invalid = arrangement({23, 21, 19}, {17}, LAYOUT_CLOSE);
     invalid.bassOptionValid[0] = false;
@@ -217,14 +218,14 @@ TEST(ChordArrangement, ChooseArrangementNearestTarget) {
     }
     {
         SCOPED_TRACE("nothing valid: an unarranged chord stays unarranged");
-        TChord fresh = chordFromTypeName("TONIC_THREE_CHORD");
+        TChord fresh = chordOfType(TChordType::TONIC_THREE_CHORD);
         EXPECT_FALSE(fresh.chooseArrangement(25));
         EXPECT_FALSE(fresh.isArranged());
     }
 }
 
 TEST(ChordArrangement, ChooseBassOption) {
-    TChord chord = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord chord = chordOfType(TChordType::TONIC_THREE_CHORD);
     struct TCase {
         const char* what;
         int32_t tenor;
@@ -269,7 +270,7 @@ TEST(ChordArrangement, ChooseBassOption) {
 
 TEST(ChordArrangement, CheckConnectionValidatesAndSetsMotionFlags) {
     const TVoicing previous = {24, 22, 20, 6};
-    TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     tonic.buildArrangements(C_MAJOR, 17, 31);
     tonic.checkConnection(previous, C_MAJOR, 17, 31);
     for (const TChordArrangementMap& map : tonic.arrangementMaps) {
@@ -292,13 +293,13 @@ TEST(ChordArrangement, CheckConnectionValidatesAndSetsMotionFlags) {
     EXPECT_TRUE(tonic.hasSopranoMove());
 
     // a dominant never sets the tonic flag
-    TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
+    TChord dominant = chordOfType(TChordType::DOMINANT_THREE_CHORD);
     dominant.buildArrangements(C_MAJOR, 17, 31);
     dominant.checkConnection(previous, C_MAJOR, 17, 31);
     EXPECT_FALSE(dominant.motionFlags[MOTION_TONIC]);
 
     // arrangements outside the checked range keep their flags
-    TChord wide = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord wide = chordOfType(TChordType::TONIC_THREE_CHORD);
     wide.buildArrangements(C_MAJOR, SOPRANO_LOW, SOPRANO_HIGH);
     wide.checkConnection(previous, C_MAJOR, 24, 24);
     for (const auto& [soprano, a] : wide.arrangementMaps[0]) {

@@ -49,7 +49,7 @@ TEST(ChordConnection, RangeTargetAndContext) {
         EXPECT_FALSE(TChordConnection(&tonic, &dominant).previousBassRose());
         EXPECT_FALSE(TChordConnection(&tonic, &tonic).previousBassRose());
         // an unarranged chord before P tells nothing about the bass
-        const TChord unarranged = chordFromTypeName("TONIC_THREE_CHORD");
+        const TChord unarranged = chordOfType(TChordType::TONIC_THREE_CHORD);
         EXPECT_FALSE(TChordConnection(&dominant, &unarranged).previousBassRose());
     }
     {
@@ -63,7 +63,7 @@ TEST(ChordConnection, RangeTargetAndContext) {
     }
     {
         SCOPED_TRACE("an incomplete voicing hands on nothing");
-        const TChord unarranged = chordFromTypeName("TONIC_THREE_CHORD");
+        const TChord unarranged = chordOfType(TChordType::TONIC_THREE_CHORD);
         const TChord broken = voiced("TONIC_THREE_CHORD", {24, 22, 20, 44});
         EXPECT_FALSE(TChordConnection(&unarranged, nullptr).hasPrevious());
         EXPECT_FALSE(TChordConnection(&broken, &tonic).hasPrevious());
@@ -74,7 +74,7 @@ TEST(ChordConnection, RangeTargetAndContext) {
 
 TEST(ChordConnection, HarmonisesTonicThenDominant) {
     const TChordConnection first;
-    std::vector<TChord> candidates = {chordFromTypeName("TONIC_THREE_CHORD")};
+    std::vector<TChord> candidates = {chordOfType(TChordType::TONIC_THREE_CHORD)};
     first.arrangeCandidates(candidates, C_MAJOR);
     ASSERT_EQ(candidates.size(), 1u);
     ASSERT_TRUE(first.voice(candidates[0]));
@@ -82,7 +82,7 @@ TEST(ChordConnection, HarmonisesTonicThenDominant) {
     EXPECT_EQ(tonic.voicing(), (TVoicing{24, 22, 20, 6}));
 
     const TChordConnection second(&tonic, nullptr);
-    TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
+    TChord dominant = chordOfType(TChordType::DOMINANT_THREE_CHORD);
     ASSERT_TRUE(second.arrangeCandidate(dominant, C_MAJOR));
     EXPECT_EQ(dominant.previousBass, 6);
     EXPECT_FALSE(dominant.previousBassRose);
@@ -99,13 +99,13 @@ TEST(ChordConnection, DropsCandidatesWithoutAnyMove) {
     std::vector<std::string> kept;
     for (TChord chord : candidates) {
         if (after.arrangeCandidate(chord, C_MAJOR)) {
-            kept.push_back(chord.typeName);
+            kept.push_back(std::string(chordTypeName(chord.type)));
         }
     }
     after.arrangeCandidates(candidates, C_MAJOR);
     std::vector<std::string> names;
     for (const TChord& chord : candidates) {
-        names.push_back(chord.typeName);
+        names.push_back(std::string(chordTypeName(chord.type)));
         EXPECT_TRUE(chord.hasSopranoMove());
     }
     EXPECT_EQ(names, kept);
@@ -145,13 +145,13 @@ TEST(ChordConnection, EveryChosenVoicingConnects) {
                     anyValid = anyValid || a.isValid();
                 }
             }
-            ASSERT_EQ(kept, anyValid) << candidate.typeName;
+            ASSERT_EQ(kept, anyValid) << chordTypeName(candidate.type);
             if (!kept) {
-                ASSERT_TRUE(previous != nullptr) << candidate.typeName;
+                ASSERT_TRUE(previous != nullptr) << chordTypeName(candidate.type);
                 ++dropped;
                 continue;
             }
-            ASSERT_TRUE(connection.voice(candidate)) << candidate.typeName;
+            ASSERT_TRUE(connection.voice(candidate)) << chordTypeName(candidate.type);
             ASSERT_TRUE(candidate.hasCompleteVoicing());
             EXPECT_GE(candidate.soprano, connection.low());
             EXPECT_LE(candidate.soprano, connection.high());
@@ -161,8 +161,8 @@ TEST(ChordConnection, EveryChosenVoicingConnects) {
                 const int rule =
                     failingVoiceLeadingRule(previous->voicing(), candidate.voicing(), key);
                 ASSERT_EQ(rule, RULE_NONE)
-                    << previous->typeName << " to " << candidate.typeName << " in signs "
-                    << key.signs() << " mode " << int{key.mode()};
+                    << chordTypeName(previous->type) << " to " << chordTypeName(candidate.type)
+                    << " in signs " << key.signs() << " mode " << int{key.mode()};
                 ++connections;
             }
             progression.push_back(candidate);
