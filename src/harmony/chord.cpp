@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "harmony/voice_leading.h"
-#include "model/midi_output.h"
 
 // One row of the chord-type table.
 struct TChordTypeRow {
@@ -241,34 +240,6 @@ bool TChord::isAvailableIn(const TKey& key) const {
 
 bool TChord::hasCompleteVoicing() const {
     return isValidPitch(soprano) && isValidPitch(alt) && isValidPitch(tenor) && isValidPitch(bass);
-}
-
-static void sendVoices(const TChord& chord, TMidiOutputInterface& player, const TKey& key,
-                       bool on) {
-    if (!chord.isArranged()) {
-        return;
-    }
-    const TVoicing voices = chord.voicing();
-    for (size_t i = 0; i < voices.size(); ++i) {
-        // a hand-edited document may hold a voice outside the key's table: leave it silent
-        if (!isValidPitch(voices[i])) {
-            continue;
-        }
-        const auto keyNumber = static_cast<int16_t>(key.pitch(voices[i]));
-        if (on) {
-            player.noteOn(DRAFT_CHORD_CHANNEL, keyNumber, DRAFT_CHORD_VELOCITIES[i]);
-        } else {
-            player.noteOff(DRAFT_CHORD_CHANNEL, keyNumber, DRAFT_CHORD_VELOCITIES[i]);
-        }
-    }
-}
-
-void TChord::soundOn(TMidiOutputInterface& player, const TKey& key) const {
-    sendVoices(*this, player, key, true);
-}
-
-void TChord::soundOff(TMidiOutputInterface& player, const TKey& key) const {
-    sendVoices(*this, player, key, false);
 }
 
 // Only triads and seventh chords have tones; any other tone count (a chord of no type, or one

@@ -9,15 +9,9 @@
 #include "harmony/chord_arrangement.h"
 #include "model/key.h"
 
-class TMidiOutputInterface;
-
 // Returned by the chord-tone navigation when no such position exists (also when it passes
 // below position 0).
 constexpr int32_t NO_POSITION = 42;
-
-// Audition of a whole chord: its own channel, soprano, alto, tenor and bass velocities.
-constexpr int16_t DRAFT_CHORD_CHANNEL = 4;
-constexpr std::array<int16_t, 4> DRAFT_CHORD_VELOCITIES = {100, 80, 80, 120};
 
 // Diatonic steps between consecutive chord tones, row 0 for a triad, row 1 for a seventh chord.
 // Upward entry k: from tone k to tone k + 1 (the last wraps to the root an octave up).
@@ -167,11 +161,6 @@ class TChord {
         this->previousBass = previousBass;
         this->previousBassRose = previousBassRose;
     }
-
-    // Note On (Off) of soprano, alto, tenor, bass on the draft chord channel; an unarranged chord
-    // is silent, and a voice outside the key's positions is skipped.
-    void soundOn(TMidiOutputInterface& player, const TKey& key) const;
-    void soundOff(TMidiOutputInterface& player, const TKey& key) const;
 
     // Chord tones. Tone k (0 root, 1 third, 2 fifth, 3 seventh) lies on scale degree
     // ((degree - 1 + 2k) mod 7) + 1.

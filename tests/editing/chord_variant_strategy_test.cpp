@@ -10,6 +10,7 @@
 #include "development/chord_motive_variant_model.h"
 #include "development/raw_variant_model.h"
 #include "generation/scheme.h"
+#include "playback/sound_chord.h"
 #include "support/fake_variant_view.h"
 
 namespace {

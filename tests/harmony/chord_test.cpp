@@ -7,26 +7,6 @@
 #include <vector>
 
 #include "model/key.h"
-#include "model/midi_output.h"
-
-// Records every message it is sent, in order.
-class TRecordingOutput : public TMidiOutputInterface {
-  public:
-    struct TMessage {
-        bool on;
-        int16_t channel;
-        int16_t key;
-        int16_t velocity;
-        bool operator==(const TMessage&) const = default;
-    };
-    void noteOn(int16_t channel, int16_t key, int16_t velocity) override {
-        messages.push_back({true, channel, key, velocity});
-    }
-    void noteOff(int16_t channel, int16_t key, int16_t velocity) override {
-        messages.push_back({false, channel, key, velocity});
-    }
-    std::vector<TMessage> messages;
-};
 
 static const TKey C_MAJOR(0, MAJOR);
 static const TKey A_MINOR(0, MINOR);
@@ -236,46 +216,6 @@ TEST(Chord, VoicingAndCopy) {
     EXPECT_FALSE(chord.isArranged());
     EXPECT_EQ(chord.voicing(), (TVoicing{-1, -1, -1, -1}));
     EXPECT_TRUE(copy.isArranged());
-}
-
-TEST(Chord, SoundOnAndOff) {
-    TRecordingOutput output;
-    TChord chord = chordOfType(TChordType::TONIC_THREE_CHORD);
-    {
-        SCOPED_TRACE("an unarranged chord is silent");
-        chord.soundOn(output, C_MAJOR);
-        chord.soundOff(output, C_MAJOR);
-        EXPECT_TRUE(output.messages.empty());
-    }
-    {
-        SCOPED_TRACE("soprano, alto, tenor, bass on the draft chord channel");
-        chord.setVoicing(20, 17, 15, 6);
-        chord.soundOn(output, C_MAJOR);
-        chord.soundOff(output, C_MAJOR);
-        const std::vector<TRecordingOutput::TMessage> expected = {
-            {true, 4, 60, 100},  {true, 4, 55, 80},  {true, 4, 52, 80},  {true, 4, 36, 120},
-            {false, 4, 60, 100}, {false, 4, 55, 80}, {false, 4, 52, 80}, {false, 4, 36, 120},
-        };
-        EXPECT_EQ(output.messages, expected);
-    }
-    {
-        SCOPED_TRACE("the key gives the sound: the same positions in A minor");
-        output.messages.clear();
-        chord.soundOn(output, A_MINOR);
-        // A minor: position 20 is C (60), 17 is G sharp (56), 15 is E (52), 6 is C (36)
-        const std::vector<TRecordingOutput::TMessage> expected = {
-            {true, 4, 60, 100}, {true, 4, 56, 80}, {true, 4, 52, 80}, {true, 4, 36, 120}};
-        EXPECT_EQ(output.messages, expected);
-    }
-    {
-        SCOPED_TRACE("a voice outside the key's positions stays silent");
-        output.messages.clear();
-        chord.setVoicing(20, 17, 15, 50);
-        chord.soundOn(output, C_MAJOR);
-        const std::vector<TRecordingOutput::TMessage> expected = {
-            {true, 4, 60, 100}, {true, 4, 55, 80}, {true, 4, 52, 80}};
-        EXPECT_EQ(output.messages, expected);
-    }
 }
 
 static std::vector<int32_t> everyFrom(int32_t first, std::initializer_list<int32_t> steps) {
