@@ -22,8 +22,8 @@ static void BM_ArrangeAndCheckChordSet(benchmark::State& state) {
     for (auto _ : state) {
         for (TChord& chord : chords) {
             chord.buildArrangements(key, SOPRANO_LOW, SOPRANO_HIGH);
-            chord.checkConnection(previous, key, SOPRANO_LOW, SOPRANO_HIGH);
-            benchmark::DoNotOptimize(chord.motionFlags);
+            benchmark::DoNotOptimize(
+                chord.checkConnection(previous, key, SOPRANO_LOW, SOPRANO_HIGH));
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(chords.size()));

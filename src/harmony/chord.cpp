@@ -438,7 +438,6 @@ void TChord::buildArrangements(const TKey& key, int32_t low, int32_t high) {
     arrangementCounts.clear();
     if (!hasTones(*this)) {
         arrangementCounts.assign(doublings.size(), 0);
-        motionFlags.fill(true);
         return;
     }
     // the searches below run for every soprano of every doubling: look tones and steps up once
@@ -507,11 +506,11 @@ void TChord::buildArrangements(const TKey& key, int32_t low, int32_t high) {
         }
         arrangementCounts.push_back(largest);
     }
-    motionFlags.fill(true);
 }
 
-void TChord::checkConnection(const TVoicing& previous, const TKey& key, int32_t low, int32_t high) {
-    motionFlags.fill(false);
+TMotionFlags TChord::checkConnection(const TVoicing& previous, const TKey& key, int32_t low,
+                                     int32_t high) {
+    TMotionFlags motionFlags{};
     for (TChordArrangementMap& map : arrangementMaps) {
         for (auto it = map.lower_bound(low); it != map.end() && it->first <= high; ++it) {
             TChordArrangement& arrangement = it->second;
@@ -539,9 +538,10 @@ void TChord::checkConnection(const TVoicing& previous, const TKey& key, int32_t 
             }
         }
     }
+    return motionFlags;
 }
 
-bool TChord::chooseArrangement(int32_t target) {
+bool TChord::chooseArrangement(int32_t target, const TBassContext& context) {
     for (const TChordArrangementMap& map : arrangementMaps) {
         const TChordArrangement* best = nullptr;
         int32_t bestDistance = 0;
@@ -559,7 +559,7 @@ bool TChord::chooseArrangement(int32_t target) {
             }
         }
         if (best != nullptr) {
-            const int32_t option = chooseBassOption(*best);
+            const int32_t option = chooseBassOption(*best, context);
             setVoicing(best->upper[0], best->upper[1], best->upper[2],
                        best->bassOptions[static_cast<size_t>(option)]);
             return true;
@@ -585,7 +585,8 @@ static int32_t lastFlag(const std::array<bool, 3>& flags, int32_t used) {
     return -1;
 }
 
-int32_t TChord::chooseBassOption(const TChordArrangement& arrangement) const {
+int32_t TChord::chooseBassOption(const TChordArrangement& arrangement,
+                                 const TBassContext& context) {
     const int32_t used = std::clamp(arrangement.bassOptionCount, int32_t{0}, MAX_BASS_OPTIONS);
     const std::array<bool, 3>& valid = arrangement.bassOptionValid;
     if (countFlags(valid, used) == 1) {
@@ -609,14 +610,14 @@ int32_t TChord::chooseBassOption(const TChordArrangement& arrangement) const {
     if (lastFlag(flags, used) < 0) {
         return 0;
     }
-    if (previousBass == -1) {
+    if (context.previousBass == -1) {
         return lastFlag(flags, used);
     }
     // the bass moves against its previous motion
     std::array<bool, 3> against = flags;
     for (int32_t j = 0; j < used; ++j) {
-        const bool above = arrangement.bassOptions[static_cast<size_t>(j)] > previousBass;
-        if (above == previousBassRose) {
+        const bool above = arrangement.bassOptions[static_cast<size_t>(j)] > context.previousBass;
+        if (above == context.previousBassRose) {
             against[static_cast<size_t>(j)] = false;
         }
     }
@@ -624,9 +625,8 @@ int32_t TChord::chooseBassOption(const TChordArrangement& arrangement) const {
     return chosen >= 0 ? chosen : lastFlag(flags, used);
 }
 
-bool TChord::hasSopranoMove() const {
-    return std::any_of(motionFlags.begin(), motionFlags.begin() + MOTION_TONIC,
-                       [](bool flag) { return flag; });
+bool hasSopranoMove(const TMotionFlags& flags) {
+    return std::any_of(flags.begin(), flags.begin() + MOTION_TONIC, [](bool flag) { return flag; });
 }
 
 int32_t TChord::arrangementColumnCount() const {

@@ -25,13 +25,16 @@ constexpr int32_t SOPRANO_LOW = 13;
 constexpr int32_t SOPRANO_HIGH = 34;
 constexpr int32_t SOPRANO_TARGET = 25;
 
-// Indices of TChord::motionFlags: the soprano moves that connect to the preceding chord.
+// Indices of TMotionFlags: the soprano moves that connect to the preceding chord.
 constexpr int MOTION_LEAP_UP = 0;    // rises by 3 or more steps
 constexpr int MOTION_STEP_UP = 1;    // rises by 1 or 2 steps
 constexpr int MOTION_HOLD = 2;       // keeps its position
 constexpr int MOTION_STEP_DOWN = 3;  // falls by 1 or 2 steps
 constexpr int MOTION_LEAP_DOWN = 4;  // falls by 3 or more steps
 constexpr int MOTION_TONIC = 5;      // a chord on degree 1 can carry the tonic in the soprano
+using TMotionFlags = std::array<bool, 6>;
+// Any of the soprano moves (flags 0..4) is admissible.
+bool hasSopranoMove(const TMotionFlags& flags);
 
 // The 29 chord types, in table order, and NONE for a chord of no type.
 enum class TChordType : uint8_t {
@@ -155,13 +158,6 @@ class TChord {
     // All four voices lie in 0..41, as the voice-leading check needs of a preceding chord.
     bool hasCompleteVoicing() const;
 
-    // Input of chooseBassOption: the bass of the preceding chord (-1 when none) and whether it
-    // had risen.
-    void setConnectionContext(int32_t previousBass, bool previousBassRose) {
-        this->previousBass = previousBass;
-        this->previousBassRose = previousBassRose;
-    }
-
     // Chord tones. Tone k (0 root, 1 third, 2 fifth, 3 seventh) lies on scale degree
     // ((degree - 1 + 2k) mod 7) + 1.
     int toneDegree(int tone) const;
@@ -185,25 +181,22 @@ class TChord {
     std::vector<int32_t> chordTonePositions(const TKey& key) const;
 
     // Four-part arrangements.
-    // Recomputes arrangementMaps and arrangementCounts for sopranos low..high, then sets every
-    // motion flag.
+    // Recomputes arrangementMaps and arrangementCounts for sopranos low..high.
     void buildArrangements(const TKey& key, int32_t low, int32_t high);
     // Re-validates every bass option of the arrangements with soprano in low..high against the
-    // preceding chord's voicing (which must be complete) and recomputes the motion flags.
-    void checkConnection(const TVoicing& previous, const TKey& key, int32_t low, int32_t high);
+    // preceding chord's voicing (which must be complete); returns the soprano moves that remain.
+    TMotionFlags checkConnection(const TVoicing& previous, const TKey& key, int32_t low,
+                                 int32_t high);
     // Takes the valid arrangement whose soprano is nearest to target (the earliest doubling that
-    // has one). Returns false and leaves the voices alone when there is none.
-    bool chooseArrangement(int32_t target);
-    // The index of the bass option to use for an arrangement, by the connection context.
-    int32_t chooseBassOption(const TChordArrangement& arrangement) const;
-    // Any of the soprano moves (flags 0..4) is admissible.
-    bool hasSopranoMove() const;
+    // has one), its bass by the context. Returns false and leaves the voices alone when there is
+    // none.
+    bool chooseArrangement(int32_t target, const TBassContext& context = TBassContext());
+    // The index of the bass option to use for an arrangement, by the context.
+    static int32_t chooseBassOption(const TChordArrangement& arrangement,
+                                    const TBassContext& context);
     // Sum of arrangementCounts: how many arrangement columns a list of this chord needs.
     int32_t arrangementColumnCount() const;
 
-    std::array<bool, 6> motionFlags{};
-    bool previousBassRose = false;
-    int32_t previousBass = -1;
     int32_t time = 0;
     uint8_t degree = 0;
     uint8_t toneCount = 0;

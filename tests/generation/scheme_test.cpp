@@ -14,7 +14,6 @@ TChord arranged(const char* type, int32_t time = 0) {
     TChord c = chordFromTypeName(type);
     c.time = time;
     c.buildArrangements(C_MAJOR, SOPRANO_LOW, SOPRANO_HIGH);
-    c.setConnectionContext(-1, false);
     c.chooseArrangement(SOPRANO_TARGET);
     return c;
 }

@@ -83,9 +83,9 @@ TEST(ChordConnection, HarmonisesTonicThenDominant) {
 
     const TChordConnection second(&tonic, nullptr);
     TChord dominant = chordOfType(TChordType::DOMINANT_THREE_CHORD);
-    ASSERT_TRUE(second.arrangeCandidate(dominant, C_MAJOR));
-    EXPECT_EQ(dominant.previousBass, 6);
-    EXPECT_FALSE(dominant.previousBassRose);
+    ASSERT_TRUE(hasSopranoMove(second.arrangeCandidate(dominant, C_MAJOR)));
+    EXPECT_EQ(second.bassContext().previousBass, 6);
+    EXPECT_FALSE(second.bassContext().previousBassRose);
     ASSERT_TRUE(second.voice(dominant));
     EXPECT_EQ(dominant.voicing(), (TVoicing{24, 21, 19, 10}));
 }
@@ -98,15 +98,19 @@ TEST(ChordConnection, DropsCandidatesWithoutAnyMove) {
     std::vector<TChord> candidates = successionCandidates(C_MAJOR, 0);
     std::vector<std::string> kept;
     for (TChord chord : candidates) {
-        if (after.arrangeCandidate(chord, C_MAJOR)) {
+        if (hasSopranoMove(after.arrangeCandidate(chord, C_MAJOR))) {
             kept.push_back(std::string(chordTypeName(chord.type)));
         }
     }
-    after.arrangeCandidates(candidates, C_MAJOR);
+    const std::vector<TMotionFlags> motions = after.arrangeCandidates(candidates, C_MAJOR);
+    ASSERT_EQ(motions.size(), candidates.size());
     std::vector<std::string> names;
-    for (const TChord& chord : candidates) {
-        names.push_back(std::string(chordTypeName(chord.type)));
-        EXPECT_TRUE(chord.hasSopranoMove());
+    for (size_t i = 0; i < candidates.size(); ++i) {
+        names.push_back(std::string(chordTypeName(candidates[i].type)));
+        EXPECT_TRUE(hasSopranoMove(motions[i]));
+        // the flags are those of the candidate's own check
+        TChord again = chordOfType(candidates[i].type);
+        EXPECT_EQ(after.arrangeCandidate(again, C_MAJOR), motions[i]);
     }
     EXPECT_EQ(names, kept);
     EXPECT_EQ(names.size(), 17u);
@@ -116,8 +120,12 @@ TEST(ChordConnection, DropsCandidatesWithoutAnyMove) {
     EXPECT_TRUE(nothing.empty());
     // without a preceding chord nothing that can be arranged is dropped
     std::vector<TChord> all = successionCandidates(C_MAJOR, 0);
-    TChordConnection().arrangeCandidates(all, C_MAJOR);
+    const std::vector<TMotionFlags> open = TChordConnection().arrangeCandidates(all, C_MAJOR);
     EXPECT_EQ(all.size(), static_cast<size_t>(HARMONY_SET_SIZE));
+    ASSERT_EQ(open.size(), all.size());
+    for (const TMotionFlags& flags : open) {
+        EXPECT_EQ(flags, (TMotionFlags{true, true, true, true, true, true}));
+    }
 }
 
 // Walks long random progressions in random keys the way the harmonisers do and checks that every
@@ -138,7 +146,7 @@ TEST(ChordConnection, EveryChosenVoicingConnects) {
             if (!candidate.isAvailableIn(key)) {
                 continue;
             }
-            const bool kept = connection.arrangeCandidate(candidate, key);
+            const bool kept = hasSopranoMove(connection.arrangeCandidate(candidate, key));
             bool anyValid = false;
             for (const TChordArrangementMap& map : candidate.arrangementMaps) {
                 for (const auto& [soprano, a] : map) {

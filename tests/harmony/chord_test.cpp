@@ -71,9 +71,6 @@ static void expectNoType(const TChord& chord) {
     EXPECT_EQ(chord.colour, 0x000000u);
     EXPECT_EQ(chord.voicing(), (TVoicing{-1, -1, -1, -1}));
     EXPECT_EQ(chord.time, 0);
-    EXPECT_EQ(chord.previousBass, -1);
-    EXPECT_FALSE(chord.previousBassRose);
-    EXPECT_EQ(chord.motionFlags, (std::array<bool, 6>{}));
 }
 
 TEST(Chord, TypeDataOfAllTypes) {
@@ -199,18 +196,14 @@ TEST(Chord, VoicingAndCopy) {
     EXPECT_FALSE(partial.hasCompleteVoicing());
 
     chord.time = 240;
-    chord.setConnectionContext(10, true);
     chord.buildArrangements(C_MAJOR, 20, 20);
     const TChord copy = chord;
     EXPECT_TRUE(copy.sameVoicing(chord));
     EXPECT_EQ(copy.time, 240);
-    EXPECT_EQ(copy.previousBass, 10);
-    EXPECT_TRUE(copy.previousBassRose);
     EXPECT_EQ(copy.type, TChordType::TONIC_THREE_CHORD);
     EXPECT_EQ(copy.doublings, chord.doublings);
     EXPECT_EQ(copy.arrangementMaps, chord.arrangementMaps);
     EXPECT_EQ(copy.arrangementCounts, chord.arrangementCounts);
-    EXPECT_EQ(copy.motionFlags, chord.motionFlags);
 
     chord.clearVoicing();
     EXPECT_FALSE(chord.isArranged());
