@@ -7,8 +7,8 @@
 
 static std::vector<TChord> chordSet() {
     std::vector<TChord> chords;
-    for (std::string_view name : HARMONY_SET) {
-        chords.push_back(chordFromTypeName(name));
+    for (TChordType type : HARMONY_SET) {
+        chords.push_back(chordOfType(type));
     }
     return chords;
 }
@@ -22,8 +22,8 @@ static void BM_ArrangeAndCheckChordSet(benchmark::State& state) {
     for (auto _ : state) {
         for (TChord& chord : chords) {
             chord.buildArrangements(key, SOPRANO_LOW, SOPRANO_HIGH);
-            chord.checkConnection(previous, key, SOPRANO_LOW, SOPRANO_HIGH);
-            benchmark::DoNotOptimize(chord.motionFlags);
+            benchmark::DoNotOptimize(
+                chord.checkConnection(previous, key, SOPRANO_LOW, SOPRANO_HIGH));
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(chords.size()));
@@ -48,7 +48,7 @@ BENCHMARK(BM_ArrangeChordSet);
 // filtered, and one of them voiced.
 static void BM_HarmoniserStep(benchmark::State& state) {
     const TKey key(0, MAJOR);
-    TChord previous = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord previous = chordOfType(TChordType::TONIC_THREE_CHORD);
     previous.setVoicing(24, 22, 20, 6);
     const TChordConnection connection(&previous, nullptr);
     for (auto _ : state) {

@@ -10,7 +10,7 @@ const TKey KEY(0, MAJOR);
 const TMeasure METER(3, 120);
 
 TChord arrangedTonic() {
-    TChord c = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord c = chordOfType(TChordType::TONIC_THREE_CHORD);
     c.buildArrangements(KEY, SOPRANO_LOW, SOPRANO_HIGH);
     c.chooseArrangement(SOPRANO_TARGET);
     return c;

@@ -66,6 +66,7 @@ void drawLabel(QPainter& p, const TChord& chord, const QRect& area) {
 
 void drawCell(QPainter& p, const TChordVariantStrategy& s, int32_t index, int pane) {
     const TChord& chord = s.candidates()[size_t(index)];
+    const TMotionFlags& motions = s.candidateMotions()[size_t(index)];
     const QRect cell = qRect(s.cellRect(index, pane));
     // the outer side keeps its grey line
     const QRect fill = pane == 0 ? cell.adjusted(1, 0, 0, 0) : cell.adjusted(0, 0, -1, 0);
@@ -77,12 +78,12 @@ void drawCell(QPainter& p, const TChordVariantStrategy& s, int32_t index, int pa
                                       : cell.adjusted(0, 0, -TICK_STRIP - 1, 0);
     p.setPen(Qt::black);
     for (size_t f = 0; f < MOTION_TICK_Y.size(); ++f) {
-        if (chord.motionFlags[f]) {
+        if (motions[f]) {
             const int y = cell.top() + MOTION_TICK_Y[f];
             p.drawLine(tickLeft, y, tickLeft + TICK_STRIP - 1, y);
         }
     }
-    if (chord.degree == 1 && chord.motionFlags[MOTION_TONIC]) {
+    if (chord.degree == 1 && motions[MOTION_TONIC]) {
         const int x = tickLeft + 1;
         p.drawLine(x, cell.top() + 14, x, cell.top() + 17);
     }

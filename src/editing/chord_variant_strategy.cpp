@@ -90,6 +90,7 @@ bool TChordVariantStrategy::prepareCandidates(int32_t tick) {
     TVariantModel& model = view_.model();
     if (tick >= model.endPosition()) {
         candidates_.clear();
+        candidateMotions_.clear();
         resetChoice();
         return false;
     }
@@ -133,10 +134,10 @@ bool TChordVariantStrategy::prepareCandidates(int32_t tick) {
 
     // arranges within seven steps of the previous soprano, checks the voice leading and drops
     // the chords that no soprano move can reach
-    const TChordConnection connection =
-        hasPrevious ? TChordConnection(&previous, hasBeforePrevious ? &beforePrevious : nullptr)
-                    : TChordConnection();
-    connection.arrangeCandidates(candidates_, key);
+    connection_ = hasPrevious
+                      ? TChordConnection(&previous, hasBeforePrevious ? &beforePrevious : nullptr)
+                      : TChordConnection();
+    candidateMotions_ = connection_.arrangeCandidates(candidates_, key);
 
     resetChoice();
     return true;
@@ -144,6 +145,7 @@ bool TChordVariantStrategy::prepareCandidates(int32_t tick) {
 
 void TChordVariantStrategy::clearCandidates() {
     candidates_.clear();
+    candidateMotions_.clear();
     resetChoice();
     currentChord_.clearVoicing();
 }
@@ -362,6 +364,7 @@ void TChordVariantStrategy::edgeBroken(int32_t clipId, int32_t side, bool needsS
         putChord();
         currentChord_ = candidates_[static_cast<size_t>(hoveredIndex_)];
         candidates_.clear();
+        candidateMotions_.clear();
         resetChoice();
         committed_ = true;
     } else if (clipId == CHORD_COLUMN_ZONE) {
@@ -462,8 +465,8 @@ void TChordVariantStrategy::mouseMove(uint32_t shift, int32_t x, int32_t y, int 
                              chosenRect_.top + BASS_TOP + BASS_COLUMN_HEIGHT};
                 defineArrangementZone(pane);
                 clip.activateClip(CHORD_ARRANGEMENT_ZONE);
-                bassOption_ = candidates_[static_cast<size_t>(hoveredIndex_)].chooseBassOption(
-                    chosenArrangement_);
+                bassOption_ =
+                    TChord::chooseBassOption(chosenArrangement_, connection_.bassContext());
                 apply();
             }
         }

@@ -7,6 +7,7 @@
 #include "editing/clip_maker.h"
 #include "editing/variant_strategy.h"
 #include "harmony/chord.h"
+#include "harmony/chord_connection.h"
 
 // Chord pane geometry, in pane-local pixels.
 constexpr int32_t CHORD_CELL_WIDTH = 19;
@@ -54,6 +55,10 @@ class TChordVariantStrategy : public TVariantStrategy {
 
     // What the pane shows (pane-local rectangles unless said otherwise).
     const std::vector<TChord>& candidates() const { return candidates_; }
+    // The soprano moves that connect each candidate to the chord before, in candidate order.
+    const std::vector<TMotionFlags>& candidateMotions() const { return candidateMotions_; }
+    // What the candidates connect to: the chord before the measure, if any.
+    const TChordConnection& connection() const { return connection_; }
     int32_t rows() const;
     TRectWithCheck cellRect(int32_t index, int pane) const;
     int32_t hoveredIndex() const { return hoveredIndex_; }
@@ -94,6 +99,8 @@ class TChordVariantStrategy : public TVariantStrategy {
     void record(int32_t x, int32_t y);
 
     std::vector<TChord> candidates_;
+    std::vector<TMotionFlags> candidateMotions_;
+    TChordConnection connection_;
     bool arrangementChosen_ = false;
     int32_t hoveredIndex_ = -1;
     int32_t hoveredRow_ = 0;

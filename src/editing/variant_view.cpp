@@ -7,6 +7,7 @@
 #include "editing/note_variant_strategy.h"
 #include "generation/scheme.h"
 #include "model/midi_output.h"
+#include "playback/sound_chord.h"
 #include "playback/voice_map.h"
 
 int paneAt(int32_t x, int activePane) {
@@ -258,15 +259,15 @@ void TVariantView::soundChord(const TChord& chord) {
     }
     TMidiOutputInterface& out = host_.audition();
     if (soundingChord_.isArranged()) {
-        soundingChord_.soundOff(out, soundKey_);
+        ::soundChord(out, soundingChord_, soundKey_, false);
     }
     soundingChord_ = chord;
-    soundingChord_.soundOn(out, soundKey_);
+    ::soundChord(out, soundingChord_, soundKey_, true);
 }
 
 void TVariantView::stopChord() {
     if (soundingChord_.isArranged()) {
-        soundingChord_.soundOff(host_.audition(), soundKey_);
+        ::soundChord(host_.audition(), soundingChord_, soundKey_, false);
     }
     soundingChord_.clearVoicing();
 }

@@ -658,7 +658,7 @@ class TScoreWriter {
         if (!quality.upper)
             numeral = lowerCase(numeral);
         numeral += quality.sign;
-        if (chord.typeName == "K_SIXTH_FOURTH_CHORD")
+        if (chord.type == TChordType::K_SIXTH_FOURTH_CHORD)
             numeral = "K";
         out_.open("harmony", " placement=\"below\"");
         out_.open("numeral");

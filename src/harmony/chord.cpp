@@ -4,11 +4,10 @@
 #include <cstdlib>
 
 #include "harmony/voice_leading.h"
-#include "model/midi_output.h"
 
 // One row of the chord-type table.
 struct TChordTypeRow {
-    std::string_view name;
+    TChordType type;
     uint8_t degree;
     uint8_t toneCount;
     uint8_t bassTone;
@@ -20,122 +19,206 @@ struct TChordTypeRow {
     TRgb colour;
 };
 
-static const std::array<TChordTypeRow, CHORD_TYPE_COUNT> CHORD_TYPES = {{
-    {"TONIC_THREE_CHORD", 1, 3, 0, 2, {{{{1, 1, 1, 0}}, {{2, 1, 0, 0}}}}, 1, true, true, 0xB9FFFF},
-    {"TONIC_SIXTH_CHORD", 1, 3, 1, 2, {{{{2, 0, 1, 0}}, {{1, 0, 2, 0}}}}, 2, true, true, 0xDFE0FF},
-    {"TONIC_FOUR_CHORD", 1, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 3, true, true, 0xB9DCFF},
-    {"TOPM_THREE_CHORD", 6, 3, 0, 2, {{{{1, 1, 1, 0}}, {{0, 2, 1, 0}}}}, 4, true, true, 0xD0EBC7},
-    {"LOWM_THREE_CHORD", 3, 3, 0, 2, {{{{1, 1, 1, 0}}, {{0, 1, 2, 0}}}}, 13, true, false, 0xFAD8F4},
-    {"TOPM_FOUR_CHORD", 6, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 5, false, true, 0xBFE7BC},
-    {"SUBDOMINANT_THREE_CHORD",
-     4,
-     3,
-     0,
-     2,
-     {{{{1, 1, 1, 0}}, {{0, 1, 2, 0}}}},
-     6,
-     false,
-     true,
-     0xD0EBC7},
-    {"SUBDOMINANT_SIXTH_CHORD",
-     4,
-     3,
-     1,
-     2,
-     {{{{2, 0, 1, 0}}, {{1, 0, 2, 0}}}},
-     7,
-     false,
-     true,
-     0xC1FFC8},
-    {"SUBDOMINANT_FOUR_CHORD", 4, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 8, false, true, 0xC6FFB7},
-    {"LOWINTRO_THREE_CHORD",
-     2,
-     3,
-     0,
-     2,
-     {{{{1, 1, 1, 0}}, {{0, 2, 1, 0}}}},
-     9,
-     false,
-     false,
-     0xBDE8D9},
-    {"LOWINTRO_SIXTH_CHORD", 2, 3, 1, 1, {{{{1, 1, 1, 0}}, {}}}, 10, false, true, 0xA5E2C5},
-    {"LOWINTRO_FOUR_CHORD", 2, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 11, false, true, 0xA5E2C5},
-    {"LOWINTRO_SIXTH_FIFTH_CHORD", 2, 4, 1, 1, {{{{1, 0, 1, 1}}, {}}}, 11, false, true, 0xA5E2C5},
-    {"LOWINTRO_FOURTH_THIRD_CHORD", 2, 4, 2, 1, {{{{1, 1, 0, 1}}, {}}}, 11, false, true, 0xA5E2C5},
-    {"LOWINTRO_SECOND_CHORD", 2, 4, 3, 1, {{{{1, 1, 1, 0}}, {}}}, 11, false, true, 0xA5E2C5},
-    {"K_SIXTH_FOURTH_CHORD", 1, 3, 2, 1, {{{{1, 1, 1, 0}}, {}}}, 12, false, true, 0xF3CBFE},
-    {"LOWM_FOUR_CHORD", 3, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 14, false, true, 0xF9D0F1},
-    {"DOMINANT_THREE_CHORD",
-     5,
-     3,
-     0,
-     2,
-     {{{{1, 1, 1, 0}}, {{0, 1, 2, 0}}}},
-     15,
-     false,
-     true,
-     0xFDCCE3},
-    {"LOWM_SIXTH_CHORD", 3, 3, 1, 1, {{{{1, 1, 1, 0}}, {}}}, 15, false, true, 0xFDCCE4},
-    {"DOMINANT_SIXTH_CHORD",
-     5,
-     3,
-     1,
-     2,
-     {{{{2, 0, 1, 0}}, {{1, 0, 2, 0}}}},
-     16,
-     false,
-     true,
-     0xFBCEE3},
-    {"DOMINANT_FOUR_CHORD",
-     5,
-     4,
-     0,
-     2,
-     {{{{0, 1, 1, 1}}, {{1, 1, 0, 1}}}},
-     17,
-     false,
-     true,
-     0xFCC2DE},
-    {"DOMINANT_SIXTH_FIFTH_CHORD", 5, 4, 1, 1, {{{{1, 0, 1, 1}}, {}}}, 17, false, true, 0xFCC2DE},
-    {"DOMINANT_FOURTH_THIRD_CHORD", 5, 4, 2, 1, {{{{1, 1, 0, 1}}, {}}}, 17, false, true, 0xFCC2DE},
-    {"DOMINANT_SECOND_CHORD", 5, 4, 3, 1, {{{{1, 1, 1, 0}}, {}}}, 17, false, true, 0xFCC2DE},
-    {"TOPINTRO_SIXTH_CHORD", 7, 3, 1, 1, {{{{1, 1, 1, 0}}, {}}}, 18, false, true, 0xFCD6D7},
-    {"TOPINTRO_FOUR_CHORD", 7, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 19, false, true, 0xFCCFD0},
-    {"TOPINTRO_SIXTH_FIFTH_CHORD", 7, 4, 1, 1, {{{{1, 0, 1, 1}}, {}}}, 19, false, true, 0xFCCFD0},
-    {"TOPINTRO_FOURTH_THIRD_CHORD", 7, 4, 2, 1, {{{{1, 1, 0, 1}}, {}}}, 19, false, true, 0xFCCFD0},
-    {"TOPINTRO_SECOND_CHORD", 7, 4, 3, 1, {{{{1, 1, 1, 0}}, {}}}, 19, false, true, 0xFCCFD0},
-}};
+// The table, indexed by type.
+static const std::array<TChordTypeRow, CHORD_TYPE_COUNT>& chordTypes() {
+    using enum TChordType;
+    static constexpr std::array<TChordTypeRow, CHORD_TYPE_COUNT> table = {{
+        {TONIC_THREE_CHORD,
+         1,
+         3,
+         0,
+         2,
+         {{{{1, 1, 1, 0}}, {{2, 1, 0, 0}}}},
+         1,
+         true,
+         true,
+         0xB9FFFF},
+        {TONIC_SIXTH_CHORD,
+         1,
+         3,
+         1,
+         2,
+         {{{{2, 0, 1, 0}}, {{1, 0, 2, 0}}}},
+         2,
+         true,
+         true,
+         0xDFE0FF},
+        {TONIC_FOUR_CHORD, 1, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 3, true, true, 0xB9DCFF},
+        {TOPM_THREE_CHORD, 6, 3, 0, 2, {{{{1, 1, 1, 0}}, {{0, 2, 1, 0}}}}, 4, true, true, 0xD0EBC7},
+        {LOWM_THREE_CHORD,
+         3,
+         3,
+         0,
+         2,
+         {{{{1, 1, 1, 0}}, {{0, 1, 2, 0}}}},
+         13,
+         true,
+         false,
+         0xFAD8F4},
+        {TOPM_FOUR_CHORD, 6, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 5, false, true, 0xBFE7BC},
+        {SUBDOMINANT_THREE_CHORD,
+         4,
+         3,
+         0,
+         2,
+         {{{{1, 1, 1, 0}}, {{0, 1, 2, 0}}}},
+         6,
+         false,
+         true,
+         0xD0EBC7},
+        {SUBDOMINANT_SIXTH_CHORD,
+         4,
+         3,
+         1,
+         2,
+         {{{{2, 0, 1, 0}}, {{1, 0, 2, 0}}}},
+         7,
+         false,
+         true,
+         0xC1FFC8},
+        {SUBDOMINANT_FOUR_CHORD, 4, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 8, false, true, 0xC6FFB7},
+        {LOWINTRO_THREE_CHORD,
+         2,
+         3,
+         0,
+         2,
+         {{{{1, 1, 1, 0}}, {{0, 2, 1, 0}}}},
+         9,
+         false,
+         false,
+         0xBDE8D9},
+        {LOWINTRO_SIXTH_CHORD, 2, 3, 1, 1, {{{{1, 1, 1, 0}}, {}}}, 10, false, true, 0xA5E2C5},
+        {LOWINTRO_FOUR_CHORD, 2, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 11, false, true, 0xA5E2C5},
+        {LOWINTRO_SIXTH_FIFTH_CHORD, 2, 4, 1, 1, {{{{1, 0, 1, 1}}, {}}}, 11, false, true, 0xA5E2C5},
+        {LOWINTRO_FOURTH_THIRD_CHORD,
+         2,
+         4,
+         2,
+         1,
+         {{{{1, 1, 0, 1}}, {}}},
+         11,
+         false,
+         true,
+         0xA5E2C5},
+        {LOWINTRO_SECOND_CHORD, 2, 4, 3, 1, {{{{1, 1, 1, 0}}, {}}}, 11, false, true, 0xA5E2C5},
+        {K_SIXTH_FOURTH_CHORD, 1, 3, 2, 1, {{{{1, 1, 1, 0}}, {}}}, 12, false, true, 0xF3CBFE},
+        {LOWM_FOUR_CHORD, 3, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 14, false, true, 0xF9D0F1},
+        {DOMINANT_THREE_CHORD,
+         5,
+         3,
+         0,
+         2,
+         {{{{1, 1, 1, 0}}, {{0, 1, 2, 0}}}},
+         15,
+         false,
+         true,
+         0xFDCCE3},
+        {LOWM_SIXTH_CHORD, 3, 3, 1, 1, {{{{1, 1, 1, 0}}, {}}}, 15, false, true, 0xFDCCE4},
+        {DOMINANT_SIXTH_CHORD,
+         5,
+         3,
+         1,
+         2,
+         {{{{2, 0, 1, 0}}, {{1, 0, 2, 0}}}},
+         16,
+         false,
+         true,
+         0xFBCEE3},
+        {DOMINANT_FOUR_CHORD,
+         5,
+         4,
+         0,
+         2,
+         {{{{0, 1, 1, 1}}, {{1, 1, 0, 1}}}},
+         17,
+         false,
+         true,
+         0xFCC2DE},
+        {DOMINANT_SIXTH_FIFTH_CHORD, 5, 4, 1, 1, {{{{1, 0, 1, 1}}, {}}}, 17, false, true, 0xFCC2DE},
+        {DOMINANT_FOURTH_THIRD_CHORD,
+         5,
+         4,
+         2,
+         1,
+         {{{{1, 1, 0, 1}}, {}}},
+         17,
+         false,
+         true,
+         0xFCC2DE},
+        {DOMINANT_SECOND_CHORD, 5, 4, 3, 1, {{{{1, 1, 1, 0}}, {}}}, 17, false, true, 0xFCC2DE},
+        {TOPINTRO_SIXTH_CHORD, 7, 3, 1, 1, {{{{1, 1, 1, 0}}, {}}}, 18, false, true, 0xFCD6D7},
+        {TOPINTRO_FOUR_CHORD, 7, 4, 0, 1, {{{{0, 1, 1, 1}}, {}}}, 19, false, true, 0xFCCFD0},
+        {TOPINTRO_SIXTH_FIFTH_CHORD, 7, 4, 1, 1, {{{{1, 0, 1, 1}}, {}}}, 19, false, true, 0xFCCFD0},
+        {TOPINTRO_FOURTH_THIRD_CHORD,
+         7,
+         4,
+         2,
+         1,
+         {{{{1, 1, 0, 1}}, {}}},
+         19,
+         false,
+         true,
+         0xFCCFD0},
+        {TOPINTRO_SECOND_CHORD, 7, 4, 3, 1, {{{{1, 1, 1, 0}}, {}}}, 19, false, true, 0xFCCFD0},
+    }};
+    // chordOfType reads the row at the type's index
+    static_assert([] {
+        for (size_t i = 0; i < table.size(); ++i) {
+            if (static_cast<size_t>(table[i].type) != i) {
+                return false;
+            }
+        }
+        return true;
+    }());
+    return table;
+}
+
+std::string_view chordTypeName(TChordType type) {
+    const auto index = static_cast<size_t>(type);
+    return index < CHORD_TYPE_NAMES.size() ? CHORD_TYPE_NAMES[index] : std::string_view();
+}
+
+TChordType chordTypeFromName(std::string_view name) {
+    const auto found = std::find(CHORD_TYPE_NAMES.begin(), CHORD_TYPE_NAMES.end(), name);
+    // an empty name matches no entry either
+    return found == CHORD_TYPE_NAMES.end()
+               ? TChordType::NONE
+               : static_cast<TChordType>(found - CHORD_TYPE_NAMES.begin());
+}
+
+TChord chordOfType(TChordType type) {
+    const auto index = static_cast<size_t>(type);
+    if (index >= chordTypes().size()) {
+        return TChord();
+    }
+    const TChordTypeRow& row = chordTypes()[index];
+    TChord chord(row.degree, row.toneCount, row.bassTone);
+    chord.doublings.assign(row.doublings.begin(), row.doublings.begin() + row.doublingCount);
+    chord.order = row.order;
+    chord.tonicGroup = row.tonicGroup;
+    chord.inMajor = true;
+    chord.inMinor = row.inMinor;
+    chord.colour = row.colour;
+    chord.type = row.type;
+    return chord;
+}
 
 TChord chordFromTypeName(std::string_view name) {
-    for (const TChordTypeRow& row : CHORD_TYPES) {
-        if (row.name != name) {
-            continue;
-        }
-        TChord chord(row.degree, row.toneCount, row.bassTone);
-        chord.doublings.assign(row.doublings.begin(), row.doublings.begin() + row.doublingCount);
-        chord.order = row.order;
-        chord.tonicGroup = row.tonicGroup;
-        chord.inMajor = true;
-        chord.inMinor = row.inMinor;
-        chord.colour = row.colour;
-        chord.typeName = std::string(row.name);
-        return chord;
-    }
-    return TChord();
+    return chordOfType(chordTypeFromName(name));
 }
 
 std::vector<TChord> harmonySetChords() {
     std::vector<TChord> chords;
-    for (std::string_view name : HARMONY_SET)
-        chords.push_back(chordFromTypeName(name));
+    for (TChordType type : HARMONY_SET)
+        chords.push_back(chordOfType(type));
     return chords;
 }
 
 std::vector<TChord> successionCandidates(const TKey& key, int32_t rank) {
     std::vector<TChord> following;
     std::vector<TChord> tonics;
-    for (std::string_view name : HARMONY_SET) {
-        TChord chord = chordFromTypeName(name);
+    for (TChordType type : HARMONY_SET) {
+        TChord chord = chordOfType(type);
         if (!chord.isAvailableIn(key)) {
             continue;
         }
@@ -157,34 +240,6 @@ bool TChord::isAvailableIn(const TKey& key) const {
 
 bool TChord::hasCompleteVoicing() const {
     return isValidPitch(soprano) && isValidPitch(alt) && isValidPitch(tenor) && isValidPitch(bass);
-}
-
-static void sendVoices(const TChord& chord, TMidiOutputInterface& player, const TKey& key,
-                       bool on) {
-    if (!chord.isArranged()) {
-        return;
-    }
-    const TVoicing voices = chord.voicing();
-    for (size_t i = 0; i < voices.size(); ++i) {
-        // a hand-edited document may hold a voice outside the key's table: leave it silent
-        if (!isValidPitch(voices[i])) {
-            continue;
-        }
-        const auto keyNumber = static_cast<int16_t>(key.pitch(voices[i]));
-        if (on) {
-            player.noteOn(DRAFT_CHORD_CHANNEL, keyNumber, DRAFT_CHORD_VELOCITIES[i]);
-        } else {
-            player.noteOff(DRAFT_CHORD_CHANNEL, keyNumber, DRAFT_CHORD_VELOCITIES[i]);
-        }
-    }
-}
-
-void TChord::soundOn(TMidiOutputInterface& player, const TKey& key) const {
-    sendVoices(*this, player, key, true);
-}
-
-void TChord::soundOff(TMidiOutputInterface& player, const TKey& key) const {
-    sendVoices(*this, player, key, false);
 }
 
 // Only triads and seventh chords have tones; any other tone count (a chord of no type, or one
@@ -383,7 +438,6 @@ void TChord::buildArrangements(const TKey& key, int32_t low, int32_t high) {
     arrangementCounts.clear();
     if (!hasTones(*this)) {
         arrangementCounts.assign(doublings.size(), 0);
-        motionFlags.fill(true);
         return;
     }
     // the searches below run for every soprano of every doubling: look tones and steps up once
@@ -452,11 +506,11 @@ void TChord::buildArrangements(const TKey& key, int32_t low, int32_t high) {
         }
         arrangementCounts.push_back(largest);
     }
-    motionFlags.fill(true);
 }
 
-void TChord::checkConnection(const TVoicing& previous, const TKey& key, int32_t low, int32_t high) {
-    motionFlags.fill(false);
+TMotionFlags TChord::checkConnection(const TVoicing& previous, const TKey& key, int32_t low,
+                                     int32_t high) {
+    TMotionFlags motionFlags{};
     for (TChordArrangementMap& map : arrangementMaps) {
         for (auto it = map.lower_bound(low); it != map.end() && it->first <= high; ++it) {
             TChordArrangement& arrangement = it->second;
@@ -484,9 +538,10 @@ void TChord::checkConnection(const TVoicing& previous, const TKey& key, int32_t 
             }
         }
     }
+    return motionFlags;
 }
 
-bool TChord::chooseArrangement(int32_t target) {
+bool TChord::chooseArrangement(int32_t target, const TBassContext& context) {
     for (const TChordArrangementMap& map : arrangementMaps) {
         const TChordArrangement* best = nullptr;
         int32_t bestDistance = 0;
@@ -504,7 +559,7 @@ bool TChord::chooseArrangement(int32_t target) {
             }
         }
         if (best != nullptr) {
-            const int32_t option = chooseBassOption(*best);
+            const int32_t option = chooseBassOption(*best, context);
             setVoicing(best->upper[0], best->upper[1], best->upper[2],
                        best->bassOptions[static_cast<size_t>(option)]);
             return true;
@@ -530,7 +585,8 @@ static int32_t lastFlag(const std::array<bool, 3>& flags, int32_t used) {
     return -1;
 }
 
-int32_t TChord::chooseBassOption(const TChordArrangement& arrangement) const {
+int32_t TChord::chooseBassOption(const TChordArrangement& arrangement,
+                                 const TBassContext& context) {
     const int32_t used = std::clamp(arrangement.bassOptionCount, int32_t{0}, MAX_BASS_OPTIONS);
     const std::array<bool, 3>& valid = arrangement.bassOptionValid;
     if (countFlags(valid, used) == 1) {
@@ -554,14 +610,14 @@ int32_t TChord::chooseBassOption(const TChordArrangement& arrangement) const {
     if (lastFlag(flags, used) < 0) {
         return 0;
     }
-    if (previousBass == -1) {
+    if (context.previousBass == -1) {
         return lastFlag(flags, used);
     }
     // the bass moves against its previous motion
     std::array<bool, 3> against = flags;
     for (int32_t j = 0; j < used; ++j) {
-        const bool above = arrangement.bassOptions[static_cast<size_t>(j)] > previousBass;
-        if (above == previousBassRose) {
+        const bool above = arrangement.bassOptions[static_cast<size_t>(j)] > context.previousBass;
+        if (above == context.previousBassRose) {
             against[static_cast<size_t>(j)] = false;
         }
     }
@@ -569,9 +625,8 @@ int32_t TChord::chooseBassOption(const TChordArrangement& arrangement) const {
     return chosen >= 0 ? chosen : lastFlag(flags, used);
 }
 
-bool TChord::hasSopranoMove() const {
-    return std::any_of(motionFlags.begin(), motionFlags.begin() + MOTION_TONIC,
-                       [](bool flag) { return flag; });
+bool hasSopranoMove(const TMotionFlags& flags) {
+    return std::any_of(flags.begin(), flags.begin() + MOTION_TONIC, [](bool flag) { return flag; });
 }
 
 int32_t TChord::arrangementColumnCount() const {

@@ -9,15 +9,9 @@
 #include "harmony/chord_arrangement.h"
 #include "model/key.h"
 
-class TMidiOutputInterface;
-
 // Returned by the chord-tone navigation when no such position exists (also when it passes
 // below position 0).
 constexpr int32_t NO_POSITION = 42;
-
-// Audition of a whole chord: its own channel, soprano, alto, tenor and bass velocities.
-constexpr int16_t DRAFT_CHORD_CHANNEL = 4;
-constexpr std::array<int16_t, 4> DRAFT_CHORD_VELOCITIES = {100, 80, 80, 120};
 
 // Diatonic steps between consecutive chord tones, row 0 for a triad, row 1 for a seventh chord.
 // Upward entry k: from tone k to tone k + 1 (the last wraps to the root an octave up).
@@ -31,16 +25,53 @@ constexpr int32_t SOPRANO_LOW = 13;
 constexpr int32_t SOPRANO_HIGH = 34;
 constexpr int32_t SOPRANO_TARGET = 25;
 
-// Indices of TChord::motionFlags: the soprano moves that connect to the preceding chord.
+// Indices of TMotionFlags: the soprano moves that connect to the preceding chord.
 constexpr int MOTION_LEAP_UP = 0;    // rises by 3 or more steps
 constexpr int MOTION_STEP_UP = 1;    // rises by 1 or 2 steps
 constexpr int MOTION_HOLD = 2;       // keeps its position
 constexpr int MOTION_STEP_DOWN = 3;  // falls by 1 or 2 steps
 constexpr int MOTION_LEAP_DOWN = 4;  // falls by 3 or more steps
 constexpr int MOTION_TONIC = 5;      // a chord on degree 1 can carry the tonic in the soprano
+using TMotionFlags = std::array<bool, 6>;
+// Any of the soprano moves (flags 0..4) is admissible.
+bool hasSopranoMove(const TMotionFlags& flags);
 
-// The 29 chord types, in table order.
+// The 29 chord types, in table order, and NONE for a chord of no type.
+enum class TChordType : uint8_t {
+    TONIC_THREE_CHORD,
+    TONIC_SIXTH_CHORD,
+    TONIC_FOUR_CHORD,
+    TOPM_THREE_CHORD,
+    LOWM_THREE_CHORD,
+    TOPM_FOUR_CHORD,
+    SUBDOMINANT_THREE_CHORD,
+    SUBDOMINANT_SIXTH_CHORD,
+    SUBDOMINANT_FOUR_CHORD,
+    LOWINTRO_THREE_CHORD,
+    LOWINTRO_SIXTH_CHORD,
+    LOWINTRO_FOUR_CHORD,
+    LOWINTRO_SIXTH_FIFTH_CHORD,
+    LOWINTRO_FOURTH_THIRD_CHORD,
+    LOWINTRO_SECOND_CHORD,
+    K_SIXTH_FOURTH_CHORD,
+    LOWM_FOUR_CHORD,
+    DOMINANT_THREE_CHORD,
+    LOWM_SIXTH_CHORD,
+    DOMINANT_SIXTH_CHORD,
+    DOMINANT_FOUR_CHORD,
+    DOMINANT_SIXTH_FIFTH_CHORD,
+    DOMINANT_FOURTH_THIRD_CHORD,
+    DOMINANT_SECOND_CHORD,
+    TOPINTRO_SIXTH_CHORD,
+    TOPINTRO_FOUR_CHORD,
+    TOPINTRO_SIXTH_FIFTH_CHORD,
+    TOPINTRO_FOURTH_THIRD_CHORD,
+    TOPINTRO_SECOND_CHORD,
+    NONE,
+};
+
 constexpr int CHORD_TYPE_COUNT = 29;
+// The types' names in documents, indexed by TChordType.
 constexpr std::array<std::string_view, CHORD_TYPE_COUNT> CHORD_TYPE_NAMES = {
     "TONIC_THREE_CHORD",
     "TONIC_SIXTH_CHORD",
@@ -76,21 +107,25 @@ constexpr std::array<std::string_view, CHORD_TYPE_COUNT> CHORD_TYPE_NAMES = {
 // The 21 types that automatic harmonisation, generation and development draw from, in the
 // order of the scheme's chord set. The other eight occur only when chosen by hand or read.
 constexpr int HARMONY_SET_SIZE = 21;
-constexpr std::array<std::string_view, HARMONY_SET_SIZE> HARMONY_SET = {
-    "TONIC_THREE_CHORD",          "TONIC_SIXTH_CHORD",       "TONIC_FOUR_CHORD",
-    "TOPM_THREE_CHORD",           "LOWM_THREE_CHORD",        "TOPM_FOUR_CHORD",
-    "SUBDOMINANT_THREE_CHORD",    "SUBDOMINANT_SIXTH_CHORD", "SUBDOMINANT_FOUR_CHORD",
-    "LOWINTRO_THREE_CHORD",       "LOWINTRO_SIXTH_CHORD",    "LOWINTRO_FOUR_CHORD",
-    "K_SIXTH_FOURTH_CHORD",       "LOWM_FOUR_CHORD",         "DOMINANT_THREE_CHORD",
-    "LOWM_SIXTH_CHORD",           "DOMINANT_SIXTH_CHORD",    "DOMINANT_FOUR_CHORD",
-    "DOMINANT_SIXTH_FIFTH_CHORD", "TOPINTRO_SIXTH_CHORD",    "TOPINTRO_FOUR_CHORD",
+constexpr std::array<TChordType, HARMONY_SET_SIZE> HARMONY_SET = {
+    TChordType::TONIC_THREE_CHORD,          TChordType::TONIC_SIXTH_CHORD,
+    TChordType::TONIC_FOUR_CHORD,           TChordType::TOPM_THREE_CHORD,
+    TChordType::LOWM_THREE_CHORD,           TChordType::TOPM_FOUR_CHORD,
+    TChordType::SUBDOMINANT_THREE_CHORD,    TChordType::SUBDOMINANT_SIXTH_CHORD,
+    TChordType::SUBDOMINANT_FOUR_CHORD,     TChordType::LOWINTRO_THREE_CHORD,
+    TChordType::LOWINTRO_SIXTH_CHORD,       TChordType::LOWINTRO_FOUR_CHORD,
+    TChordType::K_SIXTH_FOURTH_CHORD,       TChordType::LOWM_FOUR_CHORD,
+    TChordType::DOMINANT_THREE_CHORD,       TChordType::LOWM_SIXTH_CHORD,
+    TChordType::DOMINANT_SIXTH_CHORD,       TChordType::DOMINANT_FOUR_CHORD,
+    TChordType::DOMINANT_SIXTH_FIFTH_CHORD, TChordType::TOPINTRO_SIXTH_CHORD,
+    TChordType::TOPINTRO_FOUR_CHORD,
 };
 
 // Soprano, alto, tenor and bass as diatonic positions.
 using TVoicing = std::array<int32_t, 4>;
 
 // A chord of a measure: its type data, the doublings its type allows, the arrangements computed
-// for them and the chosen four voices. A chord of no type (typeName empty) has no tones.
+// for them and the chosen four voices. A chord of no type (TChordType::NONE) has no tones.
 // The glyphs that label a chord type are display resources and belong to the drawing code.
 class TChord {
   public:
@@ -104,7 +139,7 @@ class TChord {
     // a type of at least that order, or a tonic-group type of lower order.
     bool canFollow(int32_t rank) const { return order >= rank || tonicGroup; }
 
-    bool hasType() const { return !typeName.empty(); }
+    bool hasType() const { return type != TChordType::NONE; }
     bool isArranged() const { return soprano != -1; }
     void setVoicing(int32_t s, int32_t a, int32_t t, int32_t b) {
         soprano = s;
@@ -122,18 +157,6 @@ class TChord {
     TVoicing voicing() const { return {soprano, alt, tenor, bass}; }
     // All four voices lie in 0..41, as the voice-leading check needs of a preceding chord.
     bool hasCompleteVoicing() const;
-
-    // Input of chooseBassOption: the bass of the preceding chord (-1 when none) and whether it
-    // had risen.
-    void setConnectionContext(int32_t previousBass, bool previousBassRose) {
-        this->previousBass = previousBass;
-        this->previousBassRose = previousBassRose;
-    }
-
-    // Note On (Off) of soprano, alto, tenor, bass on the draft chord channel; an unarranged chord
-    // is silent, and a voice outside the key's positions is skipped.
-    void soundOn(TMidiOutputInterface& player, const TKey& key) const;
-    void soundOff(TMidiOutputInterface& player, const TKey& key) const;
 
     // Chord tones. Tone k (0 root, 1 third, 2 fifth, 3 seventh) lies on scale degree
     // ((degree - 1 + 2k) mod 7) + 1.
@@ -158,25 +181,22 @@ class TChord {
     std::vector<int32_t> chordTonePositions(const TKey& key) const;
 
     // Four-part arrangements.
-    // Recomputes arrangementMaps and arrangementCounts for sopranos low..high, then sets every
-    // motion flag.
+    // Recomputes arrangementMaps and arrangementCounts for sopranos low..high.
     void buildArrangements(const TKey& key, int32_t low, int32_t high);
     // Re-validates every bass option of the arrangements with soprano in low..high against the
-    // preceding chord's voicing (which must be complete) and recomputes the motion flags.
-    void checkConnection(const TVoicing& previous, const TKey& key, int32_t low, int32_t high);
+    // preceding chord's voicing (which must be complete); returns the soprano moves that remain.
+    TMotionFlags checkConnection(const TVoicing& previous, const TKey& key, int32_t low,
+                                 int32_t high);
     // Takes the valid arrangement whose soprano is nearest to target (the earliest doubling that
-    // has one). Returns false and leaves the voices alone when there is none.
-    bool chooseArrangement(int32_t target);
-    // The index of the bass option to use for an arrangement, by the connection context.
-    int32_t chooseBassOption(const TChordArrangement& arrangement) const;
-    // Any of the soprano moves (flags 0..4) is admissible.
-    bool hasSopranoMove() const;
+    // has one), its bass by the context. Returns false and leaves the voices alone when there is
+    // none.
+    bool chooseArrangement(int32_t target, const TBassContext& context = TBassContext());
+    // The index of the bass option to use for an arrangement, by the context.
+    static int32_t chooseBassOption(const TChordArrangement& arrangement,
+                                    const TBassContext& context);
     // Sum of arrangementCounts: how many arrangement columns a list of this chord needs.
     int32_t arrangementColumnCount() const;
 
-    std::array<bool, 6> motionFlags{};
-    bool previousBassRose = false;
-    int32_t previousBass = -1;
     int32_t time = 0;
     uint8_t degree = 0;
     uint8_t toneCount = 0;
@@ -193,14 +213,22 @@ class TChord {
     bool inMinor = true;
     int32_t order = 0;
     bool tonicGroup = false;
-    std::string typeName;
+    TChordType type = TChordType::NONE;
 };
 
-// A chord of the named type with all its type data, not arranged, at time 0. Names compare
-// exactly; an unknown or empty name gives a chord of no type.
+// A type's name as documents write it; empty for NONE.
+std::string_view chordTypeName(TChordType type);
+// The type of a name as documents write it. Names compare exactly; an unknown or empty name gives
+// NONE.
+TChordType chordTypeFromName(std::string_view name);
+
+// A chord of the type with all its type data, not arranged, at time 0; NONE gives a chord of no
+// type.
+TChord chordOfType(TChordType type);
+// chordOfType of the named type.
 TChord chordFromTypeName(std::string_view name);
 
-// The chords of HARMONY_SET in set order, each as chordFromTypeName gives it.
+// The chords of HARMONY_SET in set order, each as chordOfType gives it.
 std::vector<TChord> harmonySetChords();
 
 // The chords of HARMONY_SET that may follow a chord of order rank in the key's mode: those of

@@ -43,5 +43,12 @@ struct TChordArrangement {
     bool operator==(const TChordArrangement&) const = default;
 };
 
+// What the choice of a bass option knows of the chord before: its bass (-1 when none) and
+// whether that bass had risen.
+struct TBassContext {
+    int32_t previousBass = -1;
+    bool previousBassRose = false;
+};
+
 // Arrangements keyed by soprano position; std::multimap keeps equal keys in insertion order.
 using TChordArrangementMap = std::multimap<int32_t, TChordArrangement>;

@@ -24,20 +24,31 @@ int32_t TChordConnection::targetSoprano() const {
     return hasPrevious_ ? previous_[0] : SOPRANO_TARGET;
 }
 
-bool TChordConnection::arrangeCandidate(TChord& chord, const TKey& key) const {
+TMotionFlags TChordConnection::arrangeCandidate(TChord& chord, const TKey& key) const {
     chord.buildArrangements(key, low(), high());
     if (hasPrevious_) {
-        chord.checkConnection(previous_, key, low(), high());
+        return chord.checkConnection(previous_, key, low(), high());
     }
-    chord.setConnectionContext(previousBass(), previousBassRose_);
-    return chord.hasSopranoMove();
+    // with nothing before it, no move of the soprano is ruled out
+    TMotionFlags open;
+    open.fill(true);
+    return open;
 }
 
-void TChordConnection::arrangeCandidates(std::vector<TChord>& candidates, const TKey& key) const {
-    std::erase_if(candidates, [&](TChord& chord) { return !arrangeCandidate(chord, key); });
+std::vector<TMotionFlags> TChordConnection::arrangeCandidates(std::vector<TChord>& candidates,
+                                                              const TKey& key) const {
+    std::vector<TMotionFlags> kept;
+    std::erase_if(candidates, [&](TChord& chord) {
+        const TMotionFlags flags = arrangeCandidate(chord, key);
+        if (!hasSopranoMove(flags)) {
+            return true;
+        }
+        kept.push_back(flags);
+        return false;
+    });
+    return kept;
 }
 
 bool TChordConnection::voice(TChord& chord) const {
-    chord.setConnectionContext(previousBass(), previousBassRose_);
-    return chord.chooseArrangement(targetSoprano());
+    return chord.chooseArrangement(targetSoprano(), bassContext());
 }

@@ -14,7 +14,7 @@
 //     std::vector<TChord> candidates = ...;                   // by the succession rule
 //     connection.arrangeCandidates(candidates, key);          // arranges, checks, drops
 //     TChord chosen = candidates[pick];                       // the caller's choice
-//     connection.voice(chosen);                               // context, then the arrangement
+//     connection.voice(chosen);                               // the arrangement and its bass
 //
 // A preceding chord without a complete voicing (any voice outside 0..41, as an unarranged chord
 // or a hand-edited document has) hands on no voicing: it is treated as no preceding chord here,
@@ -30,9 +30,10 @@ class TChordConnection {
 
     bool hasPrevious() const { return hasPrevious_; }
     const TVoicing& previousVoicing() const { return previous_; }
-    // The context that chooseBassOption reads.
+    // The context that the choice of a bass option reads.
     int32_t previousBass() const { return hasPrevious_ ? previous_[3] : -1; }
     bool previousBassRose() const { return previousBassRose_; }
+    TBassContext bassContext() const { return {previousBass(), previousBassRose_}; }
 
     // The soprano range: seven steps either side of P's soprano, within 13..34.
     int32_t low() const;
@@ -40,15 +41,17 @@ class TChordConnection {
     // The soprano aimed at: P's soprano, or 25 without P.
     int32_t targetSoprano() const;
 
-    // Arranges one candidate over the soprano range, checks it against P when there is one and
-    // gives it the connection context. False when no soprano move connects (motion flags 0..4
-    // all clear), which never happens without P.
-    bool arrangeCandidate(TChord& chord, const TKey& key) const;
-    // arrangeCandidate for every candidate, in order; the ones that cannot connect are removed,
-    // the others keep their order.
-    void arrangeCandidates(std::vector<TChord>& candidates, const TKey& key) const;
-    // Gives a chord that arrangeCandidate has prepared its voices: the connection context, then
-    // the valid arrangement nearest the target soprano. False (voices untouched) when none.
+    // Arranges one candidate over the soprano range and checks it against P when there is one.
+    // Returns the soprano moves that connect; without P all of them.
+    TMotionFlags arrangeCandidate(TChord& chord, const TKey& key) const;
+    // arrangeCandidate for every candidate, in order; the ones that no soprano move connects
+    // (motion flags 0..4 all clear) are removed, the others keep their order. Returns the motion
+    // flags of the kept candidates, in the same order.
+    std::vector<TMotionFlags> arrangeCandidates(std::vector<TChord>& candidates,
+                                                const TKey& key) const;
+    // Gives a chord that arrangeCandidate has prepared its voices: the valid arrangement nearest
+    // the target soprano, its bass by the connection context. False (voices untouched) when
+    // none.
     bool voice(TChord& chord) const;
 
   private:

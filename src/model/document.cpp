@@ -68,9 +68,9 @@ void writeXml(std::ostream& out, const TNote& note, int depth) {
 
 void writeXml(std::ostream& out, const TChord& chord, int depth) {
     indent(out, depth);
-    out << "<" << CHORD_ELEMENT << " CHORD_TYPE=\"" << chord.typeName << "\" TIME=\"" << chord.time
-        << "\" BASS=\"" << chord.bass << "\" TENOR=\"" << chord.tenor << "\" ALT=\"" << chord.alt
-        << "\" SOPRANO=\"" << chord.soprano << "\"/>\n";
+    out << "<" << CHORD_ELEMENT << " CHORD_TYPE=\"" << chordTypeName(chord.type) << "\" TIME=\""
+        << chord.time << "\" BASS=\"" << chord.bass << "\" TENOR=\"" << chord.tenor << "\" ALT=\""
+        << chord.alt << "\" SOPRANO=\"" << chord.soprano << "\"/>\n";
 }
 
 void writeXml(std::ostream& out, const TMotive& motive, int depth) {

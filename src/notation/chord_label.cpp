@@ -11,11 +11,11 @@ constexpr int BOX_PADDING = 3;
 constexpr int LABEL_INSET = 2;
 
 TGlyph degreeGlyph(const TChord& chord) {
-    if (chord.typeName == "K_SIXTH_FOURTH_CHORD")
+    if (chord.type == TChordType::K_SIXTH_FOURTH_CHORD)
         return TGlyph::DEGREE_K;
-    if (chord.typeName == "LOWINTRO_SIXTH_CHORD")
+    if (chord.type == TChordType::LOWINTRO_SIXTH_CHORD)
         return TGlyph::DEGREE_II6;
-    if (chord.typeName == "LOWM_SIXTH_CHORD")
+    if (chord.type == TChordType::LOWM_SIXTH_CHORD)
         return TGlyph::DEGREE_III6;
     switch (chord.degree) {
         case 1:
@@ -38,7 +38,8 @@ TGlyph degreeGlyph(const TChord& chord) {
 }
 
 TGlyph figureGlyph(const TChord& chord) {
-    if (chord.typeName == "LOWINTRO_SIXTH_CHORD" || chord.typeName == "LOWM_SIXTH_CHORD")
+    if (chord.type == TChordType::LOWINTRO_SIXTH_CHORD ||
+        chord.type == TChordType::LOWM_SIXTH_CHORD)
         return TGlyph::NONE;
     if (chord.toneCount == 3) {
         switch (chord.bassTone) {

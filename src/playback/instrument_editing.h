@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "harmony/chord.h"
 #include "model/note.h"
 #include "playback/instrument_conf.h"
 #include "playback/voice_map.h"

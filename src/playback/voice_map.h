@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
-#include "harmony/chord.h"
 #include "model/note.h"
+#include "playback/sound_chord.h"
 
 // The fixed voice map: the channel of each kind of sound. The two audition channels live with
-// the note and the chord that audition themselves: DRAFT_MELODY_CHANNEL (3) and
-// DRAFT_CHORD_CHANNEL (4).
+// the code that auditions: DRAFT_MELODY_CHANNEL (3) with the note, DRAFT_CHORD_CHANNEL (4) with
+// soundChord.
 constexpr int16_t MELODY_CHANNEL = 0;
 constexpr int16_t CHORD_CHANNEL = 1;
 constexpr int16_t BASS_CHANNEL = 2;

@@ -255,7 +255,7 @@ TEST_F(DadPopupTest, AChordItsArrangementAndAnotherBassGoIntoTheMotive) {
     pointTo(PANE_BOUNDARY + (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
     ASSERT_EQ(view().activePane(), 1);
     ASSERT_EQ(right->hoveredIndex(), 0);
-    const std::string type = right->candidates()[0].typeName;
+    const TChordType type = right->candidates()[0].type;
 
     // down the column to an arrangement with more than one bass
     pointTo(PANE_BOUNDARY + (cell.left + cell.right) / 2, 300);
@@ -280,7 +280,7 @@ TEST_F(DadPopupTest, AChordItsArrangementAndAnotherBassGoIntoTheMotive) {
 
     const TChord* chord = motive().chordAt(0);
     ASSERT_NE(chord, nullptr);
-    EXPECT_EQ(chord->typeName, type);
+    EXPECT_EQ(chord->type, type);
     EXPECT_EQ(chord->voicing(),
               (TVoicing{arrangement.upper[0], arrangement.upper[1], arrangement.upper[2],
                         arrangement.bassOptions[size_t(other)]}));

@@ -126,8 +126,8 @@ TEST_F(DemonstrationTest, ChordDemoGivesTheFirstMotiveTheChordsItsPageNames) {
     EXPECT_EQ(m.chords[0].time, 0);
     EXPECT_EQ(m.chords[1].time, 240);
     // what its page says: the tonic in the first measure, the dominant in the second
-    EXPECT_EQ(m.chords[0].typeName, "TONIC_THREE_CHORD");
-    EXPECT_EQ(m.chords[1].typeName, "DOMINANT_THREE_CHORD");
+    EXPECT_EQ(m.chords[0].type, TChordType::TONIC_THREE_CHORD);
+    EXPECT_EQ(m.chords[1].type, TChordType::DOMINANT_THREE_CHORD);
     expectUsersCompositionBack();
 }
 

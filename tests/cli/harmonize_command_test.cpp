@@ -115,12 +115,12 @@ TEST_F(HarmonizeCommandTest, HarmonisesInPeriodOrderWithThePreviousMotives) {
         }
     }
     // the first motive opens on the dominant and resolves; the later ones carry the chord over
-    EXPECT_EQ(written.motiveAt(addresses[0]).chords[0].typeName, "DOMINANT_THREE_CHORD");
-    EXPECT_EQ(written.motiveAt(addresses[0]).chords[1].typeName, "TONIC_THREE_CHORD");
+    EXPECT_EQ(written.motiveAt(addresses[0]).chords[0].type, TChordType::DOMINANT_THREE_CHORD);
+    EXPECT_EQ(written.motiveAt(addresses[0]).chords[1].type, TChordType::TONIC_THREE_CHORD);
     for (size_t i = 1; i < addresses.size(); ++i) {
         const TChord& carried = written.motiveAt(addresses[i]).chords[0];
         const TChord& last = written.motiveAt(addresses[i - 1]).chords[1];
-        EXPECT_EQ(carried.typeName, last.typeName);
+        EXPECT_EQ(carried.type, last.type);
         EXPECT_TRUE(carried.sameVoicing(last));
         EXPECT_EQ(carried.time, 0);
     }
@@ -142,7 +142,7 @@ TEST_F(HarmonizeCommandTest, HarmonisesInPeriodOrderWithThePreviousMotives) {
     EXPECT_TRUE(some.motiveAt(addresses[0]).chords.empty());
     EXPECT_TRUE(some.motiveAt(addresses[3]).chords.empty());
     // motive 2 follows a motive without chords: nothing to carry, so it starts on the dominant
-    EXPECT_EQ(some.motiveAt(addresses[2]).chords[0].typeName, "DOMINANT_THREE_CHORD");
+    EXPECT_EQ(some.motiveAt(addresses[2]).chords[0].type, TChordType::DOMINANT_THREE_CHORD);
     EXPECT_EQ(some.motiveAt(addresses[1]).chords.size(), 2u);
 }
 

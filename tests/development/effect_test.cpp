@@ -247,7 +247,7 @@ TEST(EffectTest, InvertMelodyKeepsNotesThatWouldLeaveTheRange) {
 }
 
 TEST(EffectTest, NotesFitChordJudgesNonChordTones) {
-    const TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    const TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     struct Case {
         const char* name;
         std::vector<int32_t> pitches;
@@ -281,16 +281,16 @@ TEST(EffectTest, PickFittingChordDrawsUntilOneFits) {
     const TNoteList notes = {note(0, 13, 120), note(120, 15, 120)};
     resetMotivicaRandForTesting();
     // the dominant (drawn first, 346 % 2) does not hold C; the tonic (130 % 1) does
-    const auto chord = TEffect::pickFittingChord(
-        notes, motive,
-        {chordFromTypeName("DOMINANT_THREE_CHORD"), chordFromTypeName("TONIC_THREE_CHORD")});
+    const auto chord = TEffect::pickFittingChord(notes, motive,
+                                                 {chordOfType(TChordType::DOMINANT_THREE_CHORD),
+                                                  chordOfType(TChordType::TONIC_THREE_CHORD)});
     ASSERT_TRUE(chord);
-    EXPECT_EQ(chord->typeName, "TONIC_THREE_CHORD");
+    EXPECT_EQ(chord->type, TChordType::TONIC_THREE_CHORD);
     EXPECT_EQ(motivicaRand(), 10982);
 
     resetMotivicaRandForTesting();
     EXPECT_FALSE(
-        TEffect::pickFittingChord(notes, motive, {chordFromTypeName("DOMINANT_THREE_CHORD")}));
+        TEffect::pickFittingChord(notes, motive, {chordOfType(TChordType::DOMINANT_THREE_CHORD)}));
     EXPECT_FALSE(TEffect::pickFittingChord(notes, motive, {}));
     EXPECT_EQ(motivicaRand(), 130);
 }
@@ -346,7 +346,8 @@ TEST(EffectTest, VaryMeasureFollowsTheGeneratorsSequence) {
     resetMotivicaRandForTesting();
     TMotive motive(C_MAJOR, TMeasure());
     motive.notes = {note(0, 13, 120), note(120, 15, 120)};
-    const TNoteList varied = TEffect::varyMotive(motive, {chordFromTypeName("TONIC_THREE_CHORD")});
+    const TNoteList varied =
+        TEffect::varyMotive(motive, {chordOfType(TChordType::TONIC_THREE_CHORD)});
     EXPECT_EQ(timingOf(varied),
               (std::vector<std::pair<int32_t, int>>{{0, 120}, {120, 60}, {180, 60}}));
     EXPECT_EQ(pitchesOf(varied), (std::vector<int32_t>{13, 14, 15}));

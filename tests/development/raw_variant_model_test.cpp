@@ -5,14 +5,15 @@
 namespace {
 
 TChordList candidates() {
-    return {chordFromTypeName("TONIC_THREE_CHORD"), chordFromTypeName("DOMINANT_THREE_CHORD"),
-            chordFromTypeName("SUBDOMINANT_THREE_CHORD")};
+    return {chordOfType(TChordType::TONIC_THREE_CHORD),
+            chordOfType(TChordType::DOMINANT_THREE_CHORD),
+            chordOfType(TChordType::SUBDOMINANT_THREE_CHORD)};
 }
 
 std::vector<std::string> names(const TChordList& chords) {
     std::vector<std::string> n;
     for (const TChord& c : chords)
-        n.push_back(c.typeName);
+        n.push_back(std::string(chordTypeName(c.type)));
     return n;
 }
 
@@ -51,8 +52,8 @@ TEST(RawVariantModelTest, FilterChordsKeepsTheChordsTheMeasureFits) {
         SCOPED_TRACE("a leading note that no candidate resolves");
         // F then A: both lie outside the tonic and the dominant, so the first is unresolved
         motive.notes = {TNote(240, 16, 60), TNote(300, 18, 60)};
-        TChordList list = {chordFromTypeName("TONIC_THREE_CHORD"),
-                           chordFromTypeName("DOMINANT_THREE_CHORD")};
+        TChordList list = {chordOfType(TChordType::TONIC_THREE_CHORD),
+                           chordOfType(TChordType::DOMINANT_THREE_CHORD)};
         model.filterChords(list, 240);
         EXPECT_TRUE(list.empty());
     }

@@ -59,7 +59,7 @@ TEST(RelWaysTest, WaitsForChordsAndThenGenerates) {
     for (int i = 0; i < PANE_COUNT; ++i) {
         SCOPED_TRACE(i);
         ASSERT_EQ(way.pane(i).chords.size(), 1u);
-        EXPECT_EQ(way.pane(i).chords[0].typeName, "TONIC_THREE_CHORD");
+        EXPECT_EQ(way.pane(i).chords[0].type, TChordType::TONIC_THREE_CHORD);
         ASSERT_EQ(way.pane(i).notes.size(), 2u);
         EXPECT_EQ(way.pane(i).notes[0].duration, 120);
     }

@@ -18,7 +18,7 @@ std::vector<int32_t> firstPitches(const TEffectWay& way) {
 TMotive oneNote(int32_t pitch) {
     TMotive motive;
     motive.notes = {TNote(0, pitch, 240)};
-    motive.chords = {chordFromTypeName("TONIC_THREE_CHORD")};
+    motive.chords = {chordOfType(TChordType::TONIC_THREE_CHORD)};
     return motive;
 }
 
@@ -70,7 +70,7 @@ TEST(RepeatWayTest, VariantsHaveNoChordsAndFreshFlags) {
     TNote g(0, 17, 120);
     g.chording = false;
     source.notes = {g, TNote(120, 18, 120)};
-    source.chords = {chordFromTypeName("DOMINANT_THREE_CHORD")};
+    source.chords = {chordOfType(TChordType::DOMINANT_THREE_CHORD)};
     TRepeatWay way(noChords());
     EXPECT_FALSE(way.hasMore());
     way.acceptMotive(source);

@@ -13,7 +13,7 @@ TMotive melody() {
     TMotive motive;
     motive.notes = {TNote(0, 20, 60), TNote(60, 21, 30), TNote(90, 22, 30), TNote(120, 24, 60),
                     TNote(180, 22, 60)};
-    motive.chords = {chordFromTypeName("TONIC_THREE_CHORD")};
+    motive.chords = {chordOfType(TChordType::TONIC_THREE_CHORD)};
     return motive;
 }
 
@@ -51,7 +51,7 @@ TEST(SimpleWaysTest, WaysThatCannotActLeaveThePanesEmpty) {
         SCOPED_TRACE("variation without notes");
         TVariationWay way(harmonySetChords());
         TMotive source;
-        source.chords = {chordFromTypeName("TONIC_THREE_CHORD")};
+        source.chords = {chordOfType(TChordType::TONIC_THREE_CHORD)};
         way.acceptMotive(source);
         for (int i = 0; i < PANE_COUNT; ++i)
             EXPECT_TRUE(way.pane(i).isEmpty());
@@ -63,7 +63,7 @@ TEST(SimpleWaysTest, OtherMakesInversionRetrogradeAndShuffle) {
     TOtherWay way(harmonySetChords());
     TMotive source;
     source.notes = {TNote(0, 13, 60), TNote(60, 14, 120)};
-    source.chords = {chordFromTypeName("TONIC_THREE_CHORD")};
+    source.chords = {chordOfType(TChordType::TONIC_THREE_CHORD)};
     resetMotivicaRandForTesting();
     way.acceptMotive(source);
     // inversion: C D becomes C B, but B (12) lies below the range, so D stays

@@ -89,7 +89,7 @@ TEST_F(MotiveEditorTest, TheTwentyFirstSnapshotDropsTheOldestAndBackGoesAtMostNi
 }
 
 TEST_F(MotiveEditorTest, BackAndForwardRestoreNotesChordsAndVersion) {
-    TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     tonic.setVoicing(20, 17, 15, 6);
     motive.chords.push_back(tonic);
     editor.pushSnapshot();
@@ -206,7 +206,7 @@ TEST_F(MotiveEditorTest, ModesSelectTheInteractionOfEachArea) {
 
 TEST_F(MotiveEditorTest, OnlyAnAnacrusisReceivesThePreviousMotivesLastChord) {
     TMotive previous(TKey(0, MAJOR), TMeasure(2, 120));
-    TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
+    TChord dominant = chordOfType(TChordType::DOMINANT_THREE_CHORD);
     dominant.setVoicing(21, 18, 16, 4);
     previous.chords.push_back(dominant);
     host.previous = {&previous, nullptr, 4};
@@ -239,7 +239,7 @@ class TRecordingCanvasListener : public TUMotiveCanvasListener {
 };
 
 TEST_F(MotiveEditorTest, NewChordsWriteTheMelodyAgainWithItsRhythmUnderThem) {
-    TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     tonic.setVoicing(20, 17, 15, 6);
     motive.chords = {tonic};
     motive.notes = {TNote(0, 20, 60), TNote(60, 22, 60), TNote(120, 24, 120)};
@@ -249,13 +249,13 @@ TEST_F(MotiveEditorTest, NewChordsWriteTheMelodyAgainWithItsRhythmUnderThem) {
     ASSERT_TRUE(editor.mouseDown(TMouseButton::Left, 0, 40, 140, 0, 0));
     EXPECT_EQ(listener.edits, 1);
     // the popup puts the dominant into the motive
-    TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
+    TChord dominant = chordOfType(TChordType::DOMINANT_THREE_CHORD);
     dominant.setVoicing(18, 16, 14, 4);
     dominant.time = 0;
     rig.view.model().setChord(dominant);
     editor.mouseUp();
     ASSERT_EQ(motive.chords.size(), 1u);
-    EXPECT_EQ(motive.chords[0].typeName, "DOMINANT_THREE_CHORD");
+    EXPECT_EQ(motive.chords[0].type, TChordType::DOMINANT_THREE_CHORD);
     // the same rhythm, now starting on a tone of the new chord
     ASSERT_EQ(motive.notes.size(), 3u);
     EXPECT_EQ(motive.notes[0].time, 0);
@@ -269,7 +269,7 @@ TEST_F(MotiveEditorTest, NewChordsWriteTheMelodyAgainWithItsRhythmUnderThem) {
     // and the edit can be undone
     editor.back();
     EXPECT_EQ(motive.notes[0].pitch, 20);
-    EXPECT_EQ(motive.chords[0].typeName, "TONIC_THREE_CHORD");
+    EXPECT_EQ(motive.chords[0].type, TChordType::TONIC_THREE_CHORD);
 }
 
 TEST_F(MotiveEditorTest, ADroppedMotiveReplacesNotesAndChordsUndoably) {
@@ -277,7 +277,7 @@ TEST_F(MotiveEditorTest, ADroppedMotiveReplacesNotesAndChordsUndoably) {
     editor.addListener(&listener);
     TMotive source(TKey(0, MAJOR), TMeasure(2, 120));
     source.notes = {TNote(0, 25, 240)};
-    TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     tonic.setVoicing(20, 17, 15, 6);
     source.chords = {tonic};
     ASSERT_TRUE(editor.dropMotive(source));

@@ -12,7 +12,7 @@ namespace {
 // C major, 2/4, the tonic triad arranged under the measure, no notes yet.
 TMotive emptyTonicMotive() {
     TMotive m(TKey(0, MAJOR), TMeasure(2, 120));
-    TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     tonic.setVoicing(20, 17, 15, 6);
     tonic.time = 0;
     m.chords.push_back(tonic);
@@ -255,10 +255,10 @@ TEST_F(NotePopupTest, AnEndPositionOffersNothingAndSwitchingThereChangesNothing)
 TEST(NotePopupHarmonyTest, AnUpbeatWithoutChordsIsOfferedTheChordCarriedOverTheBarLine) {
     // the previous motive ends on the tonic after a dominant; this one has no chords yet
     TMotive previous(TKey(0, MAJOR), TMeasure(2, 120), 60);
-    TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
+    TChord dominant = chordOfType(TChordType::DOMINANT_THREE_CHORD);
     dominant.setVoicing(17, 14, 11, 3);
     dominant.time = 0;
-    TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     tonic.setVoicing(20, 17, 15, 6);
     tonic.time = 240;
     previous.chords = {dominant, tonic};

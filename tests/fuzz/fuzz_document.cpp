@@ -18,8 +18,8 @@ bool sameStoredChords(const TMotive& a, const TMotive& b) {
     for (size_t i = 0; i < a.chords.size(); ++i) {
         const TChord& x = a.chords[i];
         const TChord& y = b.chords[i];
-        if (x.typeName != y.typeName || x.time != y.time || x.bass != y.bass ||
-            x.tenor != y.tenor || x.alt != y.alt || x.soprano != y.soprano)
+        if (x.type != y.type || x.time != y.time || x.bass != y.bass || x.tenor != y.tenor ||
+            x.alt != y.alt || x.soprano != y.soprano)
             return false;
     }
     return true;

@@ -20,7 +20,7 @@ TChord voiced(const char* type, const TVoicing& v, int32_t time = 0) {
 
 // Every voicing passes the six rules against its predecessor when checked again on its own.
 bool connects(const TChord& previous, const TChord& next, const TKey& key) {
-    TChord probe = chordFromTypeName(next.typeName);
+    TChord probe = chordOfType(next.type);
     const TChordConnection connection(&previous, nullptr);
     probe.buildArrangements(key, connection.low(), connection.high());
     probe.checkConnection(previous.voicing(), key, connection.low(), connection.high());
@@ -45,11 +45,11 @@ TEST(ChordSelectionTest, TheFirstMotiveGetsTheTonicTriadWithoutDrawing) {
     TMotive m(C_MAJOR, TWO_FOUR);
     m.notes = {TNote(0, 21, 240)};
     m.notes[0].chording = true;
-    m.chords = {chordFromTypeName("DOMINANT_THREE_CHORD")};
+    m.chords = {chordOfType(TChordType::DOMINANT_THREE_CHORD)};
     resetMotivicaRandForTesting();
     selectChords(m, nullptr, PREVIOUS_FIRST_WITHOUT_ANACRUSIS, scheme);
     ASSERT_EQ(m.chords.size(), 1u);
-    EXPECT_EQ(m.chords[0].typeName, "TONIC_THREE_CHORD");
+    EXPECT_EQ(m.chords[0].type, TChordType::TONIC_THREE_CHORD);
     EXPECT_TRUE(m.chords[0].sameVoicing(24, 22, 20, 6));
     EXPECT_EQ(m.chords[0].time, 0);
     EXPECT_EQ(motivicaRandState(), 1u);
@@ -63,9 +63,9 @@ TEST(ChordSelectionTest, AnAnacrusisStartsOnTheDominant) {
     resetMotivicaRandForTesting();
     selectChords(m, nullptr, PREVIOUS_FIRST_WITH_ANACRUSIS, scheme);
     ASSERT_EQ(m.chords.size(), 2u);
-    EXPECT_EQ(m.chords[0].typeName, "DOMINANT_THREE_CHORD");
+    EXPECT_EQ(m.chords[0].type, TChordType::DOMINANT_THREE_CHORD);
     EXPECT_EQ(m.chords[0].time, 0);
-    EXPECT_EQ(m.chords[1].typeName, "TONIC_THREE_CHORD");
+    EXPECT_EQ(m.chords[1].type, TChordType::TONIC_THREE_CHORD);
     EXPECT_EQ(m.chords[1].time, 240);
     EXPECT_TRUE(connects(m.chords[0], m.chords[1], C_MAJOR));
     EXPECT_EQ(motivicaRandState(), 1u);
@@ -78,7 +78,7 @@ TEST(ChordSelectionTest, TheNextMotiveConnectsToThePreviousChord) {
     TMotive m(C_MAJOR, TWO_FOUR);
     selectChords(m, &previous, PREVIOUS_SAME_SENTENCE, scheme);
     ASSERT_EQ(m.chords.size(), 1u);
-    EXPECT_EQ(m.chords[0].typeName, "TONIC_THREE_CHORD");
+    EXPECT_EQ(m.chords[0].type, TChordType::TONIC_THREE_CHORD);
     EXPECT_TRUE(connects(previous.chords[0], m.chords[0], C_MAJOR));
     EXPECT_GE(m.chords[0].soprano, 17);
     EXPECT_LE(m.chords[0].soprano, 31);
@@ -93,14 +93,14 @@ TEST(ChordSelectionTest, TheLastChordIsCarriedOverTheBarLine) {
     resetMotivicaRandForTesting();
     selectChords(m, &previous, PREVIOUS_SAME_SENTENCE, scheme);
     ASSERT_EQ(m.chords.size(), 2u);
-    EXPECT_EQ(m.chords[0].typeName, "DOMINANT_THREE_CHORD");
+    EXPECT_EQ(m.chords[0].type, TChordType::DOMINANT_THREE_CHORD);
     EXPECT_EQ(m.chords[0].time, 0);
     EXPECT_TRUE(m.chords[0].sameVoicing(24, 21, 19, 10));
-    EXPECT_EQ(m.chords[1].typeName, "TONIC_THREE_CHORD");
+    EXPECT_EQ(m.chords[1].type, TChordType::TONIC_THREE_CHORD);
     EXPECT_EQ(m.chords[1].time, 240);
     EXPECT_TRUE(connects(m.chords[0], m.chords[1], C_MAJOR));
     // the previous chord's bass rose (6 to 10), so the new bass moves down from 10 if it can
-    TChord expected = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord expected = chordOfType(TChordType::TONIC_THREE_CHORD);
     const TChordConnection connection(&previous.chords[1], &previous.chords[0]);
     ASSERT_TRUE(connection.previousBassRose());
     connection.arrangeCandidate(expected, C_MAJOR);
@@ -113,7 +113,7 @@ TEST(ChordSelectionTest, TheLastChordIsCarriedOverTheBarLine) {
     selectChords(plain, &previous, PREVIOUS_SAME_SENTENCE, scheme);
     ASSERT_EQ(plain.chords.size(), 1u);
     EXPECT_EQ(plain.chords[0].time, 0);
-    EXPECT_EQ(plain.chords[0].typeName, "TONIC_THREE_CHORD");
+    EXPECT_EQ(plain.chords[0].type, TChordType::TONIC_THREE_CHORD);
 }
 
 TEST(ChordSelectionTest, ANewSentenceDrawsItsChordFreely) {
@@ -133,7 +133,7 @@ TEST(ChordSelectionTest, ANewSentenceDrawsItsChordFreely) {
     const TChordConnection none;
     none.arrangeCandidate(expected, C_MAJOR);
     none.voice(expected);
-    EXPECT_EQ(m.chords[1].typeName, expected.typeName);
+    EXPECT_EQ(m.chords[1].type, expected.type);
     EXPECT_TRUE(m.chords[1].sameVoicing(expected));
     EXPECT_EQ(motivicaRand(), 130);  // exactly one draw
 }
@@ -141,13 +141,13 @@ TEST(ChordSelectionTest, ANewSentenceDrawsItsChordFreely) {
 TEST(ChordSelectionTest, AnIncompleteRememberedChordStillRanks) {
     const TScheme scheme;
     TMotive previous(C_MAJOR, TWO_FOUR);
-    previous.chords = {chordFromTypeName("DOMINANT_SIXTH_CHORD")};  // order 16, no voices
+    previous.chords = {chordOfType(TChordType::DOMINANT_SIXTH_CHORD)};  // order 16, no voices
     TMotive m(C_MAJOR, TWO_FOUR);
     resetMotivicaRandForTesting();
     selectChords(m, &previous, PREVIOUS_SAME_SENTENCE, scheme);
     ASSERT_EQ(m.chords.size(), 1u);
     // the tonic triad is still offered (tonic group) and is preferred; voiced as without a chord
-    EXPECT_EQ(m.chords[0].typeName, "TONIC_THREE_CHORD");
+    EXPECT_EQ(m.chords[0].type, TChordType::TONIC_THREE_CHORD);
     EXPECT_TRUE(m.chords[0].sameVoicing(24, 22, 20, 6));
     EXPECT_EQ(motivicaRandState(), 1u);
 }

@@ -141,7 +141,7 @@ TEST(MGeneratorTest, AWrongNumberOfTurnListsChangesNothing) {
 }
 
 TEST(MGeneratorTest, NearestChordTone) {
-    const TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    const TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     EXPECT_EQ(TMGenerator::nearestChordTone(tonic, C_MAJOR, 20), 20);
     EXPECT_EQ(TMGenerator::nearestChordTone(tonic, C_MAJOR, 21), 22);
     // above every chord tone: the middle one of the list of eighteen
@@ -154,7 +154,7 @@ TEST(MGeneratorTest, NearestChordTone) {
 }
 
 TEST(MGeneratorTest, LineStopsOnTheFirstChordTone) {
-    const TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    const TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     const TMGenerator gen(C_MAJOR, TWO_FOUR);
     TNoteList notes = blankNotes(6);
     // the line gives D and E only; the single then repeats E before the next line
@@ -165,7 +165,7 @@ TEST(MGeneratorTest, LineStopsOnTheFirstChordTone) {
     EXPECT_FALSE(notes[4].chording);
 
     SCOPED_TRACE("at the top of the range the line turns round");
-    const TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
+    const TChord dominant = chordOfType(TChordType::DOMINANT_THREE_CHORD);
     TNoteList top = blankNotes(3);
     gen.pitchMeasure(top, dominant, {turn(TURN_LINE, true)}, 33);
     EXPECT_EQ(pitchesOf(top), (std::vector<int32_t>{33, 34, 33}));
@@ -177,7 +177,7 @@ TEST(MGeneratorTest, LineStopsOnTheFirstChordTone) {
 }
 
 TEST(MGeneratorTest, LeapFallsBackNearerThenDownward) {
-    const TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    const TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     const TMGenerator gen(C_MAJOR, TWO_FOUR);
     TNoteList notes = blankNotes(2);
     resetMotivicaRandForTesting();
@@ -205,7 +205,7 @@ TEST(MGeneratorTest, LeapFallsBackNearerThenDownward) {
 }
 
 TEST(MGeneratorTest, RetentionExchangesWithThePreviousNote) {
-    const TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    const TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     const TMGenerator gen(C_MAJOR, TWO_FOUR);
     TNoteList notes = blankNotes(2);
     gen.pitchMeasure(notes, tonic, {turn(TURN_RETENTION, true)}, 20);
@@ -220,7 +220,7 @@ TEST(MGeneratorTest, RetentionExchangesWithThePreviousNote) {
 }
 
 TEST(MGeneratorTest, NeighbourAndFigures) {
-    const TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    const TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     const TMGenerator gen(C_MAJOR, TWO_FOUR);
     struct Case {
         const char* name;
@@ -270,7 +270,7 @@ TEST(MGeneratorTest, StaysInRangeAndTerminatesOverRandomSchemes) {
         const DURATION anacrusis = next(2) ? static_cast<DURATION>(30 * (1 + next(2))) : 0;
         TMotive m(key, meter, anacrusis);
         for (int k = 0; k < m.measureCount(); ++k) {
-            TChord c = chordFromTypeName(HARMONY_SET[static_cast<size_t>(next(21))]);
+            TChord c = chordOfType(HARMONY_SET[static_cast<size_t>(next(21))]);
             c.time = k * meter.measureLength();
             m.chords.push_back(c);
         }

@@ -9,9 +9,9 @@ const TKey C_MAJOR(0, MAJOR);
 TMotive anacrusisMotive() {
     // 2/4 with an eighth of anacrusis: G at 180, then C and D (eighths) and a rest of an eighth
     TMotive m(C_MAJOR, TMeasure(2, 120), 60);
-    TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
+    TChord dominant = chordOfType(TChordType::DOMINANT_THREE_CHORD);
     dominant.setVoicing(24, 21, 19, 10);
-    TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     tonic.setVoicing(24, 22, 20, 6);
     tonic.time = 240;
     m.chords = {dominant, tonic};

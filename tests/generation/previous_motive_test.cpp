@@ -14,7 +14,7 @@ TPeriodData twoSentences(DURATION anacrusis) {
 void giveAllChords(TMotive& m) {
     m.chords.clear();
     for (int k = 0; k < m.measureCount(); ++k) {
-        TChord c = chordFromTypeName("TONIC_THREE_CHORD");
+        TChord c = chordOfType(TChordType::TONIC_THREE_CHORD);
         c.time = k * m.measureLength();
         m.chords.push_back(c);
     }

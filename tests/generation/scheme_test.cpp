@@ -14,7 +14,6 @@ TChord arranged(const char* type, int32_t time = 0) {
     TChord c = chordFromTypeName(type);
     c.time = time;
     c.buildArrangements(C_MAJOR, SOPRANO_LOW, SOPRANO_HIGH);
-    c.setConnectionContext(-1, false);
     c.chooseArrangement(SOPRANO_TARGET);
     return c;
 }
@@ -68,8 +67,8 @@ struct Fixture {
 TEST(SchemeTest, InitialState) {
     TScheme s;
     ASSERT_EQ(s.chordSet().size(), 21u);
-    EXPECT_EQ(s.chordSet()[0].typeName, "TONIC_THREE_CHORD");
-    EXPECT_EQ(s.chordSet()[20].typeName, "TOPINTRO_FOUR_CHORD");
+    EXPECT_EQ(s.chordSet()[0].type, TChordType::TONIC_THREE_CHORD);
+    EXPECT_EQ(s.chordSet()[20].type, TChordType::TOPINTRO_FOUR_CHORD);
     EXPECT_FALSE(s.chordSet()[0].isArranged());
     EXPECT_EQ(s.rhythmScheme(), (TRhythm{30, 60, 90, 120, 150, 180, 210, 240}));
     EXPECT_FALSE(s.rhythmInOrder());
@@ -172,17 +171,17 @@ TEST(SchemeTest, TurnSchemeAndButtons) {
 
 TEST(SchemeTest, ChordCandidatesFollowTheSuccessionRule) {
     TScheme s;
-    std::vector<TChord> following = {chordFromTypeName("TONIC_THREE_CHORD")};
-    std::vector<TChord> tonic = {chordFromTypeName("TONIC_THREE_CHORD")};
+    std::vector<TChord> following = {chordOfType(TChordType::TONIC_THREE_CHORD)};
+    std::vector<TChord> tonic = {chordOfType(TChordType::TONIC_THREE_CHORD)};
     s.chordsAfter(C_MAJOR, 15, following, tonic);
     // the first list is cleared, the second only appended to
     ASSERT_EQ(tonic.size(), 6u);
-    EXPECT_EQ(tonic[1].typeName, "TONIC_THREE_CHORD");
-    EXPECT_EQ(tonic[5].typeName, "LOWM_THREE_CHORD");
-    EXPECT_EQ(following.front().typeName, "DOMINANT_THREE_CHORD");
+    EXPECT_EQ(tonic[1].type, TChordType::TONIC_THREE_CHORD);
+    EXPECT_EQ(tonic[5].type, TChordType::LOWM_THREE_CHORD);
+    EXPECT_EQ(following.front().type, TChordType::DOMINANT_THREE_CHORD);
     for (const TChord& c : following) {
         EXPECT_GE(c.order, 15);
-        EXPECT_NE(c.typeName, "SUBDOMINANT_THREE_CHORD");
+        EXPECT_NE(c.type, TChordType::SUBDOMINANT_THREE_CHORD);
     }
 
     for (uint8_t mode : {MAJOR, MINOR}) {
@@ -193,14 +192,14 @@ TEST(SchemeTest, ChordCandidatesFollowTheSuccessionRule) {
             const std::vector<TChord> expected = successionCandidates(key, rank);
             ASSERT_EQ(list.size(), expected.size());
             for (size_t i = 0; i < list.size(); ++i) {
-                EXPECT_EQ(list[i].typeName, expected[i].typeName);
+                EXPECT_EQ(list[i].type, expected[i].type);
             }
         }
     }
     // among equal orders the set order holds: the dominant triad before the third's sixth chord
     const std::vector<TChord> after15 = s.chordCandidates(C_MAJOR, 15);
-    EXPECT_EQ(after15[0].typeName, "DOMINANT_THREE_CHORD");
-    EXPECT_EQ(after15[1].typeName, "LOWM_SIXTH_CHORD");
+    EXPECT_EQ(after15[0].type, TChordType::DOMINANT_THREE_CHORD);
+    EXPECT_EQ(after15[1].type, TChordType::LOWM_SIXTH_CHORD);
     EXPECT_EQ(s.chordCandidates(TKey(0, MINOR), 0).size(), 19u);
 }
 
@@ -402,7 +401,7 @@ TEST(SchemeTest, NewWayAndAllModes) {
     }
     SCOPED_TRACE("an unarranged chord counts as none");
     f.scheme.setInsertMode(INSERT_CLASSIC);
-    const TChord bare = chordFromTypeName("TONIC_THREE_CHORD");
+    const TChord bare = chordOfType(TChordType::TONIC_THREE_CHORD);
     f.scheme.collectVariants(f.motive.notes, &bare, false, false, true, f.out, TWO_FOUR, f.motive,
                              0, 240);
     EXPECT_EQ(f.out.size(), 22u);
@@ -412,7 +411,7 @@ TEST(SchemeTest, RaisedSeventhsAreMarked) {
     TScheme s;
     const TKey aMinor(0, MINOR);
     TMotive m(aMinor, TWO_FOUR);
-    TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
+    TChord dominant = chordOfType(TChordType::DOMINANT_THREE_CHORD);
     dominant.buildArrangements(aMinor, SOPRANO_LOW, SOPRANO_HIGH);
     dominant.chooseArrangement(SOPRANO_TARGET);
     variant_set out;
@@ -434,7 +433,7 @@ TEST(SchemeTest, ProposalsStayInRangeOverRandomMelodies) {
     for (int round = 0; round < 300; ++round) {
         const TKey key(next(15) - 7, static_cast<uint8_t>(next(2)));
         TMotive m(key, TWO_FOUR);
-        TChord chord = chordFromTypeName(HARMONY_SET[static_cast<size_t>(next(21))]);
+        TChord chord = chordOfType(HARMONY_SET[static_cast<size_t>(next(21))]);
         chord.buildArrangements(key, SOPRANO_LOW, SOPRANO_HIGH);
         chord.chooseArrangement(SOPRANO_TARGET);
         int32_t t = 0;

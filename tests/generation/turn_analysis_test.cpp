@@ -7,7 +7,7 @@ namespace {
 const TKey C_MAJOR(0, MAJOR);
 
 TChord tonicTriad() {
-    return chordFromTypeName("TONIC_THREE_CHORD");
+    return chordOfType(TChordType::TONIC_THREE_CHORD);
 }
 
 // Notes a sixteenth apart with chord-tone flags from the chord.
@@ -136,7 +136,7 @@ TEST(TurnAnalysisTest, GroupsShareTheirBoundaryChordTones) {
 TEST(TurnAnalysisTest, MotiveSchemeClosesGroupsAtTheBarLine) {
     // 2/4 with an eighth of anacrusis: measure 0 holds G (one note), measure 1 C E D C
     TMotive m(C_MAJOR, TMeasure(2, 120), 60);
-    m.chords = {chordFromTypeName("DOMINANT_THREE_CHORD"), tonicTriad()};
+    m.chords = {chordOfType(TChordType::DOMINANT_THREE_CHORD), tonicTriad()};
     m.chords[1].time = 240;
     const TChord tonic = tonicTriad();
     m.notes = notesOver({24}, m.chords[0], 180, 60);

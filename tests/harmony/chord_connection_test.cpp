@@ -49,7 +49,7 @@ TEST(ChordConnection, RangeTargetAndContext) {
         EXPECT_FALSE(TChordConnection(&tonic, &dominant).previousBassRose());
         EXPECT_FALSE(TChordConnection(&tonic, &tonic).previousBassRose());
         // an unarranged chord before P tells nothing about the bass
-        const TChord unarranged = chordFromTypeName("TONIC_THREE_CHORD");
+        const TChord unarranged = chordOfType(TChordType::TONIC_THREE_CHORD);
         EXPECT_FALSE(TChordConnection(&dominant, &unarranged).previousBassRose());
     }
     {
@@ -63,7 +63,7 @@ TEST(ChordConnection, RangeTargetAndContext) {
     }
     {
         SCOPED_TRACE("an incomplete voicing hands on nothing");
-        const TChord unarranged = chordFromTypeName("TONIC_THREE_CHORD");
+        const TChord unarranged = chordOfType(TChordType::TONIC_THREE_CHORD);
         const TChord broken = voiced("TONIC_THREE_CHORD", {24, 22, 20, 44});
         EXPECT_FALSE(TChordConnection(&unarranged, nullptr).hasPrevious());
         EXPECT_FALSE(TChordConnection(&broken, &tonic).hasPrevious());
@@ -74,7 +74,7 @@ TEST(ChordConnection, RangeTargetAndContext) {
 
 TEST(ChordConnection, HarmonisesTonicThenDominant) {
     const TChordConnection first;
-    std::vector<TChord> candidates = {chordFromTypeName("TONIC_THREE_CHORD")};
+    std::vector<TChord> candidates = {chordOfType(TChordType::TONIC_THREE_CHORD)};
     first.arrangeCandidates(candidates, C_MAJOR);
     ASSERT_EQ(candidates.size(), 1u);
     ASSERT_TRUE(first.voice(candidates[0]));
@@ -82,10 +82,10 @@ TEST(ChordConnection, HarmonisesTonicThenDominant) {
     EXPECT_EQ(tonic.voicing(), (TVoicing{24, 22, 20, 6}));
 
     const TChordConnection second(&tonic, nullptr);
-    TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
-    ASSERT_TRUE(second.arrangeCandidate(dominant, C_MAJOR));
-    EXPECT_EQ(dominant.previousBass, 6);
-    EXPECT_FALSE(dominant.previousBassRose);
+    TChord dominant = chordOfType(TChordType::DOMINANT_THREE_CHORD);
+    ASSERT_TRUE(hasSopranoMove(second.arrangeCandidate(dominant, C_MAJOR)));
+    EXPECT_EQ(second.bassContext().previousBass, 6);
+    EXPECT_FALSE(second.bassContext().previousBassRose);
     ASSERT_TRUE(second.voice(dominant));
     EXPECT_EQ(dominant.voicing(), (TVoicing{24, 21, 19, 10}));
 }
@@ -98,15 +98,19 @@ TEST(ChordConnection, DropsCandidatesWithoutAnyMove) {
     std::vector<TChord> candidates = successionCandidates(C_MAJOR, 0);
     std::vector<std::string> kept;
     for (TChord chord : candidates) {
-        if (after.arrangeCandidate(chord, C_MAJOR)) {
-            kept.push_back(chord.typeName);
+        if (hasSopranoMove(after.arrangeCandidate(chord, C_MAJOR))) {
+            kept.push_back(std::string(chordTypeName(chord.type)));
         }
     }
-    after.arrangeCandidates(candidates, C_MAJOR);
+    const std::vector<TMotionFlags> motions = after.arrangeCandidates(candidates, C_MAJOR);
+    ASSERT_EQ(motions.size(), candidates.size());
     std::vector<std::string> names;
-    for (const TChord& chord : candidates) {
-        names.push_back(chord.typeName);
-        EXPECT_TRUE(chord.hasSopranoMove());
+    for (size_t i = 0; i < candidates.size(); ++i) {
+        names.push_back(std::string(chordTypeName(candidates[i].type)));
+        EXPECT_TRUE(hasSopranoMove(motions[i]));
+        // the flags are those of the candidate's own check
+        TChord again = chordOfType(candidates[i].type);
+        EXPECT_EQ(after.arrangeCandidate(again, C_MAJOR), motions[i]);
     }
     EXPECT_EQ(names, kept);
     EXPECT_EQ(names.size(), 17u);
@@ -116,8 +120,12 @@ TEST(ChordConnection, DropsCandidatesWithoutAnyMove) {
     EXPECT_TRUE(nothing.empty());
     // without a preceding chord nothing that can be arranged is dropped
     std::vector<TChord> all = successionCandidates(C_MAJOR, 0);
-    TChordConnection().arrangeCandidates(all, C_MAJOR);
+    const std::vector<TMotionFlags> open = TChordConnection().arrangeCandidates(all, C_MAJOR);
     EXPECT_EQ(all.size(), static_cast<size_t>(HARMONY_SET_SIZE));
+    ASSERT_EQ(open.size(), all.size());
+    for (const TMotionFlags& flags : open) {
+        EXPECT_EQ(flags, (TMotionFlags{true, true, true, true, true, true}));
+    }
 }
 
 // Walks long random progressions in random keys the way the harmonisers do and checks that every
@@ -138,20 +146,20 @@ TEST(ChordConnection, EveryChosenVoicingConnects) {
             if (!candidate.isAvailableIn(key)) {
                 continue;
             }
-            const bool kept = connection.arrangeCandidate(candidate, key);
+            const bool kept = hasSopranoMove(connection.arrangeCandidate(candidate, key));
             bool anyValid = false;
             for (const TChordArrangementMap& map : candidate.arrangementMaps) {
                 for (const auto& [soprano, a] : map) {
                     anyValid = anyValid || a.isValid();
                 }
             }
-            ASSERT_EQ(kept, anyValid) << candidate.typeName;
+            ASSERT_EQ(kept, anyValid) << chordTypeName(candidate.type);
             if (!kept) {
-                ASSERT_TRUE(previous != nullptr) << candidate.typeName;
+                ASSERT_TRUE(previous != nullptr) << chordTypeName(candidate.type);
                 ++dropped;
                 continue;
             }
-            ASSERT_TRUE(connection.voice(candidate)) << candidate.typeName;
+            ASSERT_TRUE(connection.voice(candidate)) << chordTypeName(candidate.type);
             ASSERT_TRUE(candidate.hasCompleteVoicing());
             EXPECT_GE(candidate.soprano, connection.low());
             EXPECT_LE(candidate.soprano, connection.high());
@@ -161,8 +169,8 @@ TEST(ChordConnection, EveryChosenVoicingConnects) {
                 const int rule =
                     failingVoiceLeadingRule(previous->voicing(), candidate.voicing(), key);
                 ASSERT_EQ(rule, RULE_NONE)
-                    << previous->typeName << " to " << candidate.typeName << " in signs "
-                    << key.signs() << " mode " << int{key.mode()};
+                    << chordTypeName(previous->type) << " to " << chordTypeName(candidate.type)
+                    << " in signs " << key.signs() << " mode " << int{key.mode()};
                 ++connections;
             }
             progression.push_back(candidate);

@@ -7,26 +7,6 @@
 #include <vector>
 
 #include "model/key.h"
-#include "model/midi_output.h"
-
-// Records every message it is sent, in order.
-class TRecordingOutput : public TMidiOutputInterface {
-  public:
-    struct TMessage {
-        bool on;
-        int16_t channel;
-        int16_t key;
-        int16_t velocity;
-        bool operator==(const TMessage&) const = default;
-    };
-    void noteOn(int16_t channel, int16_t key, int16_t velocity) override {
-        messages.push_back({true, channel, key, velocity});
-    }
-    void noteOff(int16_t channel, int16_t key, int16_t velocity) override {
-        messages.push_back({false, channel, key, velocity});
-    }
-    std::vector<TMessage> messages;
-};
 
 static const TKey C_MAJOR(0, MAJOR);
 static const TKey A_MINOR(0, MINOR);
@@ -78,7 +58,7 @@ static const std::vector<TExpectedType> EXPECTED_TYPES = {
 };
 
 static void expectNoType(const TChord& chord) {
-    EXPECT_TRUE(chord.typeName.empty());
+    EXPECT_EQ(chord.type, TChordType::NONE);
     EXPECT_FALSE(chord.hasType());
     EXPECT_EQ(chord.degree, 0);
     EXPECT_EQ(chord.toneCount, 0);
@@ -91,9 +71,6 @@ static void expectNoType(const TChord& chord) {
     EXPECT_EQ(chord.colour, 0x000000u);
     EXPECT_EQ(chord.voicing(), (TVoicing{-1, -1, -1, -1}));
     EXPECT_EQ(chord.time, 0);
-    EXPECT_EQ(chord.previousBass, -1);
-    EXPECT_FALSE(chord.previousBassRose);
-    EXPECT_EQ(chord.motionFlags, (std::array<bool, 6>{}));
 }
 
 TEST(Chord, TypeDataOfAllTypes) {
@@ -104,7 +81,7 @@ TEST(Chord, TypeDataOfAllTypes) {
         SCOPED_TRACE(expected.name);
         EXPECT_EQ(CHORD_TYPE_NAMES[i], expected.name);
         const TChord chord = chordFromTypeName(expected.name);
-        EXPECT_EQ(chord.typeName, expected.name);
+        EXPECT_EQ(chordTypeName(chord.type), expected.name);
         EXPECT_TRUE(chord.hasType());
         EXPECT_EQ(chord.degree, expected.degree);
         EXPECT_EQ(chord.toneCount, expected.tones);
@@ -132,14 +109,14 @@ TEST(Chord, TypeDataOfAllTypes) {
     }
     for (size_t i = 0; i < set.size(); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(HARMONY_SET[i], set[i]);
+        EXPECT_EQ(chordTypeName(HARMONY_SET[i]), set[i]);
     }
 }
 
 TEST(Chord, FromTypeName) {
     {
         SCOPED_TRACE("the dominant six-five chord");
-        const TChord chord = chordFromTypeName("DOMINANT_SIXTH_FIFTH_CHORD");
+        const TChord chord = chordOfType(TChordType::DOMINANT_SIXTH_FIFTH_CHORD);
         EXPECT_EQ(chord.degree, 5);
         EXPECT_EQ(chord.toneCount, 4);
         EXPECT_EQ(chord.bassTone, 1);
@@ -164,6 +141,28 @@ TEST(Chord, FromTypeName) {
     EXPECT_FALSE(built.isArranged());
 }
 
+TEST(Chord, TypeNames) {
+    for (int i = 0; i < CHORD_TYPE_COUNT; ++i) {
+        const auto type = static_cast<TChordType>(i);
+        const std::string_view name = chordTypeName(type);
+        SCOPED_TRACE(std::string(name));
+        EXPECT_EQ(name, CHORD_TYPE_NAMES[static_cast<size_t>(i)]);
+        EXPECT_EQ(chordTypeFromName(name), type);
+        EXPECT_EQ(chordOfType(type).type, type);
+        EXPECT_EQ(chordFromTypeName(name).type, type);
+    }
+    EXPECT_EQ(chordTypeName(TChordType::TONIC_THREE_CHORD), "TONIC_THREE_CHORD");
+    EXPECT_EQ(chordTypeName(TChordType::K_SIXTH_FOURTH_CHORD), "K_SIXTH_FOURTH_CHORD");
+    EXPECT_EQ(chordTypeName(TChordType::TOPINTRO_SECOND_CHORD), "TOPINTRO_SECOND_CHORD");
+    EXPECT_EQ(chordTypeName(TChordType::NONE), "");
+    for (const char* name : {"dominant_three_chord", "", "TONIC_THREE_CHORD ", "TONIC", "NONE"}) {
+        SCOPED_TRACE(std::string("no type: '") + name + "'");
+        EXPECT_EQ(chordTypeFromName(name), TChordType::NONE);
+    }
+    SCOPED_TRACE("chord of no type");
+    expectNoType(chordOfType(TChordType::NONE));
+}
+
 TEST(Chord, AvailabilityPerMode) {
     for (int signs = -7; signs <= 7; ++signs) {
         const TKey major(signs, MAJOR);
@@ -179,7 +178,7 @@ TEST(Chord, AvailabilityPerMode) {
 }
 
 TEST(Chord, VoicingAndCopy) {
-    TChord chord = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord chord = chordOfType(TChordType::TONIC_THREE_CHORD);
     chord.setVoicing(20, 17, 15, 6);
     EXPECT_TRUE(chord.isArranged());
     EXPECT_TRUE(chord.sameVoicing(20, 17, 15, 6));
@@ -197,63 +196,19 @@ TEST(Chord, VoicingAndCopy) {
     EXPECT_FALSE(partial.hasCompleteVoicing());
 
     chord.time = 240;
-    chord.setConnectionContext(10, true);
     chord.buildArrangements(C_MAJOR, 20, 20);
     const TChord copy = chord;
     EXPECT_TRUE(copy.sameVoicing(chord));
     EXPECT_EQ(copy.time, 240);
-    EXPECT_EQ(copy.previousBass, 10);
-    EXPECT_TRUE(copy.previousBassRose);
-    EXPECT_EQ(copy.typeName, "TONIC_THREE_CHORD");
+    EXPECT_EQ(copy.type, TChordType::TONIC_THREE_CHORD);
     EXPECT_EQ(copy.doublings, chord.doublings);
     EXPECT_EQ(copy.arrangementMaps, chord.arrangementMaps);
     EXPECT_EQ(copy.arrangementCounts, chord.arrangementCounts);
-    EXPECT_EQ(copy.motionFlags, chord.motionFlags);
 
     chord.clearVoicing();
     EXPECT_FALSE(chord.isArranged());
     EXPECT_EQ(chord.voicing(), (TVoicing{-1, -1, -1, -1}));
     EXPECT_TRUE(copy.isArranged());
-}
-
-TEST(Chord, SoundOnAndOff) {
-    TRecordingOutput output;
-    TChord chord = chordFromTypeName("TONIC_THREE_CHORD");
-    {
-        SCOPED_TRACE("an unarranged chord is silent");
-        chord.soundOn(output, C_MAJOR);
-        chord.soundOff(output, C_MAJOR);
-        EXPECT_TRUE(output.messages.empty());
-    }
-    {
-        SCOPED_TRACE("soprano, alto, tenor, bass on the draft chord channel");
-        chord.setVoicing(20, 17, 15, 6);
-        chord.soundOn(output, C_MAJOR);
-        chord.soundOff(output, C_MAJOR);
-        const std::vector<TRecordingOutput::TMessage> expected = {
-            {true, 4, 60, 100},  {true, 4, 55, 80},  {true, 4, 52, 80},  {true, 4, 36, 120},
-            {false, 4, 60, 100}, {false, 4, 55, 80}, {false, 4, 52, 80}, {false, 4, 36, 120},
-        };
-        EXPECT_EQ(output.messages, expected);
-    }
-    {
-        SCOPED_TRACE("the key gives the sound: the same positions in A minor");
-        output.messages.clear();
-        chord.soundOn(output, A_MINOR);
-        // A minor: position 20 is C (60), 17 is G sharp (56), 15 is E (52), 6 is C (36)
-        const std::vector<TRecordingOutput::TMessage> expected = {
-            {true, 4, 60, 100}, {true, 4, 56, 80}, {true, 4, 52, 80}, {true, 4, 36, 120}};
-        EXPECT_EQ(output.messages, expected);
-    }
-    {
-        SCOPED_TRACE("a voice outside the key's positions stays silent");
-        output.messages.clear();
-        chord.setVoicing(20, 17, 15, 50);
-        chord.soundOn(output, C_MAJOR);
-        const std::vector<TRecordingOutput::TMessage> expected = {
-            {true, 4, 60, 100}, {true, 4, 55, 80}, {true, 4, 52, 80}};
-        EXPECT_EQ(output.messages, expected);
-    }
 }
 
 static std::vector<int32_t> everyFrom(int32_t first, std::initializer_list<int32_t> steps) {
@@ -304,7 +259,7 @@ TEST(Chord, ChordToneMaps) {
         EXPECT_FALSE(chord.isChordTone(NO_POSITION, c.key));
     }
     // the tone held by a position: C major dominant seventh, D is the fifth, F the seventh
-    const TChord dominant = chordFromTypeName("DOMINANT_FOUR_CHORD");
+    const TChord dominant = chordOfType(TChordType::DOMINANT_FOUR_CHORD);
     EXPECT_EQ(dominant.toneIndexAt(0, C_MAJOR), 2);
     EXPECT_EQ(dominant.toneIndexAt(2, C_MAJOR), 3);
     EXPECT_EQ(dominant.toneIndexAt(3, C_MAJOR), 0);
@@ -318,8 +273,8 @@ TEST(Chord, ChordToneMaps) {
 }
 
 TEST(Chord, NavigationAtBothEnds) {
-    const TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
-    const TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    const TChord dominant = chordOfType(TChordType::DOMINANT_THREE_CHORD);
+    const TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     struct TCase {
         const char* what;
         int32_t got;
@@ -357,8 +312,8 @@ TEST(Chord, NavigationAtBothEnds) {
 }
 
 TEST(Chord, ChordToneSteps) {
-    const TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
-    const TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
+    const TChord dominant = chordOfType(TChordType::DOMINANT_THREE_CHORD);
+    const TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
     struct TCase {
         const char* what;
         int32_t got;
@@ -388,15 +343,15 @@ TEST(Chord, ChordToneSteps) {
 static std::vector<std::string> namesOf(const std::vector<TChord>& chords) {
     std::vector<std::string> names;
     for (const TChord& chord : chords) {
-        names.push_back(chord.typeName);
+        names.push_back(std::string(chordTypeName(chord.type)));
     }
     return names;
 }
 
 TEST(Chord, SuccessionRule) {
-    const TChord tonic = chordFromTypeName("TONIC_THREE_CHORD");
-    const TChord subdominant = chordFromTypeName("SUBDOMINANT_THREE_CHORD");
-    const TChord dominant = chordFromTypeName("DOMINANT_THREE_CHORD");
+    const TChord tonic = chordOfType(TChordType::TONIC_THREE_CHORD);
+    const TChord subdominant = chordOfType(TChordType::SUBDOMINANT_THREE_CHORD);
+    const TChord dominant = chordOfType(TChordType::DOMINANT_THREE_CHORD);
     EXPECT_TRUE(tonic.canFollow(dominant.order));
     EXPECT_FALSE(subdominant.canFollow(dominant.order));
     EXPECT_TRUE(dominant.canFollow(dominant.order));
@@ -430,11 +385,11 @@ TEST(Chord, SuccessionRule) {
             EXPECT_LE(all[i - 1].order, all[i].order) << i;
         }
         // LOWM_THREE_CHORD (order 13) sorts after K_SIXTH_FOURTH_CHORD (12)
-        EXPECT_EQ(all[11].typeName, "K_SIXTH_FOURTH_CHORD");
-        EXPECT_EQ(all[12].typeName, "LOWM_THREE_CHORD");
+        EXPECT_EQ(all[11].type, TChordType::K_SIXTH_FOURTH_CHORD);
+        EXPECT_EQ(all[12].type, TChordType::LOWM_THREE_CHORD);
         // equal orders keep the set order
-        EXPECT_EQ(all[14].typeName, "DOMINANT_THREE_CHORD");
-        EXPECT_EQ(all[15].typeName, "LOWM_SIXTH_CHORD");
+        EXPECT_EQ(all[14].type, TChordType::DOMINANT_THREE_CHORD);
+        EXPECT_EQ(all[15].type, TChordType::LOWM_SIXTH_CHORD);
         EXPECT_EQ(successionCandidates(A_MINOR, 0).size(),
                   static_cast<size_t>(HARMONY_SET_SIZE - 2));
     }

@@ -28,7 +28,7 @@ TPeriodData examplePeriod() {
     TPeriodData period;
     period.buildFromLayout({1}, {1}, {5}, TKey(0, MAJOR), TMeasure(2, QUARTER), 0, 100);
     TMotive& m = period.sentences[0].phrases[0].motives[0];
-    TChord chord = chordFromTypeName("TONIC_THREE_CHORD");
+    TChord chord = chordOfType(TChordType::TONIC_THREE_CHORD);
     chord.setVoicing(20, 17, 15, 6);
     m.chords.push_back(chord);
     TNote first(0, 20, QUARTER);
@@ -104,7 +104,7 @@ TEST(Document, ReadsBackWhatItWrites) {
     period.buildFromLayout({2, 1}, {2, 1, 3}, {6, 15, 2}, TKey(3, MINOR), TMeasure(3, QUARTER),
                            SIXTEENTH, 120);
     TMotive& m = period.sentences[1].phrases[0].motives[2];
-    TChord chord = chordFromTypeName("DOMINANT_THREE_CHORD");
+    TChord chord = chordOfType(TChordType::DOMINANT_THREE_CHORD);
     chord.time = 30;
     chord.setVoicing(22, 18, 13, 4);
     m.chords = {chord};
@@ -128,7 +128,7 @@ TEST(Document, ReadsBackWhatItWrites) {
     EXPECT_EQ(back.sentences[1].phrases[0].motiveCount, 3);
     const TMotive& r = back.sentences[1].phrases[0].motives[2];
     EXPECT_EQ(r, m);
-    EXPECT_EQ(r.chords[0].typeName, "DOMINANT_THREE_CHORD");
+    EXPECT_EQ(r.chords[0].type, TChordType::DOMINANT_THREE_CHORD);
     EXPECT_EQ(r.chords[0].time, 30);
     EXPECT_EQ(r.key, period.key);
     EXPECT_EQ(r.anacrusis, SIXTEENTH);
@@ -245,7 +245,7 @@ TEST(Document, FollowsTheAttributeRules) {
         SCOPED_TRACE("CHORD");
         ASSERT_EQ(m.chords.size(), 3u);
         // the type came after TIME and replaced the whole chord
-        EXPECT_EQ(m.chords[0].typeName, "DOMINANT_THREE_CHORD");
+        EXPECT_EQ(m.chords[0].type, TChordType::DOMINANT_THREE_CHORD);
         EXPECT_EQ(m.chords[0].time, 0);
         EXPECT_EQ(m.chords[0].bass, -1);
         EXPECT_FALSE(m.chords[1].hasType());

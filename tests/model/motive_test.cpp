@@ -43,14 +43,14 @@ TEST(MotiveTest, SetChordPlacement) {
     m.setChord(chordAtTime("DOMINANT_THREE_CHORD", 240));
     m.setChord(chordAtTime("TONIC_THREE_CHORD", 0));
     ASSERT_EQ(m.chords.size(), 2u);
-    EXPECT_EQ(m.chords[0].typeName, "TONIC_THREE_CHORD");
+    EXPECT_EQ(m.chords[0].type, TChordType::TONIC_THREE_CHORD);
     EXPECT_EQ(m.chords[1].time, 240);
 
     TMotive one(TKey(), TMeasure(), 60);
     one.setChord(chordAtTime("DOMINANT_THREE_CHORD", 240));
     one.setChord(chordAtTime("TONIC_SIXTH_CHORD", 240));
     ASSERT_EQ(one.chords.size(), 1u);
-    EXPECT_EQ(one.chords[0].typeName, "TONIC_SIXTH_CHORD");
+    EXPECT_EQ(one.chords[0].type, TChordType::TONIC_SIXTH_CHORD);
     one.setChord(chordAtTime("TONIC_THREE_CHORD", 480));
     ASSERT_EQ(one.chords.size(), 2u);
     EXPECT_EQ(one.chords[1].time, 480);
@@ -59,10 +59,10 @@ TEST(MotiveTest, SetChordPlacement) {
     const TMotive before = m;
     m.setChord(chordAtTime("TONIC_FOUR_CHORD", 120));
     EXPECT_EQ(m.chords.size(), 2u);
-    EXPECT_EQ(m.chords[0].typeName, "TONIC_THREE_CHORD");
-    EXPECT_EQ(m.chords[1].typeName, "DOMINANT_THREE_CHORD");
+    EXPECT_EQ(m.chords[0].type, TChordType::TONIC_THREE_CHORD);
+    EXPECT_EQ(m.chords[1].type, TChordType::DOMINANT_THREE_CHORD);
     m.setChord(chordAtTime("TONIC_FOUR_CHORD", 240));
-    EXPECT_EQ(m.chords[1].typeName, "TONIC_FOUR_CHORD");
+    EXPECT_EQ(m.chords[1].type, TChordType::TONIC_FOUR_CHORD);
 }
 
 TEST(MotiveTest, CopyAssignmentAndEquality) {
@@ -150,7 +150,7 @@ TEST(MotiveTest, QueriesByTime) {
     m.setChord(chordAtTime("TONIC_THREE_CHORD", 0));
     m.setChord(chordAtTime("DOMINANT_THREE_CHORD", 240));
 
-    EXPECT_EQ(m.chordAt(240)->typeName, "DOMINANT_THREE_CHORD");
+    EXPECT_EQ(m.chordAt(240)->type, TChordType::DOMINANT_THREE_CHORD);
     EXPECT_EQ(m.chordAt(100), nullptr);
     EXPECT_EQ(m.chordOfMeasure(200)->time, 0);
     EXPECT_EQ(m.chordOfMeasure(400)->time, 240);

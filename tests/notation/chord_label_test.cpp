@@ -54,7 +54,7 @@ TEST(ChordLabelTest, DegreeAndFigureByType) {
 TEST(ChordLabelTest, BoxAndGlyphPlacement) {
     {
         SCOPED_TRACE("the dominant six-five: D and the stacked figure, bottom-aligned");
-        const TChord chord = chordFromTypeName("DOMINANT_SIXTH_FIFTH_CHORD");
+        const TChord chord = chordOfType(TChordType::DOMINANT_SIXTH_FIFTH_CHORD);
         const TChordLabel label = chordLabel(chord);
         const TGlyphSize d = glyphSize(TGlyph::DEGREE_D);
         const TGlyphSize f = glyphSize(TGlyph::FIGURE_SIX_FIVE);
@@ -73,7 +73,8 @@ TEST(ChordLabelTest, BoxAndGlyphPlacement) {
     }
     {
         SCOPED_TRACE("a root-position triad writes no figure");
-        const TPlacedItems items = layoutChordLabel(chordFromTypeName("TONIC_THREE_CHORD"), 0, 156);
+        const TPlacedItems items =
+            layoutChordLabel(chordOfType(TChordType::TONIC_THREE_CHORD), 0, 156);
         ASSERT_EQ(items.size(), 2u);
         EXPECT_EQ(items[0].colour, 0xB9FFFFu);
         EXPECT_EQ(items[0].rect.width, glyphSize(TGlyph::DEGREE_T).width + 3 + 3);
@@ -115,13 +116,13 @@ TEST(ChordLabelTest, EveryLabelFitsAPopupCellAtAReadableSize) {
     }
     // a narrow glyph keeps its own size and stands in the middle of the cell
     const TFittedChordLabel t =
-        fitChordLabel(chordLabel(chordFromTypeName("TONIC_THREE_CHORD")), area);
+        fitChordLabel(chordLabel(chordOfType(TChordType::TONIC_THREE_CHORD)), area);
     EXPECT_DOUBLE_EQ(t.scale, 1.0);
     EXPECT_DOUBLE_EQ(t.degreeX, 100 + (15 - glyphSize(TGlyph::DEGREE_T).width) / 2.0);
     EXPECT_DOUBLE_EQ(t.degreeY, 60 + (28 - 14) / 2.0);
     // nothing to draw for a chord of no type or an area of no size
     EXPECT_EQ(fitChordLabel(chordLabel(TChord()), area).scale, 0.0);
     EXPECT_EQ(
-        fitChordLabel(chordLabel(chordFromTypeName("TONIC_THREE_CHORD")), {0, 0, 0, 28}).scale,
+        fitChordLabel(chordLabel(chordOfType(TChordType::TONIC_THREE_CHORD)), {0, 0, 0, 28}).scale,
         0.0);
 }
