@@ -19,6 +19,7 @@
 #include "model/period_timeline.h"
 #include "model/pitch_spelling.h"
 #include "model/tempo.h"
+#include "notation/beam_groups.h"
 #include "templates/phrase_letter.h"
 
 namespace {
@@ -300,6 +301,24 @@ std::pair<const char*, bool> noteType(int32_t length) {
         default:
             return {nullptr, false};
     }
+}
+
+const char* beamName(TBeam beam) {
+    switch (beam) {
+        case TBeam::BEGIN:
+            return "begin";
+        case TBeam::CONTINUE:
+            return "continue";
+        case TBeam::END:
+            return "end";
+        case TBeam::FORWARD_HOOK:
+            return "forward hook";
+        case TBeam::BACKWARD_HOOK:
+            return "backward hook";
+        case TBeam::NONE:
+            break;
+    }
+    return "";
 }
 
 const char* accidentalName(int alter) {
@@ -676,49 +695,75 @@ class TScoreWriter {
 
     // The pieces of one voice that lie in the measure: stretches cut at the bar lines and into
     // written lengths, tied where a note goes on. `before` is told the start of each piece.
+    // One written note or rest of a voice in a measure, waiting for its beams.
+    struct TPendingNote {
+        int32_t start = 0;
+        int32_t length = 0;
+        std::optional<TPitchSpelling> pitch;
+        bool wholeMeasure = false;
+        bool tiedIn = false;
+        bool tiedOut = false;
+        const char* accidental = nullptr;
+    };
+
     template <typename Before>
     void writeVoice(const std::vector<TSpan>& spans, size_t& index, const TMeasureSpan& measure,
                     const TVoiceSpec& voice, std::map<std::pair<int, int>, int>& inForce,
                     Before before) {
         while (index < spans.size() && spans[index].end() <= measure.start)
             ++index;
+        std::vector<TPendingNote> notes;
         for (size_t i = index; i < spans.size() && spans[i].start < measure.end; ++i) {
             const TSpan& span = spans[i];
             const int32_t start = std::max(span.start, measure.start);
             const int32_t end = std::min(span.end(), measure.end);
-            before(start);
             if (span.isRest() && start == measure.start && end == measure.end &&
                 end - start == length_ && !measure.implicit) {
-                writeNote(nullptr, end - start, true, false, false, voice, nullptr);
+                notes.push_back({start, end - start, std::nullopt, true, false, false, nullptr});
                 continue;
             }
             const std::vector<int32_t> parts = writtenParts(end - start, span.isRest());
-            TPitchSpelling spelling;
+            std::optional<TPitchSpelling> spelling;
             const char* accidental = nullptr;
             if (!span.isRest()) {
                 spelling = spellPitch(span.pitch, *span.key);
-                const auto place = std::make_pair(spelling.letter, spelling.octave);
+                const auto place = std::make_pair(spelling->letter, spelling->octave);
                 const auto found = inForce.find(place);
                 const int current = found != inForce.end()
                                         ? found->second
-                                        : signatureAlter(period_.key.signs(), spelling.letter);
+                                        : signatureAlter(period_.key.signs(), spelling->letter);
                 // a note tied over the bar line keeps the accidental it started with
-                if (span.start == start && current != spelling.alter) {
-                    accidental = accidentalName(spelling.alter);
-                    inForce[place] = spelling.alter;
+                if (span.start == start && current != spelling->alter) {
+                    accidental = accidentalName(spelling->alter);
+                    inForce[place] = spelling->alter;
                 }
             }
+            int32_t at = start;
             for (size_t p = 0; p < parts.size(); ++p) {
                 const bool tiedIn = !span.isRest() && (p > 0 || span.start < start);
                 const bool tiedOut = !span.isRest() && (p + 1 < parts.size() || span.end() > end);
-                writeNote(span.isRest() ? nullptr : &spelling, parts[p], false, tiedIn, tiedOut,
-                          voice, p == 0 ? accidental : nullptr);
+                notes.push_back({at, parts[p], spelling, false, tiedIn, tiedOut,
+                                 p == 0 ? accidental : nullptr});
+                at += parts[p];
             }
+        }
+        // beams count from where a whole measure would start: a pickup is its measure's end
+        const int32_t origin = measure.implicit ? measure.end - length_ : measure.start;
+        std::vector<TWrittenNote> written;
+        for (const TPendingNote& n : notes)
+            written.push_back({n.start - origin, n.length, !n.pitch || n.wholeMeasure});
+        const std::vector<TNoteBeams> beams = beamNotes(period_.measure, written);
+        for (size_t i = 0; i < notes.size(); ++i) {
+            const TPendingNote& n = notes[i];
+            before(n.start);
+            writeNote(n.pitch ? &*n.pitch : nullptr, n.length, n.wholeMeasure, n.tiedIn, n.tiedOut,
+                      voice, n.accidental, beams[i]);
         }
     }
 
     void writeNote(const TPitchSpelling* pitch, int32_t length, bool wholeMeasure, bool tiedIn,
-                   bool tiedOut, const TVoiceSpec& voice, const char* accidental) {
+                   bool tiedOut, const TVoiceSpec& voice, const char* accidental,
+                   const TNoteBeams& beams) {
         out_.open("note");
         if (pitch) {
             out_.open("pitch");
@@ -748,6 +793,12 @@ class TScoreWriter {
             out_.leaf("stem", voice.stem);
         if (voice.staff != 0)
             out_.leaf("staff", voice.staff);
+        int number = 1;
+        for (const TBeam beam : {beams.primary, beams.secondary}) {
+            if (beam != TBeam::NONE)
+                out_.leaf("beam", beamName(beam), " number=\"" + std::to_string(number) + "\"");
+            ++number;
+        }
         if (tiedIn || tiedOut) {
             out_.open("notations");
             if (tiedIn)

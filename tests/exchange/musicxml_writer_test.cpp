@@ -275,7 +275,7 @@ TEST(MusicXmlWriterTest, OneMotiveAsGoldenText) {
 }
 
 // The golden file was checked by hand against the order of the MusicXML 4.0 schema: note
-// (pitch or rest, duration, tie, voice, type, dot, accidental, stem, staff, notations),
+// (pitch or rest, duration, tie, voice, type, dot, accidental, stem, staff, beam, notations),
 // attributes (divisions, key, time, staves, clef), harmony (numeral, kind, inversion, staff),
 // direction (direction-type, sound). Set MOTIVICA_UPDATE_GOLDEN=1 to write it anew.
 TEST(MusicXmlWriterTest, DefaultCompositionMatchesGoldenFile) {
@@ -286,6 +286,51 @@ TEST(MusicXmlWriterTest, DefaultCompositionMatchesGoldenFile) {
         writeWholeFile(path, text);
     EXPECT_EQ(text, readWholeFile(path));
     expectMelodyReadsBack(period, text);
+}
+
+// The beams of the melody's notes, measure by measure: "b" begin, "c" continue, "e" end, "-"
+// none, the second beam after a slash.
+std::vector<std::string> melodyBeams(const std::string& text) {
+    pugi::xml_document doc;
+    EXPECT_TRUE(doc.load_string(text.c_str()));
+    std::vector<std::string> measures;
+    const pugi::xml_node part =
+        doc.child("score-partwise").find_child_by_attribute("part", "id", "P1");
+    for (const pugi::xml_node measure : part.children("measure")) {
+        std::string beams;
+        for (const pugi::xml_node note : measure.children("note")) {
+            std::string levels[2] = {"-", ""};
+            for (const pugi::xml_node beam : note.children("beam"))
+                levels[beam.attribute("number").as_int() - 1] = beam.text().as_string()[0];
+            beams +=
+                (beams.empty() ? "" : " ") + levels[0] + (levels[1].empty() ? "" : "/" + levels[1]);
+        }
+        measures.push_back(beams);
+    }
+    return measures;
+}
+
+TEST(MusicXmlWriterTest, NotesAreBeamedByTheBeatsOfTheMeter) {
+    // 3/8 with an eighth of up-beat: the pickup's eighth stands alone, the measure after it
+    // groups its three eighths (the next motive's up-beat among them) as one dotted quarter
+    TPeriodData period;
+    period.buildFromLayout({1}, {2}, {PHRASE_LETTER_A}, TKey(0, MAJOR), TMeasure(3, EIGHTH), EIGHTH,
+                           100);
+    std::vector<TMotive*> motives;
+    for (const TMotiveAddress& address : period.motiveAddresses())
+        motives.push_back(&period.motiveAt(address));
+    motives[0]->notes = {{120, 20, 60}, {180, 21, 60}, {240, 22, 60}};
+    motives[1]->notes = {{120, 24, 60}, {180, 25, 60}, {240, 26, 30}, {270, 27, 30}};
+    EXPECT_EQ(melodyBeams(musicXmlText(period)),
+              (std::vector<std::string>{"-", "b c e", "b c/b e/e"}));
+
+    // 2/4 by the quarter, sixteenths on a second beam
+    TPeriodData twoFour;
+    twoFour.buildFromLayout({1}, {1}, {PHRASE_LETTER_A}, TKey(0, MAJOR), TMeasure(2, QUARTER), 0,
+                            100);
+    twoFour.motiveAt({0, 0, 0}).notes = {
+        {0, 20, 30}, {30, 21, 30}, {60, 22, 60}, {120, 23, 90}, {210, 24, 30}};
+    EXPECT_EQ(melodyBeams(musicXmlText(twoFour)), (std::vector<std::string>{"b/b c/e e b e/b"}));
 }
 
 TEST(MusicXmlWriterTest, WritesThroughTheFileAndReportsFailure) {
