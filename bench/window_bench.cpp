@@ -10,6 +10,7 @@
 
 #include "app/main_window.h"
 #include "app/period_panel.h"
+#include "model/document.h"
 #include "playback/capture_port.h"
 
 namespace {
@@ -40,11 +41,18 @@ void periodPanelRebuild(benchmark::State& state) {
     TCaptureLog log;
     TCaptureDevices devices(log);
     TMainWindow window(base, nullptr, &devices);
+    // the composition comes in as a document, so that the views of the one before are let go
+    // before its motives are
+    TPeriodData period;
     std::vector<int> phrases(16, 2);
     std::vector<COLORED_BOX_SUFFIX> letters(32, 5);
     std::vector<int> motives(32, 2);
-    window.period().buildFromLayout(phrases, motives, letters, TKey(-2, MINOR), TMeasure(), 60,
-                                    100);
+    period.buildFromLayout(phrases, motives, letters, TKey(-2, MINOR), TMeasure(), 60, 100);
+    const std::string document = base + "large.tnr";
+    if (!writeDocument(period, document) || !window.openDocument(document)) {
+        state.SkipWithError("the large composition does not open");
+        return;
+    }
     for (auto _ : state) {
         // what a refresh does: the old panel goes and a new one is built for the period
         window.periodChanged();
