@@ -33,7 +33,6 @@ class QTimer;
 class QAction;
 class TPopupHints;
 class TRecentFiles;
-class TRecoveryKeeper;
 class TRecoveryStore;
 class QToolButton;
 class TAudioExport;
