@@ -85,18 +85,19 @@ TMainWindow::TMainWindow(std::string base, std::unique_ptr<TPromptsInterface> pr
     notePainter_ = std::make_unique<TNotePainter>();
     documents_ = std::make_unique<TDocumentCommands>(
         period_, *prompts_, bundle_, base_,
-        TDocumentCommands::THooks{[this] { stopAction(); }, [this] { releasePeriodPanel(); },
-                                  [this] { chooseFirstChords(); },
-                                  [this](const std::string& path) { return writeMidiFile(path); },
-                                  [this](const std::string& path) {
-                                      // a demonstration's own documents are not the user's
-                                      if (demonstration_ == nullptr && session_ != nullptr)
-                                          session_->recent().add(path);
-                                  },
-                                  [this] { compositionSettled(); },
-                                  [this](const std::string& path, const std::string& word) {
-                                      return writePeriodPdf(period_, path, word);
-                                  }});
+        TDocumentCommands::THooks{
+            [this] { stopAction(); }, [this] { releasePeriodPanel(); },
+            [this] { chooseFirstChords(); },
+            [this](const std::string& path) { return writeMidiFile(path); },
+            [this](const std::string& path) {
+                // a demonstration's own documents are not the user's
+                if (demonstration_ == nullptr && session_ != nullptr)
+                    session_->recent().add(path);
+            },
+            [this] { compositionSettled(); },
+            [this](const std::string& path, const std::string& word, bool blackHeads) {
+                return writePeriodPdf(period_, path, {word, blackHeads});
+            }});
     session_ = std::make_unique<TSessionCommands>(
         period_, *documents_, *prompts_, bundle_,
         TSessionCommands::THooks{[this] { stopAction(); }, [this] { finishEditing(); }});
@@ -244,6 +245,8 @@ void TMainWindow::createMenus() {
                     [this] { documents_->exportMusicXml(); });
     file->addAction("Export to audio (*.wav)", this, [this] { exportAudioAction(); });
     file->addAction("Export to PDF", this, [this] { documents_->exportPdf(); });
+    file->addAction("Export to PDF, black note heads", this,
+                    [this] { documents_->exportPdf(true); });
     file->addSeparator();
     // through the window's close, so that unsaved changes are asked about
     file->addAction("Quit", this, [this] { close(); })->setShortcut(QKeySequence("Ctrl+Q"));

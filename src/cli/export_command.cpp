@@ -15,13 +15,18 @@ namespace {
 
 constexpr const char* USAGE =
     "Usage: motivica-cli export IN.tnr -o OUT [--format midi|musicxml|pdf] [--instruments NAME]\n"
+    "                           [--black-heads]\n"
     "Writes the whole period as the Export commands do.\n\n"
     "  --format midi      a Standard MIDI File (format 1: conductor, melody, chords, bass;\n"
     "                     120 ticks a quarter); the default. The programs come from the\n"
     "                     instrument set NAME of the base folder, or are the defaults without it.\n"
     "  --format musicxml  a MusicXML 4.0 score: the melody on a treble staff, the chords' four\n"
     "                     voices on a grand staff with their degrees as Roman numerals.\n"
-    "  --format pdf       the score as the program draws it, on A4 pages; needs no display.\n";
+    "  --format pdf       the printed score on A4 pages: the melody and the harmony on a grand\n"
+    "                     staff with the chord labels and a legend of the colours; needs no\n"
+    "                     display.\n"
+    "  --black-heads      with --format pdf: every note head black, for printing without\n"
+    "                     colour.\n";
 
 TPdfWriter& pdfWriter() {
     static TPdfWriter writer;
@@ -78,7 +83,7 @@ TInstrumentConf readInstrumentsOption(const TCliArgs& parsed, const std::string&
 
 int runExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     (void)err;
-    const TCliArgs parsed(args, {"-o", "--instruments", "--format"}, {});
+    const TCliArgs parsed(args, {"-o", "--instruments", "--format"}, {"--black-heads"});
     if (parsed.helpRequested()) {
         out << USAGE;
         return 0;
@@ -86,6 +91,8 @@ int runExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     const std::string format = parsed.value("--format").value_or("midi");
     if (format != "midi" && format != "musicxml" && format != "pdf")
         throw TUsageError("option --format accepts midi, musicxml or pdf");
+    if (parsed.has("--black-heads") && format != "pdf")
+        throw TUsageError("option --black-heads goes with --format pdf");
     const std::string output =
         convertedOutputOption(parsed, "the output file OUT." + extension(format));
     TPeriodData period = readPeriodArgument(parsed);
@@ -94,7 +101,7 @@ int runExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     if (format == "pdf") {
         if (!pdfWriter())
             throw TCommandError("PDF export needs the desktop build");
-        if (!pdfWriter()(period, output))
+        if (!pdfWriter()(period, output, parsed.has("--black-heads")))
             throw TCommandError("Unable to save file: " + output);
         return 0;
     }

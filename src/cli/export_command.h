@@ -18,7 +18,8 @@ int runExportCommand(const std::vector<std::string>& args, std::ostream& out, st
 // Writes the printed score of a period to a path; false when it could not. The score is drawn
 // by the desktop's notation painter, which this library does not link: the program registers
 // it when it is built with the desktop, and without one --format pdf fails.
-using TPdfWriter = std::function<bool(const TPeriodData& period, const std::string& path)>;
+using TPdfWriter =
+    std::function<bool(const TPeriodData& period, const std::string& path, bool blackHeads)>;
 void setPdfWriter(TPdfWriter writer);
 
 // Shared by the playback commands: the document named by the single positional argument, and

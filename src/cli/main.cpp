@@ -44,9 +44,11 @@ int checkedOutput(int status, const std::string& name) {
 #ifdef MOTIVICA_CLI_PDF
 // The score is drawn with the desktop's painter, whose fonts need an application object; it gets
 // the offscreen platform so that no display is needed, and only when a score is asked for.
-bool writePdfOffscreen(const TPeriodData& period, const std::string& path) {
+bool writePdfOffscreen(const TPeriodData& period, const std::string& path, bool blackHeads) {
+    TScorePrintOptions options;
+    options.blackHeads = blackHeads;
     if (QGuiApplication::instance())
-        return writePeriodPdf(period, path);
+        return writePeriodPdf(period, path, options);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // the platform's notices (no runtime folder, no session) are not the command's output: a
     // failure is reported as one line by the command itself
@@ -58,7 +60,7 @@ bool writePdfOffscreen(const TPeriodData& period, const std::string& path) {
     bool written = false;
     {
         const QGuiApplication application(argc, argv);
-        written = writePeriodPdf(period, path);
+        written = writePeriodPdf(period, path, options);
     }
     qInstallMessageHandler(previous);
     return written;

@@ -168,9 +168,10 @@ void TDocumentCommands::exportMusicXml() {
                [this](const std::string& path) { return bool(writeMusicXmlFile(period_, path)); });
 }
 
-void TDocumentCommands::exportPdf() {
-    exportFile(PDF_EXTENSION, "filter pdf documents", [this](const std::string& path) {
-        return hooks_.writePdfFile && hooks_.writePdfFile(path, bundle_.text("sentence"));
+void TDocumentCommands::exportPdf(bool blackHeads) {
+    exportFile(PDF_EXTENSION, "filter pdf documents", [this, blackHeads](const std::string& path) {
+        return hooks_.writePdfFile &&
+               hooks_.writePdfFile(path, bundle_.text("sentence"), blackHeads);
     });
 }
 

@@ -28,7 +28,9 @@ class TDocumentCommands {
         std::function<void()> settled;
         // The printed score of the period as it stands, with the word before a sentence's
         // number; false when it could not be written.
-        std::function<bool(const std::string& path, const std::string& sentenceWord)> writePdfFile;
+        std::function<bool(const std::string& path, const std::string& sentenceWord,
+                           bool blackHeads)>
+            writePdfFile;
     };
 
     TDocumentCommands(TPeriodData& period, TPromptsInterface& prompts, const TMessageBundle& bundle,
@@ -42,7 +44,8 @@ class TDocumentCommands {
     void exportMidi();
     // The period as a MusicXML score, and as a printed score, beside the MIDI files.
     void exportMusicXml();
-    void exportPdf();
+    // blackHeads: every note head black, for a copy printed without colour.
+    void exportPdf(bool blackHeads = false);
     // Every export: asks for a file beside the MIDI files and, once an existing one may be
     // replaced, writes the period into it with `write`, never over the composition's own file.
     // `write` is false when the file could not be written, and the user is then told.

@@ -1,6 +1,7 @@
 #include "notation/measure_layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "notation/notation_metrics.h"
 
@@ -19,13 +20,18 @@ constexpr int TIE_OFFSET = 6;
 constexpr int DOTTED_REST_SHIFT = 4;  // half the dot's width plus 2
 constexpr int DOT_GAP = 2;
 
-TGlyph headGlyph(int32_t duration, bool up) {
+void addHead(TPlacedItems& items, int x, int y, const TNoteView& view, bool up) {
+    items.push_back(placedGlyph(noteHeadGlyph(view.duration, up), x - 4, y - 4, view.style));
+}
+
+}  // namespace
+
+TGlyph noteHeadGlyph(int32_t duration, bool up) {
     if (duration >= HALF)
         return up ? TGlyph::HEAD_HOLLOW_UP : TGlyph::HEAD_HOLLOW_DOWN;
     return up ? TGlyph::HEAD_FILLED_UP : TGlyph::HEAD_FILLED_DOWN;
 }
 
-// Two flags for a sixteenth, one for an eighth, a plain stem up to a half, none for a whole.
 TGlyph stemGlyph(int32_t duration, bool up) {
     if (duration < EIGHTH)
         return up ? TGlyph::STEM_UP_FLAG2 : TGlyph::STEM_DOWN_FLAG2;
@@ -36,11 +42,10 @@ TGlyph stemGlyph(int32_t duration, bool up) {
     return TGlyph::NONE;
 }
 
-void addHead(TPlacedItems& items, int x, int y, const TNoteView& view, bool up) {
-    items.push_back(placedGlyph(headGlyph(view.duration, up), x - 4, y - 4, view.style));
+int TMeasureSpacing::x(int32_t t) const {
+    return margin + int(std::lround(sixteenth * double(t / TICKS_PER_SIXTEENTH)));
 }
 
-// Only raised notes are marked: a sharp, a double sharp or a natural.
 void addAccidental(TPlacedItems& items, int x, int y, uint8_t code) {
     TGlyph glyph = TGlyph::NONE;
     int top = 0;
@@ -67,6 +72,8 @@ void addDot(TPlacedItems& items, int x, int y, int32_t duration) {
     if (isDotted(duration))
         items.push_back(placedGlyph(TGlyph::DOT, x + 7, y - 1));
 }
+
+namespace {
 
 void addSingleNote(TPlacedItems& items, int x, const TNoteView& view) {
     const int y = pitchY(view.pitch);
@@ -99,7 +106,7 @@ void addRest(TPlacedItems& items, int centre, int32_t duration) {
 // Lays out a beamed group of views[first .. first + count) starting at `time`; returns the time
 // after it and sets lastX to the last member's x.
 int32_t addBeamedGroup(TPlacedItems& items, const TNoteViews& views, size_t first, size_t count,
-                       int32_t time, int& lastX) {
+                       int32_t time, int& lastX, const TMeasureSpacing& spacing) {
     const int middle = views[first].pitch < TREBLE_LOWEST ? 14 : 26;
     int32_t lo = views[first].pitch;
     int32_t hi = lo;
@@ -113,7 +120,7 @@ int32_t addBeamedGroup(TPlacedItems& items, const TNoteViews& views, size_t firs
     std::vector<int> stemX;
     for (size_t k = first; k < first + count; ++k) {
         const TNoteView& view = views[k];
-        const int x = timeX(time);
+        const int x = spacing.x(time);
         const int y = pitchY(view.pitch);
         addLedgerLines(items, x, view.pitch);
         addHead(items, x, y, view, up);
@@ -229,6 +236,11 @@ TPlacedItems layoutMotiveMeasure(const TMotive& motive, size_t first, size_t las
 }
 
 TPlacedItems layoutMeasure(const TNoteViews& views, int32_t lead, int width) {
+    return layoutMeasure(views, lead, width, TMeasureSpacing{});
+}
+
+TPlacedItems layoutMeasure(const TNoteViews& views, int32_t lead, int width,
+                           const TMeasureSpacing& spacing) {
     TPlacedItems items;
     for (const int y : TREBLE_LINES)
         items.push_back(placedRect(TItemKind::STAFF_LINE, {0, y, width, 1}));
@@ -239,15 +251,15 @@ TPlacedItems layoutMeasure(const TNoteViews& views, int32_t lead, int width) {
 
     int32_t time = 0;
     // the x a following rest is centred from: one sixteenth before the first symbol
-    int previousX = timeX(0) - PIXELS_PER_SIXTEENTH;
+    int previousX = spacing.x(0) - int(std::lround(spacing.sixteenth));
     int tieStartX = 0;
     bool tieOpen = false;
     size_t i = 0;
     while (i < views.size()) {
         const TNoteView& view = views[i];
-        const int x = timeX(time);
+        const int x = spacing.x(time);
         if (view.isRest()) {
-            const int centre = (previousX + timeX(time + view.duration)) / 2;
+            const int centre = (previousX + spacing.x(time + view.duration)) / 2;
             if (time + view.duration > lead)
                 addRest(items, centre, view.duration);
             previousX = centre;
@@ -258,7 +270,7 @@ TPlacedItems layoutMeasure(const TNoteViews& views, int32_t lead, int width) {
         if (view.kind == NOTE_VIEW_BEAMED && view.link > 0) {
             const size_t count = groupCount(views, i);
             if (count > 1) {
-                time = addBeamedGroup(items, views, i, count, time, previousX);
+                time = addBeamedGroup(items, views, i, count, time, previousX, spacing);
                 i += count;
                 continue;
             }

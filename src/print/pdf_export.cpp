@@ -14,7 +14,6 @@
 #include "model/output_file.h"
 #include "model/period_data.h"
 #include "model/xml_document.h"
-#include "notation/canvas_layout.h"
 #include "print/note_painter.h"
 #include "print/strip_colors.h"
 
@@ -27,6 +26,7 @@ constexpr int TITLE_PIXELS = 30;
 constexpr int TITLE_HEIGHT = 48;
 constexpr int MARKER_PIXELS = 12;
 constexpr int FOOTER_PIXELS = 12;
+constexpr int LEGEND_PIXELS = 12;
 // The metronome mark's note head, under the title at the left.
 constexpr int METRONOME_X = 10;
 constexpr int METRONOME_Y = 76;
@@ -51,12 +51,17 @@ TTextWidth widthIn(const QFont& font) {
     };
 }
 
-TScoreOptions scoreOptions(const TPeriodData& period, const TNotePainter& notes,
-                           const std::string& sentenceWord) {
+QFont legendFont() {
+    return textFont(LEGEND_PIXELS, false, QFont::SansSerif);
+}
+
+TScoreOptions scoreOptions(const TNotePainter& notes, const TScorePrintOptions& print) {
     TScoreOptions options;
-    options.headerWidth = notes.headerWidth(period.key.signs(), period.measure);
-    options.sentenceWord = sentenceWord;
+    options.meterTextWidth = notes.meterTextWidth();
+    options.sentenceWord = print.sentenceWord;
     options.markerTextWidth = widthIn(markerFont());
+    options.legendTextWidth = widthIn(legendFont());
+    options.blackHeads = print.blackHeads;
     return options;
 }
 
@@ -92,33 +97,23 @@ class TScorePrinter {
                           QString::fromStdString(scoreTitle(period_.name())));
         notes_.paintItems(painter_, layoutMetronomeMark(period_.tempo(), METRONOME_X, METRONOME_Y,
                                                         notes_.meterTextWidth()));
+        // the legend's words in a plain font, its heads and boxes as the staffs draw them
+        painter_.setFont(legendFont());
+        for (const TPlacedItem& item : layout_.legend) {
+            if (item.kind != TItemKind::TEXT) {
+                notes_.paintItems(painter_, {item});
+                continue;
+            }
+            painter_.setFont(legendFont());
+            painter_.setPen(Qt::black);
+            painter_.drawText(
+                QRectF(item.rect.x, item.rect.y, item.rect.width + 2, item.rect.height),
+                Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(item.text));
+        }
     }
 
     void paintSystem(const TScoreSystem& system) {
-        painter_.save();
-        painter_.translate(0, system.canvasTop + CANVAS_MEASURE_TOP);
-        // measured as the layout measured it, so the header meets the staff after it
-        notes_.paintItems(
-            painter_, layoutHeader(period_.key.signs(), period_.measure, notes_.meterTextWidth()));
-        painter_.restore();
-        notes_.paintItems(painter_, system.lead);
-
-        for (const TScoreMotive& placed : system.motives) {
-            const TMotive& motive = period_.motiveAt(placed.address);
-            const TCanvasComposition composition = composeCanvas(motive);
-            painter_.save();
-            painter_.translate(placed.x, system.canvasTop);
-            notes_.paintPieces(painter_, composition, motive);
-            // the labels without the band's face colour: the paper is the band
-            TPlacedItems labels;
-            for (const TPlacedItem& item : composition.band)
-                if (item.kind != TItemKind::FILL)
-                    labels.push_back(item);
-            notes_.paintItems(painter_, labels);
-            painter_.restore();
-        }
-        notes_.paintItems(painter_, system.closing);
-
+        notes_.paintItems(painter_, system.items);
         painter_.setFont(markerFont());
         for (const TScoreMarker& marker : system.markers) {
             const QRectF box(marker.rect.x, marker.rect.y, marker.rect.width, marker.rect.height);
@@ -151,14 +146,14 @@ class TScorePrinter {
 
 }  // namespace
 
-TScoreLayout periodPdfLayout(const TPeriodData& period, const std::string& sentenceWord) {
+TScoreLayout periodPdfLayout(const TPeriodData& period, const TScorePrintOptions& options) {
     const TNotePainter notes;
-    return layoutScore(period, scoreOptions(period, notes, sentenceWord));
+    return layoutScore(period, scoreOptions(notes, options));
 }
 
 bool writePeriodPdf(const TPeriodData& period, const std::string& path,
-                    const std::string& sentenceWord) {
-    const TScoreLayout layout = periodPdfLayout(period, sentenceWord);
+                    const TScorePrintOptions& options) {
+    const TScoreLayout layout = periodPdfLayout(period, options);
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);

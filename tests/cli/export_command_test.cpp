@@ -152,9 +152,11 @@ TEST_F(ExportCommandTest, HandsAPdfScoreToTheRegisteredWriter) {
     std::vector<std::pair<std::string, std::string>> calls;
     size_t motives = 0;
     bool succeed = true;
-    setPdfWriter([&](const TPeriodData& period, const std::string& path) {
+    std::vector<bool> blackHeads;
+    setPdfWriter([&](const TPeriodData& period, const std::string& path, bool black) {
         calls.emplace_back(period.name(), path);
         motives = period.motiveCount();
+        blackHeads.push_back(black);
         return succeed;
     });
     EXPECT_EQ(run({input, "-o", output, "--format", "pdf"}), 0);
@@ -162,6 +164,11 @@ TEST_F(ExportCommandTest, HandsAPdfScoreToTheRegisteredWriter) {
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0], std::make_pair(input, output));
     EXPECT_EQ(motives, 2u);
+    EXPECT_EQ(run({input, "-o", output, "--format", "pdf", "--black-heads"}), 0);
+    EXPECT_EQ(blackHeads, (std::vector<bool>{false, true}));
+    // black heads are a printed score's option only
+    EXPECT_THROW(run({input, "-o", scratch_.path("out.mid"), "--black-heads"}), TUsageError);
+    calls.pop_back();
 
     succeed = false;
     EXPECT_THROW(run({input, "-o", output, "--format", "pdf"}), TCommandError);
