@@ -84,6 +84,17 @@ std::vector<QImage> renderedPages(const std::string& pdf, const std::string& fol
     return pages;
 }
 
+// The pixels of a picture that are clearly blue, as non-chord tones' heads are.
+int64_t bluish(const QImage& image) {
+    int64_t n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            n += qBlue(c) > 120 && qBlue(c) > qRed(c) + 100 && qBlue(c) > qGreen(c) + 50;
+        }
+    return n;
+}
+
 // The share of a picture's pixels that are not white.
 double inked(const QImage& image) {
     int64_t dark = 0;
@@ -252,4 +263,43 @@ TEST_F(PdfExportTest, TheFileMenuAsksBesideTheMidiFilesAndWrites) {
     item->trigger();
     EXPECT_EQ(prompts.shown.back().text, "The error occurs while saving of the file\n" + saved);
     EXPECT_EQ(readWholeFile(saved), before);
+}
+
+TEST_F(PdfExportTest, TheBlackHeadsExportPrintsNoColouredHead) {
+    TCaptureLog log;
+    TCaptureDevices devices(log);
+    auto owned = std::make_unique<TScriptedPrompts>();
+    TScriptedPrompts& prompts = *owned;
+    TMainWindow window(scratch_.base(), std::move(owned), &devices);
+    QMenu* file = window.menuBar()->actions().front()->menu();
+    QAction* coloured = nullptr;
+    QAction* black = nullptr;
+    for (QAction* action : file->actions()) {
+        if (action->text() == "Export to PDF")
+            coloured = action;
+        if (action->text() == "Export to PDF, black note heads")
+            black = action;
+    }
+    ASSERT_NE(coloured, nullptr);
+    ASSERT_NE(black, nullptr);
+    // a melody with non-chord tones, which print blue unless asked otherwise
+    const std::string document = scratch_.path("Largest.tnr");
+    ASSERT_TRUE(writeDocument(largestPeriod(), document));
+    ASSERT_TRUE(window.openDocument(document));
+    fs::create_directories(scratch_.path("mids"));
+    const auto render = [&](QAction* item, const std::string& name) {
+        const std::string pdf = scratch_.path("mids/" + name + ".pdf");
+        prompts.fileNames.push_back(pdf);
+        item->trigger();
+        const std::string pictures = scratch_.path(name);
+        fs::create_directories(pictures);
+        return renderedPages(pdf, pictures);
+    };
+    const std::vector<QImage> colour = render(coloured, "colour");
+    const std::vector<QImage> plain = render(black, "black");
+    ASSERT_EQ(colour.size(), 3u);
+    ASSERT_EQ(plain.size(), 3u);
+    EXPECT_GT(bluish(colour[1]), 50);
+    for (const QImage& page : plain)
+        EXPECT_EQ(bluish(page), 0);
 }
