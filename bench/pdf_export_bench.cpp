@@ -33,3 +33,24 @@ static void BM_PdfLargestPeriod(benchmark::State& state) {
     std::filesystem::remove(path, ignored);
 }
 BENCHMARK(BM_PdfLargestPeriod)->Unit(benchmark::kMillisecond);
+
+// The layout alone, without fonts or painting: what a change to the score's shape costs.
+static void BM_ScoreLayoutLargestPeriod(benchmark::State& state) {
+    const TPeriodData period = largestPeriod();
+    TScoreOptions options;
+    const auto sevenEach = [](const std::string& text) { return 7 * int(text.size()); };
+    options.meterTextWidth = sevenEach;
+    options.markerTextWidth = sevenEach;
+    options.legendTextWidth = sevenEach;
+    size_t items = 0;
+    for (auto _ : state) {
+        const TScoreLayout layout = layoutScore(period, options);
+        items = 0;
+        for (const TScorePage& page : layout.pages)
+            for (const TScoreSystem& system : page.systems)
+                items += system.items.size();
+        benchmark::DoNotOptimize(items);
+    }
+    state.counters["items"] = static_cast<double>(items);
+}
+BENCHMARK(BM_ScoreLayoutLargestPeriod)->Unit(benchmark::kMillisecond);
