@@ -30,6 +30,8 @@ constexpr int METRONOME_TEXT_GAP = 12;
 constexpr int HEAD_SHIFT = 9;
 constexpr int TIE_HEIGHT = 24;
 constexpr int TIE_OFFSET = 6;
+// Between the lowest stem or ledger line and the chord labels under it.
+constexpr int LABEL_CLEARANCE = 6;
 // A tie that comes from the system before starts this far before its head.
 constexpr int TIE_IN = 24;
 // The legend: between an entry's sign and its word, between entries.
@@ -37,8 +39,16 @@ constexpr int LEGEND_WORD_GAP = 5;
 constexpr int LEGEND_ENTRY_GAP = 16;
 constexpr int LEGEND_TEXT_HEIGHT = 16;
 
-// The lengths a chord is written in, longest first; other lengths are tied from them.
-constexpr int32_t CHORD_LENGTHS[] = {480, 360, 240, 180, 120, 90, 60, 30};
+// The lengths a note or chord is written in, longest first; other lengths are tied from them.
+constexpr int32_t WRITTEN_LENGTHS[] = {480, 360, 240, 180, 120, 90, 60, 30};
+
+// The longest written length that fits in `room` ticks; 0 when not even a sixteenth does.
+int32_t writtenPart(int32_t room) {
+    for (const int32_t length : WRITTEN_LENGTHS)
+        if (length <= room)
+            return length;
+    return 0;
+}
 
 // A melody note on the period's time line.
 struct TMelodyNote {
@@ -221,7 +231,9 @@ class TSystemRenderer {
                     const TScoreOptions& options, int headerWidth)
         : period_(period), music_(music), options_(options), headerWidth_(headerWidth) {}
 
-    TScoreSystem render(const TPendingSystem& pending, int canvasTop, bool final) {
+    // The system with its canvas top at page y 0; placeSystem moves it down the page.
+    TScoreSystem render(const TPendingSystem& pending, bool final) {
+        const int canvasTop = 0;
         TScoreSystem system;
         system.canvasTop = canvasTop;
         system.bars = pending.bars;
@@ -236,6 +248,7 @@ class TSystemRenderer {
             right += bar.width;
         }
         system.right = right;
+        bars_ = &system.bars;
         append(items, staffLines(headerWidth_, right - headerWidth_, canvasTop));
         items.push_back(
             placedRect(TItemKind::BAR_LINE, {right, canvasTop + BAR_TOP, 1, BAR_HEIGHT}));
@@ -246,14 +259,21 @@ class TSystemRenderer {
             append(items, staffLines(right, CLOSING_WIDTH, canvasTop));
         }
         lastChordX_.reset();
+        labels_.clear();
         for (size_t i = 0; i < system.bars.size(); ++i) {
             const TScoreBar& bar = system.bars[i];
             if (i + 1 < system.bars.size())
                 items.push_back(placedRect(
                     TItemKind::BAR_LINE, {bar.x + bar.width, canvasTop + BAR_TOP, 1, BAR_HEIGHT}));
-            addMelody(items, bar, canvasTop);
+            addMelody(items, bar, canvasTop, system.bars.front().start, system.bars.back().end);
             addHarmony(items, bar, canvasTop);
         }
+        // the labels keep below the lowest stem or ledger line
+        int lowest = 0;
+        for (const TPlacedItem& item : items)
+            lowest = std::max(lowest, item.rect.bottom());
+        const int shift = std::max(0, lowest + LABEL_CLEARANCE - (canvasTop + SCORE_LABEL_TOP));
+        append(items, labels_, 0, shift);
         addMarkers(system);
         return system;
     }
@@ -265,17 +285,42 @@ class TSystemRenderer {
         return [](const std::string&) { return 0; };
     }
 
-    void addMelody(TPlacedItems& items, const TScoreBar& bar, int canvasTop) const {
+    // The melody's notes in the bar, cut into written lengths tied to one another, and tied
+    // over the bar line where a note goes on into the next measure. [systemStart, systemEnd) is
+    // the time the system shows: a tie from or to a note outside it reaches the system's edge.
+    void addMelody(TPlacedItems& items, const TScoreBar& bar, int canvasTop, int32_t systemStart,
+                   int32_t systemEnd) const {
+        const TBarGeometry geometry{bar, spacing_};
         const TMotive* owner = nullptr;
         std::vector<TNote> notes;
+        struct TTie {
+            int fromX;
+            int toX;
+            int32_t pitch;
+        };
+        std::vector<TTie> ties;
         for (const TMelodyNote& m : music_.melody) {
-            if (m.start < bar.start || m.start >= bar.end)
+            if (m.end <= bar.start || m.start >= bar.end)
                 continue;
             owner = owner ? owner : m.motive;
-            TNote note = *m.note;
-            note.time = m.start - bar.start + bar.lead;
-            note.duration = DURATION(std::min(m.end, bar.end) - m.start);
-            notes.push_back(note);
+            const int32_t to = std::min(m.end, bar.end);
+            int32_t t = std::max(m.start, bar.start);
+            if (t > m.start && m.start < systemStart)
+                ties.push_back({geometry.xOf(t) - TIE_IN, geometry.xOf(t), m.note->pitch});
+            for (int32_t part = writtenPart(to - t); part > 0; part = writtenPart(to - t)) {
+                TNote note = *m.note;
+                note.time = t - bar.start + bar.lead;
+                note.duration = DURATION(part);
+                notes.push_back(note);
+                const int32_t next = t + part;
+                if (next < m.end && writtenPart(m.end - next) > 0) {
+                    // the part after it is in this bar, in a later bar of the system, or beyond
+                    const int fromX = geometry.xOf(t);
+                    const int toX = next >= systemEnd ? fromX + TIE_IN : xInSystem(next);
+                    ties.push_back({fromX, toX, m.note->pitch});
+                }
+                t = next;
+            }
         }
         TMotive measure = owner ? *owner : TMotive(period_.key, period_.measure);
         measure.notes = std::move(notes);
@@ -285,15 +330,31 @@ class TSystemRenderer {
         if (options_.blackHeads)
             for (TNoteView& view : views)
                 view.style = STYLE_CHORD_TONE;
-        const TBarGeometry geometry{bar, spacing_};
+        const int top = canvasTop + CANVAS_MEASURE_TOP;
         for (TPlacedItem& item : layoutMeasure(views, bar.lead, 0, spacing_)) {
             // the system draws the staff and the bar lines across all its measures
             if (item.kind == TItemKind::STAFF_LINE || item.kind == TItemKind::BAR_LINE)
                 continue;
             item.rect.x += geometry.xOf(bar.start) - spacing_.x(bar.lead);
-            item.rect.y += canvasTop + CANVAS_MEASURE_TOP;
+            item.rect.y += top;
             items.push_back(std::move(item));
         }
+        // a tie joins the heads below them when the stem goes up, above them when it goes down
+        for (const TTie& tie : ties) {
+            const bool up = stemUp(tie.pitch);
+            const int centre = top + pitchY(tie.pitch) + (up ? TIE_OFFSET : -TIE_OFFSET);
+            items.push_back(
+                placedRect(up ? TItemKind::TIE_BELOW : TItemKind::TIE_ABOVE,
+                           {tie.fromX, centre - TIE_HEIGHT / 2, tie.toX - tie.fromX, TIE_HEIGHT}));
+        }
+    }
+
+    // The x of time line tick t in the system being rendered.
+    int xInSystem(int32_t t) const {
+        for (const TScoreBar& bar : *bars_)
+            if (t >= bar.start && t < bar.end)
+                return TBarGeometry{bar, spacing_}.xOf(t);
+        return bars_->back().x + bars_->back().width;
     }
 
     // Each voice at its own pitch with its own stem, soprano and tenor up, alto and bass down,
@@ -352,20 +413,14 @@ class TSystemRenderer {
             const int32_t from = std::max(span.start, bar.start);
             const int32_t to = std::min(span.end, bar.end);
             int32_t t = from;
-            while (to - t >= CHORD_LENGTHS[std::size(CHORD_LENGTHS) - 1]) {
-                int32_t part = 0;
-                for (const int32_t length : CHORD_LENGTHS)
-                    if (length <= to - t) {
-                        part = length;
-                        break;
-                    }
+            for (int32_t part = writtenPart(to - t); part > 0; part = writtenPart(to - t)) {
                 const int x = geometry.xOf(t);
                 const bool struck = t == span.start;
                 if (!struck)
                     addTies(items, lastChordX_ ? *lastChordX_ + 6 : x - TIE_IN, x - 6, canvasTop,
                             voicing);
                 else if (span.chord->hasType())
-                    append(items,
+                    append(labels_,
                            layoutChordLabel(*span.chord, x - 4, canvasTop + SCORE_LABEL_TOP));
                 addChord(items, x, canvasTop, voicing, part, struck ? &marked : nullptr, *span.key);
                 lastChordX_ = x;
@@ -415,9 +470,34 @@ class TSystemRenderer {
     const TScoreOptions& options_;
     const int headerWidth_;
     TMeasureSpacing spacing_;
+    // the bars of the system being rendered, placed
+    const std::vector<TScoreBar>* bars_ = nullptr;
+    // its chord labels, placed once its lowest note is known
+    TPlacedItems labels_;
     // the x of the chord drawn last in this system, where a tie to the next one starts
     std::optional<int> lastChordX_;
 };
+
+// How far a system rendered at canvas top 0 reaches up (negative) and down: at least its
+// markers and its chord labels' band, more where notes stand far above or below the staffs.
+std::pair<int, int> extentOf(const TScoreSystem& system) {
+    int top = -SCORE_MARKER_HEIGHT;
+    int bottom = SCORE_SYSTEM_HEIGHT - SCORE_MARKER_HEIGHT;
+    for (const TPlacedItem& item : system.items) {
+        top = std::min(top, item.rect.y);
+        bottom = std::max(bottom, item.rect.bottom());
+    }
+    return {top, bottom};
+}
+
+// Moves a system rendered at canvas top 0 down to its place.
+void placeSystem(TScoreSystem& system, int canvasTop) {
+    system.canvasTop = canvasTop;
+    for (TPlacedItem& item : system.items)
+        item.rect.y += canvasTop;
+    for (TScoreMarker& marker : system.markers)
+        marker.rect.y += canvasTop;
+}
 
 }  // namespace
 
@@ -472,27 +552,47 @@ TScoreLayout layoutScore(const TPeriodData& period, const TScoreOptions& options
                 system.sixteenth = std::clamp(share - 0.01, double(PIXELS_PER_SIXTEENTH),
                                               PIXELS_PER_SIXTEENTH * SCORE_MAX_STRETCH);
             }
+            // rounding at each bar may still add a pixel a bar
+            const auto width = [&] {
+                TMeasureSpacing spacing;
+                spacing.sixteenth = system.sixteenth;
+                int total = 0;
+                for (const TScoreBar& bar : line)
+                    total += TBarGeometry{bar, spacing}.width();
+                return total;
+            };
+            while (system.sixteenth > PIXELS_PER_SIXTEENTH && width() > room)
+                system.sixteenth = std::max(double(PIXELS_PER_SIXTEENTH), system.sixteenth - 0.05);
             system.bars = std::move(line);
             pending.push_back(std::move(system));
         }
 
+    TSystemRenderer renderer(period, music, options, headerWidth);
+    std::vector<TScoreSystem> systems;
+    std::vector<std::pair<int, int>> extents;
+    for (size_t i = 0; i < pending.size(); ++i) {
+        systems.push_back(renderer.render(pending[i], i + 1 == pending.size()));
+        extents.push_back(extentOf(systems.back()));
+    }
+    const auto height = [&](size_t i) { return extents[i].second - extents[i].first; };
+
     // pages take the systems that fit, then spread them down to the footer
     const int bottom = options.pageHeight - SCORE_FOOTER_HEIGHT;
-    std::vector<std::pair<size_t, size_t>> pageRanges;  // [first, last) of pending
-    int top = SCORE_TITLE_HEIGHT;
+    std::vector<std::pair<size_t, size_t>> pageRanges;  // [first, last) of the systems
+    int used = SCORE_TITLE_HEIGHT;
     size_t first = 0;
-    for (size_t i = 0; i < pending.size(); ++i) {
-        const size_t count = i - first;
-        if (count > 0 &&
-            top + int(count + 1) * SCORE_SYSTEM_HEIGHT + int(count) * SCORE_SYSTEM_GAP > bottom) {
+    for (size_t i = 0; i < systems.size(); ++i) {
+        const int needed = (i > first ? SCORE_SYSTEM_GAP : 0) + height(i);
+        if (i > first && used + needed > bottom) {
             pageRanges.emplace_back(first, i);
             first = i;
-            top = 0;
+            used = height(i);
+        } else {
+            used += needed;
         }
     }
-    pageRanges.emplace_back(first, pending.size());
+    pageRanges.emplace_back(first, systems.size());
 
-    TSystemRenderer renderer(period, music, options, headerWidth);
     int gap = SCORE_SYSTEM_GAP;
     for (size_t p = 0; p < pageRanges.size(); ++p) {
         const auto [from, to] = pageRanges[p];
@@ -500,16 +600,18 @@ TScoreLayout layoutScore(const TPeriodData& period, const TScoreOptions& options
         const int pageTop = p == 0 ? SCORE_TITLE_HEIGHT : 0;
         // the last page of several keeps the spacing of the pages before it
         if (count > 1 && (p == 0 || p + 1 < pageRanges.size())) {
-            const int spare = bottom - pageTop - count * SCORE_SYSTEM_HEIGHT;
+            int spare = bottom - pageTop;
+            for (size_t i = from; i < to; ++i)
+                spare -= height(i);
             gap = std::clamp(spare / (count - 1), SCORE_SYSTEM_GAP, SCORE_SYSTEM_GAP_MAX);
         }
         if (p > 0)
             layout.pages.emplace_back();
         int y = pageTop;
         for (size_t i = from; i < to; ++i) {
-            layout.pages.back().systems.push_back(
-                renderer.render(pending[i], y + SCORE_MARKER_HEIGHT, i + 1 == pending.size()));
-            y += SCORE_SYSTEM_HEIGHT + gap;
+            placeSystem(systems[i], y - extents[i].first);
+            layout.pages.back().systems.push_back(std::move(systems[i]));
+            y += height(i) + gap;
         }
     }
     return layout;

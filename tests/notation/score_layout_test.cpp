@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "model/period_timeline.h"
 #include "model/tempo.h"
 #include "notation/note_view.h"
 #include "support/notation_fixtures.h"
+#include "support/random_period.h"
 
 namespace {
 
@@ -243,6 +245,41 @@ TEST(ScoreLayoutTest, TheMelodyIsBeamedByTheMetersBeatsAcrossItsMotives) {
     EXPECT_EQ(inBar(system.bars[1], system.items, TItemKind::BEAM).size(), 1u);
 }
 
+TEST(ScoreLayoutTest, ANoteOverTheBarLineIsTiedAndOddLengthsAreWrittenInParts) {
+    // 2/4 with an eighth's up-beat: the up-beat's quarter goes on over the bar line
+    TPeriodData period = periodOf(1, 1, 2, TMeasure(), 60);
+    fill(period, {TNote(180, 24, QUARTER), TNote(300, 25, QUARTER)}, {});
+    const TScoreLayout layout = layoutScore(period, options());
+    const TScoreSystem& system = layout.pages[0].systems[0];
+    const auto heads = [&](const TScoreBar& bar) {
+        const std::vector<TPlacedItem> glyphs = inBar(bar, system.items, TItemKind::GLYPH);
+        return std::count_if(glyphs.begin(), glyphs.end(), isHead);
+    };
+    ASSERT_EQ(system.bars.size(), 3u);
+    // an eighth before the bar line, an eighth and a quarter after it, then the next motive's
+    EXPECT_EQ(heads(system.bars[0]), 1);
+    EXPECT_EQ(heads(system.bars[1]), 3);
+    const std::vector<TPlacedItem> ties = ofKind(system.items, TItemKind::TIE_BELOW);
+    ASSERT_EQ(ties.size(), 2u);
+    // from the up-beat's head to the head after the bar line
+    EXPECT_LT(ties[0].rect.x, system.bars[1].x);
+    EXPECT_GT(ties[0].rect.right(), system.bars[1].x);
+    EXPECT_LT(ties[0].rect.right(), system.bars[1].x + 40);
+
+    // 3/4: nine sixteenths are a half note tied to a sixteenth
+    TPeriodData odd = periodOf(1, 1, 1, TMeasure(3, QUARTER));
+    fill(odd, {TNote(0, 24, 270), TNote(270, 25, 90)}, {});
+    const TScoreLayout oddLayout = layoutScore(odd, options());
+    const TScoreSystem& oddSystem = oddLayout.pages[0].systems[0];
+    std::vector<TGlyph> glyphs;
+    for (const TPlacedItem& item : oddSystem.items)
+        if (isHead(item))
+            glyphs.push_back(item.glyph);
+    EXPECT_EQ(glyphs, (std::vector<TGlyph>{TGlyph::HEAD_HOLLOW_UP, TGlyph::HEAD_FILLED_UP,
+                                           TGlyph::HEAD_FILLED_UP}));
+    EXPECT_EQ(ofKind(oddSystem.items, TItemKind::TIE_BELOW).size(), 1u);
+}
+
 TEST(ScoreLayoutTest, TheHarmonysVoicesStandAtTheirPitchesWithTheirOwnStems) {
     // melody: a half note D5; the chord: soprano G4, alto E4, tenor C4, bass C3
     TPeriodData period = periodOf(1, 1, 1);
@@ -380,6 +417,44 @@ TEST(ScoreLayoutTest, TheLegendExplainsTheColoursUnlessTheHeadsAreBlack) {
     const TPlacedItems plain = layoutScoreLegend(o, 1000, 76);
     EXPECT_EQ(ofKind(plain, TItemKind::TEXT).size(), 3u);
     EXPECT_TRUE(std::none_of(plain.begin(), plain.end(), isHead));
+}
+
+TEST(ScoreLayoutTest, RandomPeriodsKeepEveryMeasureOnThePage) {
+    resetMotivicaRandForTesting();
+    for (int round = 0; round < 200; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const TPeriodData period = randomPeriod(round);
+        const std::vector<TPlacedMotive> timeline = periodTimeline(period);
+        ASSERT_FALSE(timeline.empty());
+        const TScoreLayout layout = layoutScore(period, options());
+        // the bars follow one another without a gap from the first note's place to the end
+        int32_t at = timeline.front().windowStart;
+        for (size_t p = 0; p < layout.pages.size(); ++p)
+            for (const TScoreSystem& system : layout.pages[p].systems) {
+                ASSERT_FALSE(system.bars.empty());
+                for (const TScoreBar& bar : system.bars) {
+                    EXPECT_EQ(bar.start, at);
+                    EXPECT_GT(bar.end, bar.start);
+                    EXPECT_LE(bar.end - bar.start, period.measure.measureLength());
+                    at = bar.end;
+                }
+                EXPECT_LE(system.right, LINE_END);
+                // notes far above or below the staffs move the systems apart, never off the
+                // page or into the title, and the chord labels keep below them
+                int lowestNote = 0;
+                for (const TPlacedItem& item : system.items) {
+                    EXPECT_GE(item.rect.x, 0);
+                    EXPECT_LE(item.rect.right(), SCORE_PAGE_WIDTH);
+                    EXPECT_GE(item.rect.y, p == 0 ? SCORE_TITLE_HEIGHT : 0);
+                    EXPECT_LE(item.rect.bottom(), SCORE_PAGE_HEIGHT - SCORE_FOOTER_HEIGHT);
+                    if (item.kind != TItemKind::LABEL_BOX && item.kind != TItemKind::GLYPH)
+                        lowestNote = std::max(lowestNote, item.rect.bottom());
+                }
+                for (const TPlacedItem& label : ofKind(system.items, TItemKind::LABEL_BOX))
+                    EXPECT_GT(label.rect.y, lowestNote);
+            }
+        EXPECT_EQ(at, timeline.back().windowEnd);
+    }
 }
 
 TEST(ScoreLayoutTest, AnEmptyPeriodIsOnePageWithItsTitle) {
