@@ -576,22 +576,34 @@ TScoreLayout layoutScore(const TPeriodData& period, const TScoreOptions& options
     }
     const auto height = [&](size_t i) { return extents[i].second - extents[i].first; };
 
-    // pages take the systems that fit, then spread them down to the footer
+    // pages take the systems that fit (as many on each as the fullest needs, so that the last
+    // page is not left with a lone line), then spread them down to the footer
     const int bottom = options.pageHeight - SCORE_FOOTER_HEIGHT;
-    std::vector<std::pair<size_t, size_t>> pageRanges;  // [first, last) of the systems
-    int used = SCORE_TITLE_HEIGHT;
-    size_t first = 0;
-    for (size_t i = 0; i < systems.size(); ++i) {
-        const int needed = (i > first ? SCORE_SYSTEM_GAP : 0) + height(i);
-        if (i > first && used + needed > bottom) {
-            pageRanges.emplace_back(first, i);
-            first = i;
-            used = height(i);
-        } else {
-            used += needed;
+    const auto fillPages = [&](size_t most) {
+        std::vector<std::pair<size_t, size_t>> ranges;  // [first, last) of the systems
+        int used = SCORE_TITLE_HEIGHT;
+        size_t first = 0;
+        for (size_t i = 0; i < systems.size(); ++i) {
+            const int needed = (i > first ? SCORE_SYSTEM_GAP : 0) + height(i);
+            if (i > first && (used + needed > bottom || i - first >= most)) {
+                ranges.emplace_back(first, i);
+                first = i;
+                used = height(i);
+            } else {
+                used += needed;
+            }
         }
+        ranges.emplace_back(first, systems.size());
+        return ranges;
+    };
+    std::vector<std::pair<size_t, size_t>> pageRanges = fillPages(systems.size());
+    const size_t pageCount = pageRanges.size();
+    if (pageCount > 1) {
+        const std::vector<std::pair<size_t, size_t>> even =
+            fillPages((systems.size() + pageCount - 1) / pageCount);
+        if (even.size() == pageCount)
+            pageRanges = even;
     }
-    pageRanges.emplace_back(first, systems.size());
 
     int gap = SCORE_SYSTEM_GAP;
     for (size_t p = 0; p < pageRanges.size(); ++p) {
@@ -599,7 +611,8 @@ TScoreLayout layoutScore(const TPeriodData& period, const TScoreOptions& options
         const int count = int(to - from);
         const int pageTop = p == 0 ? SCORE_TITLE_HEIGHT : 0;
         // the last page of several keeps the spacing of the pages before it
-        if (count > 1 && (p == 0 || p + 1 < pageRanges.size())) {
+        if (count > 1 && (p == 0 || p + 1 < pageRanges.size() ||
+                          count == int(pageRanges[p - 1].second - pageRanges[p - 1].first))) {
             int spare = bottom - pageTop;
             for (size_t i = from; i < to; ++i)
                 spare -= height(i);

@@ -120,13 +120,16 @@ TEST_F(PdfExportTest, SixtyFourMotivesMakeTheirPagesAndEachRenders) {
     TPeriodData period = largestPeriod();
     period.setName("/somewhere/tnrs/Four sentences.tnr");
     const TScoreLayout layout = periodPdfLayout(period);
-    // a phrase of four motives a line, five lines below the title and six a page after it
+    // a phrase of four motives a line; the lines are as tall as their notes reach, about five a
+    // page
     EXPECT_EQ(layout.systemCount(), 16u);
-    ASSERT_EQ(layout.pages.size(), 3u);
+    const size_t n = layout.pages.size();
+    ASSERT_GE(n, 3u);
+    ASSERT_LE(n, 4u);
 
     const std::string pdf = scratch_.path("score.pdf");
     ASSERT_TRUE(writePeriodPdf(period, pdf));
-    EXPECT_EQ(pageCount(pdf), 3);
+    EXPECT_EQ(pageCount(pdf), int(n));
     // MOTIVICA_NOTATION_SHOTS names a folder to keep the score in, to look at
     if (const char* folder = std::getenv("MOTIVICA_NOTATION_SHOTS"))
         fs::copy_file(pdf, fs::path(folder) / "notation_score.pdf",
@@ -134,7 +137,7 @@ TEST_F(PdfExportTest, SixtyFourMotivesMakeTheirPagesAndEachRenders) {
     const std::string pictures = scratch_.path("pages");
     fs::create_directories(pictures);
     const std::vector<QImage> pages = renderedPages(pdf, pictures);
-    ASSERT_EQ(pages.size(), 3u);
+    ASSERT_EQ(pages.size(), n);
     for (size_t i = 0; i < pages.size(); ++i) {
         SCOPED_TRACE(i);
         ASSERT_FALSE(pages[i].isNull());
@@ -143,8 +146,6 @@ TEST_F(PdfExportTest, SixtyFourMotivesMakeTheirPagesAndEachRenders) {
         EXPECT_NEAR(pages[i].height(), 468, 2);
         EXPECT_GT(inked(pages[i]), 0.02);
     }
-    // the last page holds five systems of the six a page takes
-    EXPECT_LT(inked(pages[2]), inked(pages[1]));
 
     // drawn as vectors: no pictures in the file
     if (haveTool("pdfimages")) {
@@ -160,10 +161,12 @@ TEST_F(PdfExportTest, SixtyFourMotivesMakeTheirPagesAndEachRenders) {
         };
         const std::string text = compact(output("pdftotext " + quoted(pdf) + " -"));
         for (const char* expected : {"Four sentences", "= 75", "Sentence 1", "Sentence 4", "B1",
-                                     "A2", "3 / 3", "non-chord tone", "subdominant"}) {
+                                     "A2", "non-chord tone", "subdominant"}) {
             SCOPED_TRACE(expected);
             EXPECT_NE(text.find(compact(expected)), std::string::npos);
         }
+        EXPECT_NE(text.find(compact(std::to_string(n) + " / " + std::to_string(n))),
+                  std::string::npos);
         EXPECT_EQ(text.find(".tnr"), std::string::npos);
     }
 }
@@ -195,7 +198,7 @@ TEST_F(PdfExportTest, TheCommandLineWritesTheSameScoreWithoutADisplay) {
                &status);
     ASSERT_EQ(status, 0) << said;
     EXPECT_EQ(said, "");
-    EXPECT_EQ(pageCount(pdf), 3);
+    EXPECT_EQ(pageCount(pdf), int(periodPdfLayout(period).pages.size()));
     if (haveTool("pdftotext")) {
         EXPECT_NE(output("pdftotext " + quoted(pdf) + " -").find("Largest"), std::string::npos);
     }
@@ -297,8 +300,8 @@ TEST_F(PdfExportTest, TheBlackHeadsExportPrintsNoColouredHead) {
     };
     const std::vector<QImage> colour = render(coloured, "colour");
     const std::vector<QImage> plain = render(black, "black");
-    ASSERT_EQ(colour.size(), 3u);
-    ASSERT_EQ(plain.size(), 3u);
+    ASSERT_GE(colour.size(), 3u);
+    ASSERT_EQ(plain.size(), colour.size());
     EXPECT_GT(bluish(colour[1]), 50);
     for (const QImage& page : plain)
         EXPECT_EQ(bluish(page), 0);
