@@ -78,18 +78,10 @@ class TPlaces {
     }
 
     // 1 on the bar line; a place between beats in hundredths of a beat: "2.5", "1.33".
-    std::string beat(int64_t time) const {
-        const int64_t offset = time - floorDiv(time, measure_) * measure_;
-        std::string text = std::to_string(1 + offset / beat_);
-        if (offset % beat_ != 0) {
-            const int64_t hundredths = roundDiv((offset % beat_) * 100, beat_);
-            if (hundredths >= 100)
-                return std::to_string(2 + offset / beat_);
-            text += "." + std::to_string(hundredths / 10);
-            if (hundredths % 10 != 0)
-                text += std::to_string(hundredths % 10);
-        }
-        return text;
+    std::string beat(int64_t time) const { return beatIn(time, measure_, beat_); }
+    // The same for a place on the sixteenth grid, counted in sixteenths.
+    std::string beatOfSixteenth(int64_t sixteenth) const {
+        return beatIn(sixteenth, measure_ * 4 / units_, beat_ * 4 / units_);
     }
 
     std::string length(int64_t units) const {
@@ -100,6 +92,20 @@ class TPlaces {
     }
 
   private:
+    static std::string beatIn(int64_t time, int64_t measure, int64_t beat) {
+        const int64_t offset = time - floorDiv(time, measure) * measure;
+        std::string text = std::to_string(1 + offset / beat);
+        if (offset % beat != 0) {
+            const int64_t hundredths = roundDiv((offset % beat) * 100, beat);
+            if (hundredths >= 100)
+                return std::to_string(2 + offset / beat);
+            text += "." + std::to_string(hundredths / 10);
+            if (hundredths % 10 != 0)
+                text += std::to_string(hundredths % 10);
+        }
+        return text;
+    }
+
     int64_t units_;
     int64_t measure_;
     int64_t beat_;
@@ -317,7 +323,7 @@ TMelodyImport convertMelody(const TImportedMelody& source) {
             } else {
                 std::string kept = "kept " + name;
                 if (start * units != note.start * 4)
-                    kept += " at beat " + places.beat(start * units / 4);
+                    kept += " at beat " + places.beatOfSixteenth(start);
                 report(note.start, name + " lasting " + places.length(note.length) +
                                        ", off the sixteenth grid; " + kept + " lasting " +
                                        std::to_string((end - start) * SIXTEENTH) + " ticks");

@@ -360,3 +360,21 @@ TEST(MelodyImport, BadInputIsOneLine) {
     for (size_t cut = 0; cut < whole.size(); cut += 7)
         EXPECT_NO_FATAL_FAILURE(importError(whole.substr(0, cut)));
 }
+
+TEST(MelodyImport, TripletQuartersMoveToTheNearestSixteenths) {
+    const TMelodyImport imported = importMelody(
+        scoreOf(measureOf(1, attributesOf(6, 0, "major", 3, 4) + noteOf("D5", 4) + noteOf("E5", 4) +
+                                 noteOf("F5", 4) + noteOf("G5", 6))));
+    EXPECT_EQ(imported.report,
+              (std::vector<std::string>{
+                  "Measure 1, beat 1: D5 lasting 80 ticks, off the sixteenth grid; kept D5 "
+                  "lasting 90 ticks",
+                  "Measure 1, beat 1.67: E5 lasting 80 ticks, off the sixteenth grid; kept E5 "
+                  "at beat 1.75 lasting 60 ticks",
+                  "Measure 1, beat 2.33: F5 lasting 80 ticks, off the sixteenth grid; kept F5 "
+                  "at beat 2.25 lasting 90 ticks"}));
+    const std::vector<TPlacedNote> notes = timeline(imported.period);
+    ASSERT_EQ(notes.size(), 4u);
+    EXPECT_EQ(notes[3].time, 240);
+    EXPECT_EQ(notes[3].duration, 120);
+}
