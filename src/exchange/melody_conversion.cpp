@@ -99,7 +99,9 @@ class TPlaces {
             const int64_t hundredths = roundDiv((offset % beat) * 100, beat);
             if (hundredths >= 100)
                 return std::to_string(2 + offset / beat);
-            text += "." + std::to_string(hundredths / 10);
+            // appended piece by piece: g++ 12 warns falsely of an overlap in a joined temporary
+            text += '.';
+            text += std::to_string(hundredths / 10);
             if (hundredths % 10 != 0)
                 text += std::to_string(hundredths % 10);
         }
@@ -289,8 +291,11 @@ TMelodyImport convertMelody(const TImportedMelody& source) {
                 std::stable_sort(ordered.begin(), ordered.end(),
                                  [](const auto* a, const auto* b) { return a->midi < b->midi; });
                 std::string chord;
-                for (const TImportedNote* n : ordered)
-                    chord += (chord.empty() ? "" : " ") + writtenName(*n, key);
+                for (const TImportedNote* n : ordered) {
+                    if (!chord.empty())
+                        chord += ' ';
+                    chord += writtenName(*n, key);
+                }
                 report(note.start,
                        "chord " + chord + "; kept its top note " + writtenName(*top, key));
             }
@@ -372,7 +377,7 @@ TMelodyImport convertMelody(const TImportedMelody& source) {
     // measures to motives: the up-beat before a bar line belongs to the motive after it
     const int32_t windowStart = anacrusis != 0 ? length - anacrusis : 0;
     std::vector<TNoteList> motives;
-    int lastSounding = -1;
+    int64_t lastSounding = -1;
     for (size_t i = 0; i < voice.size(); ++i) {
         int64_t start = voice[i].start * SIXTEENTH;
         const int64_t end = voice[i].end * SIXTEENTH;
@@ -381,8 +386,12 @@ TMelodyImport convertMelody(const TImportedMelody& source) {
         bool split = false;
         while (start < end) {
             const int64_t index = (start - windowStart) / length;
-            if (index >= 1000)
+            // far beyond what a period holds: only the count matters
+            if (index > MOST_MOTIVES) {
+                if (!rest)
+                    lastSounding = std::max(lastSounding, index);
                 break;
+            }
             const int64_t motiveEnd = windowStart + (index + 1) * length;
             const int64_t pieceEnd = std::min(end, motiveEnd);
             if (motives.size() <= static_cast<size_t>(index))
@@ -392,7 +401,7 @@ TMelodyImport convertMelody(const TImportedMelody& source) {
             motives[static_cast<size_t>(index)].push_back(
                 TNote(time, positions[i], rest ? DURATION(-duration) : duration));
             if (!rest)
-                lastSounding = std::max(lastSounding, static_cast<int>(index));
+                lastSounding = std::max(lastSounding, index);
             split = split || pieceEnd < end;
             start = pieceEnd;
         }
@@ -402,11 +411,12 @@ TMelodyImport convertMelody(const TImportedMelody& source) {
     }
     if (lastSounding < 0)
         throw TImportError("the melody has no notes");
-    const int motiveCount = lastSounding + 1;
+    const int64_t motiveCount = lastSounding + 1;
     if (motiveCount > MOST_MOTIVES)
         throw TImportError("the melody fills " + std::to_string(motiveCount) +
                            " motives; the largest period holds " + std::to_string(MOST_MOTIVES));
     motives.resize(static_cast<size_t>(motiveCount));
+    const int count = static_cast<int>(motiveCount);
 
     // the smallest shape a new composition can have that holds them, lettered as it would be
     const std::vector<TRawPeriodData> templates = TRawPeriodData::builtInTemplates(nullptr);
@@ -416,7 +426,7 @@ TMelodyImport convertMelody(const TImportedMelody& source) {
         int size = 0;
         for (const int n : t.motivesPerPhrase())
             size += n;
-        if (size >= motiveCount && (chosen == nullptr || size < chosenSize)) {
+        if (size >= count && (chosen == nullptr || size < chosenSize)) {
             chosen = &t;
             chosenSize = size;
         }

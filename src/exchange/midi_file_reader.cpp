@@ -13,6 +13,8 @@ namespace {
 
 // Times beyond this are no melody a period can hold, and keep every sum far from overflow.
 constexpr int64_t LONGEST_TIME = int64_t{1} << 31;
+// More notes than any file a melody comes in holds; it bounds what a hostile file makes read.
+constexpr size_t MOST_NOTES = 1 << 20;
 
 // Reads bytes from [pos, end), never past end.
 class TByteReader {
@@ -130,6 +132,8 @@ void readTrack(TMidiFileData& file, TByteReader reader) {
         track.channels = static_cast<uint16_t>(track.channels | (1u << channel));
         const auto place = std::make_pair(channel, int{data[0]});
         if (kind == 0x90 && data[1] > 0) {
+            if (++file.noteCount > MOST_NOTES)
+                throw TImportError("the MIDI file holds more notes than any melody could");
             sounding[place].push_back({time, time, channel, data[0], data[1]});
         } else if (kind == 0x80 || kind == 0x90) {
             const auto found = sounding.find(place);

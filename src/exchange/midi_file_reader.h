@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,8 @@ struct TMidiFileData {
     std::vector<TMidiTimeSignature> timeSignatures;
     std::vector<TMidiKeySignature> keySignatures;
     std::vector<TMidiTempo> tempos;
+    // Note Ons of all tracks.
+    size_t noteCount = 0;
 };
 
 // Reads a whole file held in memory. Every length is checked against the bytes that are there:

@@ -18,6 +18,9 @@ namespace {
 constexpr int64_t MOST_DIVISIONS = 100000;
 // The common unit of all divisions of one part stays within this.
 constexpr int64_t MOST_UNITS = 10000000;
+// No note, rest or move of a melody lasts more quarters than this; longer ones are cut, which
+// keeps every sum of times far from overflow.
+constexpr int64_t LONGEST_QUARTERS = 1000;
 constexpr int STEP_SEMITONES[7] = {0, 2, 4, 5, 7, 9, 11};
 
 // A whole number in an element's text; `fallback` when it is missing or not one.
@@ -146,10 +149,14 @@ TImportedMelody readMusicXmlMelody(std::string_view text, int partNumber) {
                     const std::string mode = textOf(key.child("mode"));
                     const TKey read(static_cast<int32_t>(fifths),
                                     mode == "minor" || mode == "aeolian" ? MINOR : MAJOR);
-                    if (!melody.key)
+                    if (!melody.key) {
                         melody.key = read;
-                    else
+                        // a signature alone leaves major and its relative minor to the notes
+                        melody.modeUnknown = mode != "major" && mode != "ionian" &&
+                                             mode != "minor" && mode != "aeolian";
+                    } else {
                         keyChanges.push_back({index, position, read});
+                    }
                 }
                 for (const pugi::xml_node time : child.children("time")) {
                     std::string written;
@@ -183,8 +190,9 @@ TImportedMelody readMusicXmlMelody(std::string_view text, int partNumber) {
                     }
                 }
             } else if (name == "backup" || name == "forward") {
-                const int64_t d = std::max<int64_t>(0, integerOf(child.child("duration"), 0));
-                position += (name == "backup" ? -d : d) * scale;
+                const int64_t d = std::clamp<int64_t>(integerOf(child.child("duration"), 0) * scale,
+                                                      0, LONGEST_QUARTERS * unit);
+                position += name == "backup" ? -d : d;
                 position = std::max<int64_t>(0, position);
                 raw.length = std::max(raw.length, position);
             } else if (name == "sound" || name == "direction") {
@@ -202,9 +210,8 @@ TImportedMelody readMusicXmlMelody(std::string_view text, int partNumber) {
                 const bool chord = !child.child("chord").empty();
                 const int64_t length =
                     grace ? 0
-                          : std::clamp<int64_t>(integerOf(child.child("duration"), 0), 0,
-                                                MOST_UNITS) *
-                                scale;
+                          : std::clamp<int64_t>(integerOf(child.child("duration"), 0) * scale, 0,
+                                                LONGEST_QUARTERS * unit);
                 raw_note.position = chord ? lastStart : position;
                 raw_note.length = length;
                 raw_note.note.grace = grace;

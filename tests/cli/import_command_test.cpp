@@ -18,7 +18,8 @@ class ImportCommandTest : public TCommandTest<runImportCommand> {};
 const std::string SCORE =
     "<score-partwise version=\"3.1\"><part-list><score-part id=\"P1\"><part-name>M</part-name>"
     "</score-part></part-list><part id=\"P1\"><measure number=\"1\"><attributes><divisions>1"
-    "</divisions><key><fifths>0</fifths></key><time><beats>2</beats><beat-type>4</beat-type>"
+    "</divisions><key><fifths>0</fifths><mode>major</mode></key><time><beats>2</beats>"
+    "<beat-type>4</beat-type>"
     "</time></attributes><note><pitch><step>E</step><octave>5</octave></pitch><duration>1"
     "</duration></note><note><pitch><step>F</step><alter>1</alter><octave>5</octave></pitch>"
     "<duration>1</duration></note></measure><measure number=\"2\"><note><pitch><step>G</step>"
@@ -77,6 +78,17 @@ TEST_F(ImportCommandTest, BadInputIsOneLineAndWritesNothing) {
             EXPECT_EQ(message.rfind("Unable to import " + in + ": ", 0), 0u) << message;
         }
         EXPECT_FALSE(std::filesystem::exists(path("out.tnr"))) << name;
+    }
+    // a huge file is refused before it is read
+    const std::string huge = write("huge.mid", "MThd");
+    std::filesystem::resize_file(huge, LARGEST_IMPORTED_FILE + 1);
+    try {
+        run({huge, "-o", path("out.tnr")});
+        ADD_FAILURE() << "a huge file was imported";
+    } catch (const TCommandError& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to import " + huge + ": " + huge +
+                                             " is larger than 16 MB; no melody of a period is "
+                                             "that large");
     }
     EXPECT_THROW(run({path("missing.mid"), "-o", path("out.tnr")}), TCommandError);
     EXPECT_FALSE(std::filesystem::exists(path("out.tnr")));

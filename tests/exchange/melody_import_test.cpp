@@ -200,6 +200,21 @@ TEST(MelodyImport, KeyWithoutSignatureIsTheOneWithFewestNotesOutside) {
     EXPECT_TRUE(motive.notes[2].sharp);
 }
 
+TEST(MelodyImport, SignatureWithoutModeLeavesTheModeToTheNotes) {
+    const std::string noMode =
+        "<attributes><divisions>4</divisions><key><fifths>0</fifths></key><time><beats>2</beats>"
+        "<beat-type>4</beat-type></time></attributes>";
+    const TMelodyImport minor = importScore(
+        measureOf(1, noMode + noteOf("A4", 4) + noteOf("G#4", 4)) + measureOf(2, noteOf("A4", 8)));
+    EXPECT_EQ(minor.period.key, TKey(0, MINOR));
+    EXPECT_EQ(minor.report,
+              (std::vector<std::string>{"Key: the file gives no sharps or flats but not the mode; "
+                                        "chose A minor, with 0 notes outside it"}));
+    const TMelodyImport major = importScore(
+        measureOf(1, noMode + noteOf("E4", 4) + noteOf("G4", 4)) + measureOf(2, noteOf("C5", 8)));
+    EXPECT_EQ(major.period.key, TKey(0, MAJOR));
+}
+
 TEST(MelodyImport, NoteOutsideTheKeyGoesToTheNearestPositionOfTheKey) {
     // C major: F#4 lies between F and G; its letter decides. A natural G in A minor goes to G#.
     const TMelodyImport major =
