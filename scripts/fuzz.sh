@@ -3,7 +3,8 @@
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 #
-# SECONDS per target (default 60); TARGETs among document, instrument_set, config, catalogue
+# SECONDS per target (default 60); TARGETs among document, instrument_set, config, catalogue,
+# musicxml_import, midi_import
 # (default all). tests/fuzz/<target> holds the seeds and is only read; what a run finds is kept
 # in build/fuzz/corpus/<target> and given to the next run. Each target prints one line with the
 # number of inputs it tried. A crash, a sanitizer report or a failed round trip prints the end
@@ -11,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-ALL_TARGETS=(document instrument_set config catalogue)
+ALL_TARGETS=(document instrument_set config catalogue musicxml_import midi_import)
 RUN_SECONDS="${1:-60}"
 [ $# -gt 0 ] && shift
 TARGETS=("$@")

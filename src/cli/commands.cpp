@@ -5,6 +5,7 @@
 #include "cli/devices_command.h"
 #include "cli/export_command.h"
 #include "cli/harmonize_command.h"
+#include "cli/import_command.h"
 #include "cli/info_command.h"
 #include "cli/new_command.h"
 #include "cli/play_command.h"
@@ -14,6 +15,8 @@
 const std::vector<TCliCommand>& cliCommands() {
     static const std::vector<TCliCommand> commands = {
         {"new", "build a new composition from a template and a letter scheme", runNewCommand},
+        {"import", "read the melody of a MusicXML score or a MIDI file into a new composition",
+         runImportCommand},
         {"info", "describe a composition: key, meter, anacrusis, tempo, shape", runInfoCommand},
         {"rewrite", "read a composition and write it again in the program's layout",
          runRewriteCommand},

@@ -3,7 +3,12 @@
 #include <sys/stat.h>
 
 #include "commands/prompts_interface.h"
+#include "exchange/import_error.h"
+#include "exchange/melody_import.h"
 #include "exchange/musicxml_writer.h"
+#include "generation/chord_selection.h"
+#include "generation/random.h"
+#include "generation/scheme.h"
 #include "help/message_bundle.h"
 #include "model/document.h"
 #include "model/output_file.h"
@@ -55,6 +60,54 @@ void TDocumentCommands::newComposition() {
     chosen->buildPeriod(period_);
     hooks_.chooseFirstChords();
     settled();
+}
+
+void TDocumentCommands::importMelody() {
+    hooks_.stop();
+    const std::string filter = bundle_.text("filter melodies") + "|*.musicxml;*.xml;*.mid;*.midi|" +
+                               bundle_.text("filter musicxml scores") + "|*.musicxml;*.xml|" +
+                               bundle_.text("filter midi files") + "|*.mid;*.midi|" +
+                               bundle_.text("filter all files") + "|*";
+    const std::optional<std::string> path =
+        prompts_.openFileName(documentFolder(), MUSICXML_EXTENSION, filter);
+    if (!path)
+        return;
+    const std::optional<std::string> report = importMelodyFile(*path);
+    if (report)
+        prompts_.showMessage(bundle_.text("import caption"), *report);
+}
+
+std::optional<std::string> TDocumentCommands::importMelodyFile(const std::string& path,
+                                                               bool harmonizeAll) {
+    TMelodyImport imported;
+    try {
+        imported = ::importMelodyFile(path, {});
+    } catch (const TImportError& e) {
+        prompts_.showMessage(bundle_.text("error"),
+                             bundle_.text("import error") + "\n" + path + "\n" + e.what());
+        return std::nullopt;
+    }
+    hooks_.releaseViews();
+    period_ = imported.period;
+    period_.setTempo(imported.period.tempo());
+    period_.setName("Untitled");
+    period_.notifyChanged();
+    if (harmonizeAll) {
+        resetMotivicaRand();
+        const TScheme scheme;
+        std::vector<size_t> motives(period_.motiveCount());
+        for (size_t i = 0; i < motives.size(); ++i)
+            motives[i] = i;
+        harmonizePeriod(period_, motives, scheme);
+        period_.notifyChanged();
+    } else {
+        hooks_.chooseFirstChords();
+    }
+    settled();
+    std::string report;
+    for (const std::string& line : imported.report)
+        report += (report.empty() ? "" : "\n") + line;
+    return report.empty() ? bundle_.text("import unchanged") : report;
 }
 
 void TDocumentCommands::open() {

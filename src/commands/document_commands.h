@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class TMessageBundle;
@@ -52,6 +53,16 @@ class TDocumentCommands {
     void exportFile(const char* extension, const char* filterLabelKey,
                     const std::function<bool(const std::string& path)>& write);
 
+    // File > Import...: asks for a MusicXML score or a MIDI file and puts its melody into the
+    // period as a new composition "Untitled", the first motive given chords as after New, then
+    // shows one line for every change the melody needed to fit. A file that cannot be imported
+    // is reported and leaves the composition as it was. The window asks about unsaved work
+    // first, as it does for New.
+    void importMelody();
+    // The same for a named file, without the file dialog and without showing the report: the
+    // report's text, or nothing when the file could not be imported (the user was told). With
+    // `harmonizeAll` every motive is given chords, not only the first.
+    std::optional<std::string> importMelodyFile(const std::string& path, bool harmonizeAll = false);
     // Reads the file into the period and names the period after it; on failure tells the user
     // and leaves the composition as it was.
     bool openDocument(const std::string& path);

@@ -54,6 +54,10 @@ const std::vector<std::pair<std::string, std::string>>& englishTable() {
         {"filter wav audio", "WAV audio"},
         {"filter pdf documents", "PDF documents"},
         {"filter all files", "All files"},
+        {"filter melodies", "MusicXML scores and MIDI files"},
+        {"import caption", "Import"},
+        {"import error", "Unable to import the melody of"},
+        {"import unchanged", "The melody was imported as it stands."},
         {"save changes caption", "Save Changes"},
         {"save changes", "Save changes to "},
         {"save changes save", "Save"},
@@ -173,9 +177,9 @@ TEST(EngMessageBundleTest, EveryTextExactly) {
     }
     EXPECT_FALSE(bundle.text("site url").empty());
     // nothing beyond the tables, the file element names and the home page address
-    EXPECT_EQ(englishTable().size(), 104u);
+    EXPECT_EQ(englishTable().size(), 108u);
     EXPECT_EQ(IDENTITY_NAMES.size(), 28u);
-    EXPECT_EQ(bundle.textKeys().size(), 104u + 28u + 1u);
+    EXPECT_EQ(bundle.textKeys().size(), 108u + 28u + 1u);
 }
 
 TEST(EngMessageBundleTest, TextsOtherCodeReliesOn) {

@@ -1,0 +1,310 @@
+#include "exchange/musicxml_reader.h"
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "exchange/import_error.h"
+
+namespace {
+
+// Divisions a score may count a quarter in; real scores use a few hundred at most.
+constexpr int64_t MOST_DIVISIONS = 100000;
+// The common unit of all divisions of one part stays within this.
+constexpr int64_t MOST_UNITS = 10000000;
+// No note, rest or move of a melody lasts more quarters than this; longer ones are cut, which
+// keeps every sum of times far from overflow.
+constexpr int64_t LONGEST_QUARTERS = 1000;
+constexpr int STEP_SEMITONES[7] = {0, 2, 4, 5, 7, 9, 11};
+
+// A whole number in an element's text; `fallback` when it is missing or not one.
+int64_t integerOf(const pugi::xml_node& node, int64_t fallback) {
+    const char* text = node.child_value();
+    if (node.empty() || text == nullptr || *text == '\0')
+        return fallback;
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    if (end == text || !std::isfinite(value) || std::fabs(value) > 1e12)
+        return fallback;
+    return std::llround(value);
+}
+
+std::string textOf(const pugi::xml_node& node) {
+    std::string text = node.child_value();
+    const size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return std::string();
+    const size_t last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+// One note or rest of the part, as the measure holds it.
+struct TRawNote {
+    size_t measure = 0;
+    int64_t position = 0;  // from the measure's start, in common units
+    int64_t length = 0;
+    TImportedNote note;
+    bool tieStart = false;
+    bool tieStop = false;
+    std::string voice;
+};
+
+struct TRawMeasure {
+    int64_t length = 0;
+    bool implicit = false;
+};
+
+bool hasTie(const pugi::xml_node& note, const char* type) {
+    for (const pugi::xml_node tie : note.children("tie"))
+        if (std::string(tie.attribute("type").value()) == type)
+            return true;
+    for (const pugi::xml_node notations : note.children("notations"))
+        for (const pugi::xml_node tied : notations.children("tied"))
+            if (std::string(tied.attribute("type").value()) == type)
+                return true;
+    return false;
+}
+
+int64_t commonUnit(const pugi::xml_node& part) {
+    int64_t unit = 2;
+    for (const pugi::xml_node measure : part.children("measure"))
+        for (const pugi::xml_node attributes : measure.children("attributes"))
+            for (const pugi::xml_node divisions : attributes.children("divisions")) {
+                const int64_t d = integerOf(divisions, 0);
+                if (d <= 0 || d > MOST_DIVISIONS)
+                    throw TImportError("the score counts " + textOf(divisions) +
+                                       " divisions to a quarter, which is not usable");
+                unit = std::lcm(unit, d);
+                if (unit > MOST_UNITS)
+                    throw TImportError("the score's divisions have no common unit of usable size");
+            }
+    return unit;
+}
+
+}  // namespace
+
+TImportedMelody readMusicXmlMelody(std::string_view text, int partNumber) {
+    pugi::xml_document document;
+    const pugi::xml_parse_result parsed =
+        document.load_buffer(text.data(), text.size(), pugi::parse_default);
+    if (!parsed)
+        throw TImportError("not a MusicXML file: the text is not well-formed XML");
+    const pugi::xml_node root = document.document_element();
+    const std::string rootName = root.name();
+    if (rootName == "score-timewise")
+        throw TImportError("a timewise MusicXML score is not read; save it as a partwise score");
+    if (rootName != "score-partwise")
+        throw TImportError("not a MusicXML score: the document is <" + rootName + ">");
+    std::vector<pugi::xml_node> parts;
+    for (const pugi::xml_node part : root.children("part"))
+        parts.push_back(part);
+    if (parts.empty())
+        throw TImportError("the MusicXML score has no parts");
+    if (partNumber < 1 || static_cast<size_t>(partNumber) > parts.size())
+        throw TImportError("the score has " + std::to_string(parts.size()) +
+                           (parts.size() == 1 ? " part" : " parts") + "; there is no part " +
+                           std::to_string(partNumber));
+    const pugi::xml_node part = parts[static_cast<size_t>(partNumber) - 1];
+    const int64_t unit = commonUnit(part);
+
+    TImportedMelody melody;
+    melody.unitsPerQuarter = unit;
+    int64_t scale = unit;  // common units per division
+    std::vector<TRawMeasure> measures;
+    std::vector<TRawNote> notes;
+    // the key of the melody and the keys it changes to later, with where they change
+    struct TKeyChange {
+        size_t measure;
+        int64_t position;
+        TKey key;
+    };
+    std::vector<TKeyChange> keyChanges;
+    std::string voice;
+    bool voiceChosen = false;
+    std::map<size_t, int64_t> otherVoices;  // first left-out note of each measure
+    for (const pugi::xml_node measure : part.children("measure")) {
+        const size_t index = measures.size();
+        TRawMeasure raw;
+        raw.implicit = std::string(measure.attribute("implicit").value()) == "yes";
+        int64_t position = 0;
+        int64_t lastStart = 0;
+        for (const pugi::xml_node child : measure.children()) {
+            const std::string name = child.name();
+            if (name == "attributes") {
+                for (const pugi::xml_node divisions : child.children("divisions"))
+                    scale = unit / std::max<int64_t>(1, integerOf(divisions, 1));
+                for (const pugi::xml_node key : child.children("key")) {
+                    if (key.child("fifths").empty())
+                        continue;
+                    const int64_t fifths = integerOf(key.child("fifths"), 0);
+                    if (fifths < -7 || fifths > 7)
+                        throw TImportError("the key signature of " + textOf(key.child("fifths")) +
+                                           " fifths is not one of the program's keys");
+                    const std::string mode = textOf(key.child("mode"));
+                    const TKey read(static_cast<int32_t>(fifths),
+                                    mode == "minor" || mode == "aeolian" ? MINOR : MAJOR);
+                    if (!melody.key) {
+                        melody.key = read;
+                        // a signature alone leaves major and its relative minor to the notes
+                        melody.modeUnknown = mode != "major" && mode != "ionian" &&
+                                             mode != "minor" && mode != "aeolian";
+                    } else {
+                        keyChanges.push_back({index, position, read});
+                    }
+                }
+                for (const pugi::xml_node time : child.children("time")) {
+                    std::string written;
+                    int beats = 0;
+                    int beatType = 0;
+                    if (!time.child("senza-misura").empty()) {
+                        written = "without meter";
+                    } else {
+                        const std::string top = textOf(time.child("beats"));
+                        const std::string bottom = textOf(time.child("beat-type"));
+                        written = top + "/" + bottom;
+                        if (top.find_first_not_of("0123456789") == std::string::npos &&
+                            bottom.find_first_not_of("0123456789") == std::string::npos &&
+                            !top.empty() && !bottom.empty() && top.size() < 4 &&
+                            bottom.size() < 4) {
+                            beats = std::stoi(top);
+                            beatType = std::stoi(bottom);
+                        }
+                    }
+                    if (melody.beats == 0 && melody.beatType == 0 && index == 0) {
+                        if (beats == 0 || beatType == 0)
+                            throw TImportError("the meter " + written +
+                                               " is not one the program offers (2/4, 3/4, 2/8, "
+                                               "3/8)");
+                        melody.beats = beats;
+                        melody.beatType = beatType;
+                    } else if (beats != melody.beats || beatType != melody.beatType) {
+                        throw TImportError("the meter changes to " + written + " in measure " +
+                                           std::string(measure.attribute("number").value()) +
+                                           "; a period keeps one meter");
+                    }
+                }
+            } else if (name == "backup" || name == "forward") {
+                const int64_t d = std::clamp<int64_t>(integerOf(child.child("duration"), 0) * scale,
+                                                      0, LONGEST_QUARTERS * unit);
+                position += name == "backup" ? -d : d;
+                position = std::max<int64_t>(0, position);
+                raw.length = std::max(raw.length, position);
+            } else if (name == "sound" || name == "direction") {
+                const pugi::xml_node sound = name == "sound" ? child : child.child("sound");
+                const pugi::xml_attribute tempo = sound.attribute("tempo");
+                if (!melody.quartersPerMinute && tempo && tempo.as_double() > 0 &&
+                    std::isfinite(tempo.as_double()))
+                    melody.quartersPerMinute = tempo.as_double();
+            } else if (name == "note") {
+                if (!child.child("cue").empty())
+                    continue;
+                TRawNote raw_note;
+                raw_note.measure = index;
+                const bool grace = !child.child("grace").empty();
+                const bool chord = !child.child("chord").empty();
+                const int64_t length =
+                    grace ? 0
+                          : std::clamp<int64_t>(integerOf(child.child("duration"), 0) * scale, 0,
+                                                LONGEST_QUARTERS * unit);
+                raw_note.position = chord ? lastStart : position;
+                raw_note.length = length;
+                raw_note.note.grace = grace;
+                const pugi::xml_node pitch = child.child("pitch");
+                if (!pitch.empty()) {
+                    const std::string step = textOf(pitch.child("step"));
+                    const size_t letter =
+                        step.size() == 1 ? std::string("CDEFGAB").find(step[0]) : std::string::npos;
+                    if (letter != std::string::npos) {
+                        const int alter = static_cast<int>(
+                            std::clamp<int64_t>(integerOf(pitch.child("alter"), 0), -3, 3));
+                        const int octave = static_cast<int>(
+                            std::clamp<int64_t>(integerOf(pitch.child("octave"), 4), -1, 10));
+                        raw_note.note.letter = static_cast<int>(letter);
+                        raw_note.note.alter = alter;
+                        raw_note.note.midi = 12 * (octave + 1) + STEP_SEMITONES[letter] + alter;
+                    }
+                }
+                raw_note.tieStart = hasTie(child, "start");
+                raw_note.tieStop = hasTie(child, "stop");
+                raw_note.voice = textOf(child.child("voice"));
+                if (raw_note.voice.empty())
+                    raw_note.voice = "1";
+                if (!chord)
+                    lastStart = position;
+                if (!chord && !grace)
+                    position += length;
+                raw.length = std::max(raw.length, position);
+                if (!grace && !voiceChosen) {
+                    voice = raw_note.voice;
+                    voiceChosen = true;
+                }
+                if (voiceChosen && raw_note.voice != voice) {
+                    otherVoices.emplace(index, raw_note.position);
+                    continue;
+                }
+                notes.push_back(raw_note);
+            }
+        }
+        measures.push_back(raw);
+    }
+    if (measures.empty())
+        throw TImportError("the part has no measures");
+    if (melody.beats == 0)
+        throw TImportError("the score gives no meter");
+
+    // the pickup: a first measure shorter than the meter's
+    const int64_t measureLength = int64_t{melody.beats} * 4 * unit / melody.beatType;
+    const int64_t first = measures.front().length;
+    if (first > 0 && first < measureLength && measures.size() > 1)
+        melody.pickup = first;
+    std::vector<int64_t> starts;
+    for (size_t m = 0; m < measures.size(); ++m) {
+        if (melody.pickup > 0)
+            starts.push_back(m == 0 ? measureLength - melody.pickup
+                                    : static_cast<int64_t>(m) * measureLength);
+        else
+            starts.push_back(static_cast<int64_t>(m) * measureLength);
+    }
+
+    // ties: the note that stops a tie lengthens the one that started it
+    std::map<int, size_t> openTies;
+    for (const TRawNote& raw : notes) {
+        TImportedNote note = raw.note;
+        note.start = starts[raw.measure] + raw.position;
+        note.length = raw.length;
+        if (!note.isRest() && !note.grace && raw.tieStop) {
+            const auto open = openTies.find(note.midi);
+            if (open != openTies.end() && melody.notes[open->second].end() == note.start) {
+                melody.notes[open->second].length += note.length;
+                if (!raw.tieStart)
+                    openTies.erase(open);
+                continue;
+            }
+        }
+        melody.notes.push_back(note);
+        if (!note.isRest() && !note.grace) {
+            if (raw.tieStart)
+                openTies[note.midi] = melody.notes.size() - 1;
+            else
+                openTies.erase(note.midi);
+        }
+    }
+    std::stable_sort(
+        melody.notes.begin(), melody.notes.end(),
+        [](const TImportedNote& a, const TImportedNote& b) { return a.start < b.start; });
+    for (const TKeyChange& change : keyChanges)
+        if (melody.key && !(change.key == *melody.key))
+            melody.notices.push_back({starts[change.measure] + change.position,
+                                      "the key changes to " + keyName(change.key) +
+                                          "; the notes are read in " + keyName(*melody.key)});
+    for (const auto& [m, position] : otherVoices)
+        melody.notices.push_back(
+            {starts[m] + position, "notes of other voices than voice " + voice + "; left out"});
+    return melody;
+}
