@@ -49,9 +49,8 @@ std::string midiText(const TPeriodData& period) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-// The whole import of a file: reading it, fitting every measure's notes and, where a period can
-// hold them (sixteen motives at most), building the composition. A longer melody is refused only
-// once all of it has been fitted.
+// The whole import of a file: reading it, fitting every measure's notes and building the
+// composition (64 motives at most; a longer melody is refused once all of it has been fitted).
 void importBench(benchmark::State& state, const std::string& file) {
     size_t refusals = 0;
     for (auto _ : state) {

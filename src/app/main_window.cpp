@@ -240,6 +240,8 @@ void TMainWindow::createMenus() {
     save->setShortcut(QKeySequence("Ctrl+S"));
     file->addAction("Save As...", this, [this] { saveAsAction(); })
         ->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    // a melody from a notation program or a MIDI file, as a new composition
+    file->addAction("Import...", this, [this] { importAction(); });
     file->addAction("Export to (*.mid)", this, [this] { exportAction(); });
     file->addAction("Export to MusicXML (*.musicxml)", this,
                     [this] { documents_->exportMusicXml(); });
@@ -763,6 +765,10 @@ void TMainWindow::openAction() {
     show();
     if (settleUnsavedWork())
         documents_->open();
+}
+void TMainWindow::importAction() {
+    if (settleUnsavedWork())
+        documents_->importMelody();
 }
 void TMainWindow::exportAction() {
     documents_->exportMidi();

@@ -152,6 +152,9 @@ class TMainWindow : public QMainWindow,
     void saveAsAction() override;
     void openAction() override;
     void exportAction() override;
+    // File > Import...: a melody from a MusicXML score or a MIDI file as a new composition, after
+    // asking about unsaved work as New does.
+    void importAction();
     // File > Export to audio, and the export object it runs (tests use it with a soundfont).
     void exportAudioAction();
     TAudioExport audioExport();

@@ -193,7 +193,39 @@ struct TMeter {
     TMeasure measure;
 };
 
-constexpr int MOST_MOTIVES = 16;
+// The most a new composition's shape holds: four sentences of four phrases of four motives.
+constexpr int MOST_MOTIVES = MAX_SENTENCES * MAX_PHRASES_PER_SENTENCE * MAX_MOTIVES_PER_PHRASE;
+
+// The smallest shape the New dialog makes that holds `count` motives: the smallest built-in
+// template that does, else the shape its editor makes with phrases of four motives (the last one
+// holding the rest) in as few sentences as hold them, the phrases shared out evenly.
+TRawPeriodData shapeFor(int count) {
+    const std::vector<TRawPeriodData> templates = TRawPeriodData::builtInTemplates(nullptr);
+    const TRawPeriodData* chosen = nullptr;
+    int chosenSize = 0;
+    for (const TRawPeriodData& t : templates) {
+        int size = 0;
+        for (const int n : t.motivesPerPhrase())
+            size += n;
+        if (size >= count && (chosen == nullptr || size < chosenSize)) {
+            chosen = &t;
+            chosenSize = size;
+        }
+    }
+    TRawPeriodData shape(nullptr);
+    if (chosen != nullptr) {
+        shape.assignTemplate(*chosen);
+        return shape;
+    }
+    const int phrases = (count + MAX_MOTIVES_PER_PHRASE - 1) / MAX_MOTIVES_PER_PHRASE;
+    const int sentences = (phrases + MAX_PHRASES_PER_SENTENCE - 1) / MAX_PHRASES_PER_SENTENCE;
+    std::vector<int> phrasesPerSentence;
+    for (int i = 0; i < sentences; ++i)
+        phrasesPerSentence.push_back(phrases / sentences + (i < phrases % sentences ? 1 : 0));
+    std::vector<int> motivesPerPhrase(size_t(phrases), MAX_MOTIVES_PER_PHRASE);
+    motivesPerPhrase.back() = count - (phrases - 1) * MAX_MOTIVES_PER_PHRASE;
+    return TRawPeriodData(phrasesPerSentence, motivesPerPhrase, {}, nullptr);
+}
 
 }  // namespace
 
@@ -419,20 +451,7 @@ TMelodyImport convertMelody(const TImportedMelody& source) {
     const int count = static_cast<int>(motiveCount);
 
     // the smallest shape a new composition can have that holds them, lettered as it would be
-    const std::vector<TRawPeriodData> templates = TRawPeriodData::builtInTemplates(nullptr);
-    const TRawPeriodData* chosen = nullptr;
-    int chosenSize = 0;
-    for (const TRawPeriodData& t : templates) {
-        int size = 0;
-        for (const int n : t.motivesPerPhrase())
-            size += n;
-        if (size >= count && (chosen == nullptr || size < chosenSize)) {
-            chosen = &t;
-            chosenSize = size;
-        }
-    }
-    TRawPeriodData shape(nullptr);
-    shape.assignTemplate(*chosen);
+    TRawPeriodData shape = shapeFor(count);
     shape.applyLetterScheme(
         TRawLetterScheme::builtInSchemes()[static_cast<size_t>(DEFAULT_LETTER_SCHEME_INDEX)]);
 

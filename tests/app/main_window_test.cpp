@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 
@@ -25,6 +26,7 @@
 #include "cli/export_command.h"
 #include "cli/new_command.h"
 #include "commands/document_commands.h"
+#include "exchange/musicxml_writer.h"
 #include "generation/random.h"
 #include "model/document.h"
 #include "playback/capture_port.h"
@@ -352,6 +354,63 @@ TEST_F(MainWindowTest, ExportWritesWhatTheCommandLineWrites) {
     w.exportAction();
     EXPECT_EQ(prompts_->shown.back().text, "The error occurs while saving of the file\n" + saved);
     EXPECT_EQ(scratch_.read("period.tnr"), before);
+}
+
+TEST_F(MainWindowTest, FileImportBringsAMelodyInAsANewCompositionAndReportsIt) {
+    TMainWindow& w = window();
+    QAction* item = nullptr;
+    for (QAction* action : w.menuBar()->actions().front()->menu()->actions())
+        if (action->text() == "Import...")
+            item = action;
+    ASSERT_NE(item, nullptr);
+    // the tutorial's melody as a notation program gets it
+    ASSERT_TRUE(w.openDocument(std::string(MOTIVICA_DATA_DIR) + "/stepbystep/step8.tnr"));
+    const std::string score = scratch_.path("melody.musicxml");
+    ASSERT_TRUE(writeMusicXmlFile(w.period(), score));
+    const TPeriodData written = w.period();
+    ASSERT_TRUE(w.saveDocument(scratch_.path("mine.tnr")));
+
+    prompts_->fileNames.push_back(score);
+    item->trigger();
+    ASSERT_GE(prompts_->shown.size(), 2u);
+    EXPECT_EQ(prompts_->shown[prompts_->shown.size() - 2].kind, "open");
+    EXPECT_EQ(qtNameFilters(prompts_->shown[prompts_->shown.size() - 2].text),
+              "MusicXML scores and MIDI files (*.musicxml *.xml *.mid *.midi);;MusicXML scores "
+              "(*.musicxml *.xml);;MIDI files (*.mid *.midi);;All files (*)");
+    EXPECT_EQ(prompts_->shown.back().kind, "message");
+    EXPECT_EQ(prompts_->shown.back().caption, "Import") << prompts_->shown.back().text;
+    EXPECT_EQ(w.period().name(), "Untitled");
+    EXPECT_NE(title().find("Untitled"), std::string::npos);
+    EXPECT_EQ(w.period().measure, written.measure);
+    EXPECT_EQ(w.period().anacrusis, written.anacrusis);
+    for (const TMotiveAddress& a : written.motiveAddresses()) {
+        SCOPED_TRACE(a.sentence * 100 + a.phrase * 10 + a.motive);
+        EXPECT_EQ(w.period().motiveAt(a).notes, written.motiveAt(a).notes);
+    }
+    // the first motive gets its chords as after New
+    EXPECT_FALSE(w.period().motiveAt({0, 0, 0}).chords.empty());
+
+    // a file that is no melody is reported, and the composition stays as it was; like a new
+    // one, the imported composition holds no unsaved work yet
+    const std::string bad = scratch_.path("letter.musicxml");
+    std::ofstream(bad) << "Dear students,";
+    const std::vector<TNote> notes = w.period().motiveAt({0, 0, 0}).notes;
+    prompts_->fileNames.push_back(bad);
+    w.importAction();
+    EXPECT_EQ(prompts_->shown[prompts_->shown.size() - 2].kind, "open");
+    EXPECT_EQ(prompts_->shown.back().kind, "message");
+    EXPECT_EQ(prompts_->shown.back().text.rfind("Unable to import the melody of\n" + bad, 0), 0u)
+        << prompts_->shown.back().text;
+    EXPECT_EQ(w.period().motiveAt({0, 0, 0}).notes, notes);
+
+    // unsaved work is asked about first, and a cancel imports nothing
+    w.period().motiveAt({0, 0, 0}).notes.clear();
+    w.period().notifyChanged();
+    prompts_->saveChanges.push_back(TSaveChangesAnswer::CANCEL);
+    const size_t asked = prompts_->shown.size();
+    w.importAction();
+    ASSERT_EQ(prompts_->shown.size(), asked + 1);
+    EXPECT_EQ(prompts_->shown.back().kind, "save changes");
 }
 
 TEST_F(MainWindowTest, MusicXmlExportFromTheFileMenuWritesWhatTheCommandLineWrites) {

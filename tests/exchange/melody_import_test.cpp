@@ -86,31 +86,36 @@ TEST(MelodyImport, PlainMelodyKeepsKeyMeterNotesAndRestsWithoutReport) {
     EXPECT_TRUE(period.motiveAt({0, 1, 1}).isEmpty());
 }
 
-TEST(MelodyImport, ShapeIsTheSmallestTemplateThatHoldsTheMeasures) {
-    const auto shapeFor = [](int measures) {
+TEST(MelodyImport, ShapeIsTheSmallestTemplateThatHoldsTheMeasuresElseTheEditorsShape) {
+    const auto melodyOf = [](int measures) {
         std::string text = measureOf(1, twoFour() + noteOf("C5", 8));
         for (int m = 2; m <= measures; ++m)
             text += measureOf(m, noteOf("D5", 8));
-        const TPeriodData period = importScore(text).period;
-        std::vector<size_t> counts;
-        for (const TSentenceData& s : period.sentences)
+        return text;
+    };
+    const auto shapeFor = [&](int measures) {
+        const TPeriodData period = importScore(melodyOf(measures)).period;
+        std::vector<std::vector<size_t>> counts;
+        for (const TSentenceData& s : period.sentences) {
+            counts.emplace_back();
             for (const TPhraseData& p : s.phrases)
-                counts.push_back(p.motives.size());
+                counts.back().push_back(p.motives.size());
+        }
         return counts;
     };
-    EXPECT_EQ(shapeFor(4), (std::vector<size_t>{2, 2}));
-    EXPECT_EQ(shapeFor(5), (std::vector<size_t>{2, 2, 2, 2}));
-    EXPECT_EQ(shapeFor(8), (std::vector<size_t>{2, 2, 2, 2}));
-    EXPECT_EQ(shapeFor(9), (std::vector<size_t>{3, 2, 2, 3}));
-    EXPECT_EQ(shapeFor(11), (std::vector<size_t>{4, 4, 4, 4}));
-    EXPECT_EQ(shapeFor(16), (std::vector<size_t>{4, 4, 4, 4}));
-    EXPECT_EQ(importError(scoreOf([] {
-                  std::string text = measureOf(1, twoFour() + noteOf("C5", 8));
-                  for (int m = 2; m <= 17; ++m)
-                      text += measureOf(m, noteOf("D5", 8));
-                  return text;
-              }())),
-              "the melody fills 17 motives; the largest period holds 16");
+    using TShape = std::vector<std::vector<size_t>>;
+    EXPECT_EQ(shapeFor(4), (TShape{{2, 2}}));
+    EXPECT_EQ(shapeFor(5), (TShape{{2, 2}, {2, 2}}));
+    EXPECT_EQ(shapeFor(8), (TShape{{2, 2}, {2, 2}}));
+    EXPECT_EQ(shapeFor(9), (TShape{{3, 2}, {2, 3}}));
+    EXPECT_EQ(shapeFor(11), (TShape{{4, 4}, {4, 4}}));
+    EXPECT_EQ(shapeFor(16), (TShape{{4, 4}, {4, 4}}));
+    // beyond the templates, the shape the New dialog's editor makes: phrases of four motives,
+    // the last holding the rest, in as few sentences as hold them
+    EXPECT_EQ(shapeFor(17), (TShape{{4, 4, 4}, {4, 1}}));
+    EXPECT_EQ(shapeFor(64), (TShape{{4, 4, 4, 4}, {4, 4, 4, 4}, {4, 4, 4, 4}, {4, 4, 4, 4}}));
+    EXPECT_EQ(importError(scoreOf(melodyOf(65))),
+              "the melody fills 65 motives; the largest period holds 64");
 }
 
 TEST(MelodyImport, LetteredAsANewCompositionIs) {

@@ -11,7 +11,7 @@
 
 inline void expectImportedPeriodIsSound(const TMelodyImport& imported) {
     const TPeriodData& period = imported.period;
-    expectRoundTrip(period.motiveCount() >= 1 && period.motiveCount() <= 16, "motive count");
+    expectRoundTrip(period.motiveCount() >= 1 && period.motiveCount() <= 64, "motive count");
     const int32_t length = period.measure.measureLength();
     expectRoundTrip(length == 240 || length == 360 || length == 120 || length == 180, "meter");
     expectRoundTrip(
