@@ -72,6 +72,10 @@ void TDialogPrompts::showMessage(const std::string& caption, const std::string& 
     QMessageBox::warning(over(), text(caption), text(message));
 }
 
+void TDialogPrompts::showReport(const std::string& caption, const std::string& message) {
+    QMessageBox::information(over(), text(caption), text(message));
+}
+
 bool TDialogPrompts::confirm(const std::string& caption, const std::string& message) {
     return QMessageBox::question(over(), text(caption), text(message),
                                  QMessageBox::Ok | QMessageBox::Cancel,

@@ -16,6 +16,7 @@ class TDialogPrompts : public TPromptsInterface {
         : parent_(parent), bundle_(bundle) {}
 
     void showMessage(const std::string& caption, const std::string& text) override;
+    void showReport(const std::string& caption, const std::string& text) override;
     bool confirm(const std::string& caption, const std::string& text) override;
     std::optional<std::string> openFileName(const std::string& folder, const std::string& extension,
                                             const std::string& filter) override;

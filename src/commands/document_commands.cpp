@@ -74,7 +74,7 @@ void TDocumentCommands::importMelody() {
         return;
     const std::optional<std::string> report = importMelodyFile(*path);
     if (report)
-        prompts_.showMessage(bundle_.text("import caption"), *report);
+        prompts_.showReport(bundle_.text("import caption"), *report);
 }
 
 std::optional<std::string> TDocumentCommands::importMelodyFile(const std::string& path,

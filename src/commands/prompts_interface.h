@@ -48,6 +48,12 @@ class TPromptsInterface : public TInstrPromptsInterface {
                                                     const std::string& extension,
                                                     const std::string& filter) = 0;
 
+    // A report to read, not a warning (what an import changed); shown as a message unless the
+    // prompts have a plainer box for it.
+    virtual void showReport(const std::string& caption, const std::string& text) {
+        showMessage(caption, text);
+    }
+
     // The new-composition dialog; nothing on Cancel.
     virtual std::optional<TNewDialogResult> newComposition() = 0;
     // The device dialog filled as `devices` says; the chosen index, nothing on Cancel.
