@@ -1,16 +1,16 @@
 #include "exchange/musicxml_reader.h"
 
-#include <pugixml.hpp>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "exchange/import_error.h"
+#include "model/xml_document.h"
 
 namespace {
 
@@ -24,19 +24,30 @@ constexpr int64_t LONGEST_QUARTERS = 1000;
 constexpr int STEP_SEMITONES[7] = {0, 2, 4, 5, 7, 9, 11};
 
 // A whole number in an element's text; `fallback` when it is missing or not one.
-int64_t integerOf(const pugi::xml_node& node, int64_t fallback) {
-    const char* text = node.child_value();
-    if (node.empty() || text == nullptr || *text == '\0')
+int64_t integerOf(const TXmlElement& node, int64_t fallback) {
+    const std::string text = node.text();
+    if (text.empty())
         return fallback;
     char* end = nullptr;
-    const double value = std::strtod(text, &end);
-    if (end == text || !std::isfinite(value) || std::fabs(value) > 1e12)
+    const double value = std::strtod(text.c_str(), &end);
+    if (end == text.c_str() || !std::isfinite(value) || std::fabs(value) > 1e12)
         return fallback;
     return std::llround(value);
 }
 
-std::string textOf(const pugi::xml_node& node) {
-    std::string text = node.child_value();
+// A positive finite number in an attribute, or nothing.
+std::optional<double> positiveOf(const std::optional<std::string>& text) {
+    if (!text || text->empty())
+        return std::nullopt;
+    char* end = nullptr;
+    const double value = std::strtod(text->c_str(), &end);
+    if (end == text->c_str() || !std::isfinite(value) || value <= 0)
+        return std::nullopt;
+    return value;
+}
+
+std::string textOf(const TXmlElement& node) {
+    std::string text = node.text();
     const size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string::npos)
         return std::string();
@@ -60,22 +71,22 @@ struct TRawMeasure {
     bool implicit = false;
 };
 
-bool hasTie(const pugi::xml_node& note, const char* type) {
-    for (const pugi::xml_node tie : note.children("tie"))
-        if (std::string(tie.attribute("type").value()) == type)
+bool hasTie(const TXmlElement& note, const char* type) {
+    for (const TXmlElement& tie : note.children("tie"))
+        if (tie.attribute("type").value_or("") == type)
             return true;
-    for (const pugi::xml_node notations : note.children("notations"))
-        for (const pugi::xml_node tied : notations.children("tied"))
-            if (std::string(tied.attribute("type").value()) == type)
+    for (const TXmlElement& notations : note.children("notations"))
+        for (const TXmlElement& tied : notations.children("tied"))
+            if (tied.attribute("type").value_or("") == type)
                 return true;
     return false;
 }
 
-int64_t commonUnit(const pugi::xml_node& part) {
+int64_t commonUnit(const TXmlElement& part) {
     int64_t unit = 2;
-    for (const pugi::xml_node measure : part.children("measure"))
-        for (const pugi::xml_node attributes : measure.children("attributes"))
-            for (const pugi::xml_node divisions : attributes.children("divisions")) {
+    for (const TXmlElement& measure : part.children("measure"))
+        for (const TXmlElement& attributes : measure.children("attributes"))
+            for (const TXmlElement& divisions : attributes.children("divisions")) {
                 const int64_t d = integerOf(divisions, 0);
                 if (d <= 0 || d > MOST_DIVISIONS)
                     throw TImportError("the score counts " + textOf(divisions) +
@@ -90,27 +101,23 @@ int64_t commonUnit(const pugi::xml_node& part) {
 }  // namespace
 
 TImportedMelody readMusicXmlMelody(std::string_view text, int partNumber) {
-    pugi::xml_document document;
-    const pugi::xml_parse_result parsed =
-        document.load_buffer(text.data(), text.size(), pugi::parse_default);
-    if (!parsed)
+    TXmlDocument document;
+    if (!document.loadText(text))
         throw TImportError("not a MusicXML file: the text is not well-formed XML");
-    const pugi::xml_node root = document.document_element();
+    const TXmlElement root = document.documentElement();
     const std::string rootName = root.name();
     if (rootName == "score-timewise")
         throw TImportError("a timewise MusicXML score is not read; save it as a partwise score");
     if (rootName != "score-partwise")
         throw TImportError("not a MusicXML score: the document is <" + rootName + ">");
-    std::vector<pugi::xml_node> parts;
-    for (const pugi::xml_node part : root.children("part"))
-        parts.push_back(part);
+    const std::vector<TXmlElement> parts = root.children("part");
     if (parts.empty())
         throw TImportError("the MusicXML score has no parts");
     if (partNumber < 1 || static_cast<size_t>(partNumber) > parts.size())
         throw TImportError("the score has " + std::to_string(parts.size()) +
                            (parts.size() == 1 ? " part" : " parts") + "; there is no part " +
                            std::to_string(partNumber));
-    const pugi::xml_node part = parts[static_cast<size_t>(partNumber) - 1];
+    const TXmlElement part = parts[static_cast<size_t>(partNumber) - 1];
     const int64_t unit = commonUnit(part);
 
     TImportedMelody melody;
@@ -128,19 +135,19 @@ TImportedMelody readMusicXmlMelody(std::string_view text, int partNumber) {
     std::string voice;
     bool voiceChosen = false;
     std::map<size_t, int64_t> otherVoices;  // first left-out note of each measure
-    for (const pugi::xml_node measure : part.children("measure")) {
+    for (const TXmlElement& measure : part.children("measure")) {
         const size_t index = measures.size();
         TRawMeasure raw;
-        raw.implicit = std::string(measure.attribute("implicit").value()) == "yes";
+        raw.implicit = measure.attribute("implicit").value_or("") == "yes";
         int64_t position = 0;
         int64_t lastStart = 0;
-        for (const pugi::xml_node child : measure.children()) {
+        for (const TXmlElement& child : measure.children()) {
             const std::string name = child.name();
             if (name == "attributes") {
-                for (const pugi::xml_node divisions : child.children("divisions"))
+                for (const TXmlElement& divisions : child.children("divisions"))
                     scale = unit / std::max<int64_t>(1, integerOf(divisions, 1));
-                for (const pugi::xml_node key : child.children("key")) {
-                    if (key.child("fifths").empty())
+                for (const TXmlElement& key : child.children("key")) {
+                    if (key.child("fifths").isNull())
                         continue;
                     const int64_t fifths = integerOf(key.child("fifths"), 0);
                     if (fifths < -7 || fifths > 7)
@@ -158,11 +165,11 @@ TImportedMelody readMusicXmlMelody(std::string_view text, int partNumber) {
                         keyChanges.push_back({index, position, read});
                     }
                 }
-                for (const pugi::xml_node time : child.children("time")) {
+                for (const TXmlElement& time : child.children("time")) {
                     std::string written;
                     int beats = 0;
                     int beatType = 0;
-                    if (!time.child("senza-misura").empty()) {
+                    if (!time.child("senza-misura").isNull()) {
                         written = "without meter";
                     } else {
                         const std::string top = textOf(time.child("beats"));
@@ -185,7 +192,7 @@ TImportedMelody readMusicXmlMelody(std::string_view text, int partNumber) {
                         melody.beatType = beatType;
                     } else if (beats != melody.beats || beatType != melody.beatType) {
                         throw TImportError("the meter changes to " + written + " in measure " +
-                                           std::string(measure.attribute("number").value()) +
+                                           measure.attribute("number").value_or("") +
                                            "; a period keeps one meter");
                     }
                 }
@@ -196,18 +203,17 @@ TImportedMelody readMusicXmlMelody(std::string_view text, int partNumber) {
                 position = std::max<int64_t>(0, position);
                 raw.length = std::max(raw.length, position);
             } else if (name == "sound" || name == "direction") {
-                const pugi::xml_node sound = name == "sound" ? child : child.child("sound");
-                const pugi::xml_attribute tempo = sound.attribute("tempo");
-                if (!melody.quartersPerMinute && tempo && tempo.as_double() > 0 &&
-                    std::isfinite(tempo.as_double()))
-                    melody.quartersPerMinute = tempo.as_double();
+                const TXmlElement sound = name == "sound" ? child : child.child("sound");
+                const std::optional<double> tempo = positiveOf(sound.attribute("tempo"));
+                if (!melody.quartersPerMinute && tempo)
+                    melody.quartersPerMinute = *tempo;
             } else if (name == "note") {
-                if (!child.child("cue").empty())
+                if (!child.child("cue").isNull())
                     continue;
                 TRawNote raw_note;
                 raw_note.measure = index;
-                const bool grace = !child.child("grace").empty();
-                const bool chord = !child.child("chord").empty();
+                const bool grace = !child.child("grace").isNull();
+                const bool chord = !child.child("chord").isNull();
                 const int64_t length =
                     grace ? 0
                           : std::clamp<int64_t>(integerOf(child.child("duration"), 0) * scale, 0,
@@ -215,8 +221,8 @@ TImportedMelody readMusicXmlMelody(std::string_view text, int partNumber) {
                 raw_note.position = chord ? lastStart : position;
                 raw_note.length = length;
                 raw_note.note.grace = grace;
-                const pugi::xml_node pitch = child.child("pitch");
-                if (!pitch.empty()) {
+                const TXmlElement pitch = child.child("pitch");
+                if (!pitch.isNull()) {
                     const std::string step = textOf(pitch.child("step"));
                     const size_t letter =
                         step.size() == 1 ? std::string("CDEFGAB").find(step[0]) : std::string::npos;

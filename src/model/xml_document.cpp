@@ -67,6 +67,31 @@ std::vector<TXmlElement> TXmlElement::children() const {
     return result;
 }
 
+std::vector<TXmlElement> TXmlElement::children(std::string_view name) const {
+    std::vector<TXmlElement> result;
+    if (isNull())
+        return result;
+    for (pugi::xml_node n : nodeOf(node_).children()) {
+        if (n.type() == pugi::node_element && name == n.name())
+            result.push_back(TXmlElement(n.internal_object()));
+    }
+    return result;
+}
+
+TXmlElement TXmlElement::child(std::string_view name) const {
+    if (isNull())
+        return TXmlElement();
+    for (pugi::xml_node n : nodeOf(node_).children()) {
+        if (n.type() == pugi::node_element && name == n.name())
+            return TXmlElement(n.internal_object());
+    }
+    return TXmlElement();
+}
+
+std::string TXmlElement::text() const {
+    return isNull() ? std::string() : std::string(nodeOf(node_).child_value());
+}
+
 std::vector<TXmlAttribute> TXmlElement::attributes() const {
     std::vector<TXmlAttribute> result;
     if (isNull())

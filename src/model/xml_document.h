@@ -42,6 +42,12 @@ class TXmlElement {
     std::string name() const;
     // Child elements in document order; text, comments and instructions are skipped.
     std::vector<TXmlElement> children() const;
+    // The child elements of that name, in document order.
+    std::vector<TXmlElement> children(std::string_view name) const;
+    // The first child element of that name, or a null handle.
+    TXmlElement child(std::string_view name) const;
+    // The element's own text (its first text or CDATA part), empty when it has none.
+    std::string text() const;
     // Attributes in document order, repeated names included.
     std::vector<TXmlAttribute> attributes() const;
     // The value of the named attribute, or nothing when the element lacks it. When a name is

@@ -35,6 +35,26 @@ TEST(XmlDocument, WalksElementsAndAttributesInDocumentOrder) {
     EXPECT_TRUE(b.children().empty());
 }
 
+TEST(XmlDocument, FindsChildrenByNameAndReadsAnElementsOwnText) {
+    TXmlDocument doc;
+    ASSERT_TRUE(
+        doc.loadText("<note><pitch><step> C </step><octave>5</octave></pitch>"
+                     "<tie type=\"start\"/><!-- c --><tie type=\"stop\"/>"
+                     "<text><![CDATA[a < b]]></text><empty/></note>"));
+    const TXmlElement note = doc.documentElement();
+    EXPECT_EQ(note.children("tie").size(), 2u);
+    EXPECT_EQ(note.children("tie")[1].attribute("type"), "stop");
+    EXPECT_TRUE(note.children("rest").empty());
+    EXPECT_EQ(note.child("pitch").child("step").text(), " C ");
+    EXPECT_EQ(note.child("pitch").child("octave").text(), "5");
+    EXPECT_EQ(note.child("text").text(), "a < b");
+    // an element without text, one that is missing, and the text of an element with children
+    EXPECT_EQ(note.child("empty").text(), "");
+    EXPECT_TRUE(note.child("chord").isNull());
+    EXPECT_EQ(note.child("chord").child("x").text(), "");
+    EXPECT_EQ(note.child("pitch").text(), "");
+}
+
 TEST(XmlDocument, TellsAbsentAttributesFromEmptyOnes) {
     TXmlDocument doc;
     ASSERT_TRUE(doc.loadText("<R EMPTY=\"\" FULL=\"x\" SAME=\"1\" SAME=\"2\"/>"));
