@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "exchange/import_error.h"
+#include "exchange/melody_import.h"
+
 // Small MusicXML scores and MIDI files for the import tests, written the way notation programs
 // and sequencers write them.
 
@@ -120,4 +123,14 @@ inline std::vector<uint8_t> notesOf(int channel, const std::vector<TMidiStep>& s
         track.insert(track.end(), {uint8_t(0x80 + channel), uint8_t(s.key), 64});
     }
     return track;
+}
+
+// The one line an import of these bytes fails with, "no error" when it succeeds.
+inline std::string importError(const std::string& bytes, const TImportOptions& options = {}) {
+    try {
+        importMelody(bytes, options);
+    } catch (const TImportError& e) {
+        return e.what();
+    }
+    return "no error";
 }

@@ -48,15 +48,6 @@ TMelodyImport importScore(const std::string& measures) {
     return importMelody(scoreOf(measures));
 }
 
-std::string importError(const std::string& bytes, const TImportOptions& options = {}) {
-    try {
-        importMelody(bytes, options);
-    } catch (const TImportError& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
 }  // namespace
 
 TEST(MelodyImport, PlainMelodyKeepsKeyMeterNotesAndRestsWithoutReport) {

@@ -31,15 +31,6 @@ std::vector<TPlacedNote> sounding(const TPeriodData& period) {
     return notes;
 }
 
-std::string importError(const std::string& bytes, const TImportOptions& options = {}) {
-    try {
-        importMelody(bytes, options);
-    } catch (const TImportError& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
 // 2/4 in G major, a conductor track and one melody track of quarters and eighths.
 const std::vector<TMidiStep> TUNE = {{67, 0, 120}, {69, 0, 60}, {71, 0, 60}, {72, 0, 240}};
 
