@@ -6,6 +6,7 @@
 #include "cli/cli_args.h"
 #include "help/eng_message_bundle.h"
 #include "model/document.h"
+#include "model/key_names.h"
 #include "model/period_data.h"
 #include "templates/period_layout.h"
 #include "templates/raw_period_data.h"
@@ -17,13 +18,7 @@ constexpr const char* USAGE =
     "Prints the key, meter, anacrusis (ticks), tempo, shape and motive count of a composition.\n";
 
 std::string keyText(const TKey& key) {
-    const int n = std::abs(key.signs());
-    std::string text;
-    if (n == 0)
-        text = "no sharps or flats";
-    else
-        text = std::to_string(n) + (key.signs() > 0 ? " sharp" : " flat") + (n == 1 ? "" : "s");
-    return text + (key.isMinor() ? ", minor" : ", major");
+    return signatureText(key.signs()) + (key.isMinor() ? ", minor" : ", major");
 }
 
 std::string meterText(const TMeasure& measure) {

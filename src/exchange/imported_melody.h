@@ -48,6 +48,3 @@ struct TImportedMelody {
     std::vector<int> companionPitches;
     std::vector<TImportedNotice> notices;
 };
-
-// "G major", "B♭ minor": the key as a student names it.
-std::string keyName(const TKey& key);

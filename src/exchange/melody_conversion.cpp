@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "exchange/import_error.h"
+#include "model/key_names.h"
 #include "model/pitch_spelling.h"
 #include "model/tempo.h"
 #include "templates/raw_letter_scheme.h"
@@ -17,7 +18,6 @@
 namespace {
 
 constexpr int32_t TICKS_PER_QUARTER = 120;
-constexpr const char* LETTERS = "CDEFGAB";
 constexpr int STEP_SEMITONES[7] = {0, 2, 4, 5, 7, 9, 11};
 constexpr std::array<const char*, 12> SHARP_NAMES = {"C",  "C♯", "D",  "D♯", "E",  "F",
                                                      "F♯", "G",  "G♯", "A",  "A♯", "B"};
@@ -41,24 +41,13 @@ int pitchClass(int midi) {
 // What the file wrote: its spelling where it has one, else the key's way of naming black keys.
 std::string writtenName(const TImportedNote& note, const TKey& key) {
     if (note.letter >= 0 && note.letter < 7) {
-        std::string name(1, LETTERS[note.letter]);
-        for (int i = 0; i < note.alter; ++i)
-            name += "♯";
-        for (int i = 0; i > note.alter; --i)
-            name += "♭";
-        const int octave = floorDiv(note.midi - STEP_SEMITONES[note.letter] - note.alter, 12) - 1;
-        return name + std::to_string(octave);
+        const int octave =
+            int(floorDiv(note.midi - STEP_SEMITONES[note.letter] - note.alter, 12) - 1);
+        return spelledName({note.letter, octave, note.alter});
     }
     const auto& names = key.signs() < 0 ? FLAT_NAMES : SHARP_NAMES;
     return std::string(names[static_cast<size_t>(pitchClass(note.midi))]) +
            std::to_string(floorDiv(note.midi, 12) - 1);
-}
-
-std::string signatureText(int32_t signs) {
-    if (signs == 0)
-        return "no sharps or flats";
-    const int32_t count = std::abs(signs);
-    return std::to_string(count) + (signs > 0 ? " sharp" : " flat") + (count == 1 ? "" : "s");
 }
 
 struct TLine {

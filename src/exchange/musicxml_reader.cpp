@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "exchange/import_error.h"
+#include "model/key_names.h"
 #include "model/xml_document.h"
 
 namespace {

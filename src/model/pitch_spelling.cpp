@@ -19,7 +19,10 @@ TPitchSpelling spellPitch(int32_t pitch, const TKey& key) {
 }
 
 std::string pitchName(int32_t pitch, const TKey& key) {
-    const TPitchSpelling s = spellPitch(pitch, key);
+    return spelledName(spellPitch(pitch, key));
+}
+
+std::string spelledName(const TPitchSpelling& s) {
     std::string name(1, LETTERS[s.letter]);
     for (int a = 0; a < s.alter; ++a)
         name += "\u266F";

@@ -20,3 +20,4 @@ TPitchSpelling spellPitch(int32_t pitch, const TKey& key);
 
 // The spelling as a student reads it: "D5", "F♯4", "B♭3", "F♯♯4".
 std::string pitchName(int32_t pitch, const TKey& key);
+std::string spelledName(const TPitchSpelling& spelling);

@@ -1,6 +1,7 @@
-#include "exchange/imported_melody.h"
+#include "model/key_names.h"
 
 #include <array>
+#include <cstdlib>
 
 namespace {
 
@@ -19,4 +20,11 @@ std::string keyName(const TKey& key) {
     const size_t index = static_cast<size_t>(signs + 7);
     return std::string(key.isMinor() ? MINOR_TONICS[index] : MAJOR_TONICS[index]) +
            (key.isMinor() ? " minor" : " major");
+}
+
+std::string signatureText(int32_t signs) {
+    if (signs == 0)
+        return "no sharps or flats";
+    const int32_t count = std::abs(signs);
+    return std::to_string(count) + (signs > 0 ? " sharp" : " flat") + (count == 1 ? "" : "s");
 }
