@@ -181,8 +181,7 @@ TScoreLayout layoutScore(const TPeriodData& period) {
         score.melody.restUntil(windowEnd, markTime);
 
         // the chords that sound: one a measure, as many as the motive has measures
-        const size_t chordCount =
-            std::min(motive.chords.size(), static_cast<size_t>(motive.measureCount()));
+        const size_t chordCount = soundingChordCount(motive);
         for (TVoiceLine& line : score.chordVoices)
             line.restUntil(markTime, markTime);
         for (size_t k = 0; k < chordCount; ++k) {

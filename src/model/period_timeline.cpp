@@ -11,12 +11,11 @@ int32_t measureStartAtOrBefore(int32_t t, int32_t length) {
     return rest < 0 ? t - rest - length : t - rest;
 }
 
-// The chords of a motive that sound: one per measure, the rest are never played.
+}  // namespace
+
 size_t soundingChordCount(const TMotive& motive) {
     return std::min(motive.chords.size(), static_cast<size_t>(motive.measureCount()));
 }
-
-}  // namespace
 
 std::optional<TPlacedMotive> TTimeline::place(const TMotive& motive) {
     const int32_t length = motive.measureLength();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -12,6 +13,9 @@ struct TSoundingChord {
     TChord chord;
     TKey key;
 };
+
+// The chords of a motive that sound: one per measure, the rest are never played.
+size_t soundingChordCount(const TMotive& motive);
 
 // Where a motive sounds when the motives of a period follow one another, in ticks from the start
 // of the first motive's measure. Playing, exporting, rendering and printing all place motives

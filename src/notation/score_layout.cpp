@@ -132,8 +132,7 @@ TScoreMusic gatherMusic(const TPeriodData& period) {
             melodyEnd = end;
         }
 
-        const size_t chordCount =
-            std::min(motive.chords.size(), static_cast<size_t>(motive.measureCount()));
+        const size_t chordCount = soundingChordCount(motive);
         for (size_t k = 0; k < chordCount; ++k) {
             const int32_t start =
                 std::max(windowStart, placed.base + static_cast<int32_t>(k) * length);
@@ -177,12 +176,22 @@ int naturalWidth(const TScoreBar& bar) {
     return TBarGeometry{bar, spacing}.width();
 }
 
-TPlacedItems staffLines(int left, int width, int canvasTop) {
+// A system is laid out with its canvas top at y 0 and moved down the page once its place is known:
+// the staffs lie one pixel lower, as on a canvas.
+constexpr int STAFF_ORIGIN = CANVAS_MEASURE_TOP;
+
+// The meter's numbers measured as the options say; without a measure they take no room.
+TTextWidth meterWidthOf(const TScoreOptions& options) {
+    if (options.meterTextWidth)
+        return options.meterTextWidth;
+    return [](const std::string&) { return 0; };
+}
+
+TPlacedItems staffLines(int left, int width) {
     TPlacedItems items;
     for (const auto* lines : {&TREBLE_LINES, &BASS_LINES})
         for (const int y : *lines)
-            items.push_back(placedRect(TItemKind::STAFF_LINE,
-                                       {left, canvasTop + CANVAS_MEASURE_TOP + y, width, 1}));
+            items.push_back(placedRect(TItemKind::STAFF_LINE, {left, STAFF_ORIGIN + y, width, 1}));
     return items;
 }
 
@@ -233,14 +242,12 @@ class TSystemRenderer {
 
     // The system with its canvas top at page y 0; placeSystem moves it down the page.
     TScoreSystem render(const TPendingSystem& pending, bool final) {
-        const int canvasTop = 0;
         TScoreSystem system;
-        system.canvasTop = canvasTop;
         system.bars = pending.bars;
         spacing_.sixteenth = pending.sixteenth;
         TPlacedItems& items = system.items;
-        append(items, layoutHeader(period_.key.signs(), period_.measure, meterWidth()), 0,
-               canvasTop + CANVAS_MEASURE_TOP);
+        append(items, layoutHeader(period_.key.signs(), period_.measure, meterWidthOf(options_)), 0,
+               STAFF_ORIGIN);
         int right = headerWidth_ + SCORE_HEADER_GAP;
         for (TScoreBar& bar : system.bars) {
             bar.x = right;
@@ -249,46 +256,38 @@ class TSystemRenderer {
         }
         system.right = right;
         bars_ = &system.bars;
-        append(items, staffLines(headerWidth_, right - headerWidth_, canvasTop));
-        items.push_back(
-            placedRect(TItemKind::BAR_LINE, {right, canvasTop + BAR_TOP, 1, BAR_HEIGHT}));
+        append(items, staffLines(headerWidth_, right - headerWidth_));
+        items.push_back(placedRect(TItemKind::BAR_LINE, {right, BAR_TOP, 1, BAR_HEIGHT}));
         if (final) {
-            items.push_back(
-                placedRect(TItemKind::BAR_LINE,
-                           {right + 1 + FINAL_GAP, canvasTop + BAR_TOP, FINAL_THICK, BAR_HEIGHT}));
-            append(items, staffLines(right, CLOSING_WIDTH, canvasTop));
+            items.push_back(placedRect(TItemKind::BAR_LINE,
+                                       {right + 1 + FINAL_GAP, BAR_TOP, FINAL_THICK, BAR_HEIGHT}));
+            append(items, staffLines(right, CLOSING_WIDTH));
         }
         lastChordX_.reset();
         labels_.clear();
         for (size_t i = 0; i < system.bars.size(); ++i) {
             const TScoreBar& bar = system.bars[i];
             if (i + 1 < system.bars.size())
-                items.push_back(placedRect(
-                    TItemKind::BAR_LINE, {bar.x + bar.width, canvasTop + BAR_TOP, 1, BAR_HEIGHT}));
-            addMelody(items, bar, canvasTop, system.bars.front().start, system.bars.back().end);
-            addHarmony(items, bar, canvasTop);
+                items.push_back(
+                    placedRect(TItemKind::BAR_LINE, {bar.x + bar.width, BAR_TOP, 1, BAR_HEIGHT}));
+            addMelody(items, bar, system.bars.front().start, system.bars.back().end);
+            addHarmony(items, bar);
         }
         // the labels keep below the lowest stem or ledger line
         int lowest = 0;
         for (const TPlacedItem& item : items)
             lowest = std::max(lowest, item.rect.bottom());
-        const int shift = std::max(0, lowest + LABEL_CLEARANCE - (canvasTop + SCORE_LABEL_TOP));
+        const int shift = std::max(0, lowest + LABEL_CLEARANCE - SCORE_LABEL_TOP);
         append(items, labels_, 0, shift);
         addMarkers(system);
         return system;
     }
 
   private:
-    TTextWidth meterWidth() const {
-        if (options_.meterTextWidth)
-            return options_.meterTextWidth;
-        return [](const std::string&) { return 0; };
-    }
-
     // The melody's notes in the bar, cut into written lengths tied to one another, and tied
     // over the bar line where a note goes on into the next measure. [systemStart, systemEnd) is
     // the time the system shows: a tie from or to a note outside it reaches the system's edge.
-    void addMelody(TPlacedItems& items, const TScoreBar& bar, int canvasTop, int32_t systemStart,
+    void addMelody(TPlacedItems& items, const TScoreBar& bar, int32_t systemStart,
                    int32_t systemEnd) const {
         const TBarGeometry geometry{bar, spacing_};
         const TMotive* owner = nullptr;
@@ -330,19 +329,18 @@ class TSystemRenderer {
         if (options_.blackHeads)
             for (TNoteView& view : views)
                 view.style = STYLE_CHORD_TONE;
-        const int top = canvasTop + CANVAS_MEASURE_TOP;
         for (TPlacedItem& item : layoutMeasure(views, bar.lead, 0, spacing_)) {
             // the system draws the staff and the bar lines across all its measures
             if (item.kind == TItemKind::STAFF_LINE || item.kind == TItemKind::BAR_LINE)
                 continue;
             item.rect.x += geometry.xOf(bar.start) - spacing_.x(bar.lead);
-            item.rect.y += top;
+            item.rect.y += STAFF_ORIGIN;
             items.push_back(std::move(item));
         }
         // a tie joins the heads below them when the stem goes up, above them when it goes down
         for (const TTie& tie : ties) {
             const bool up = stemUp(tie.pitch);
-            const int centre = top + pitchY(tie.pitch) + (up ? TIE_OFFSET : -TIE_OFFSET);
+            const int centre = STAFF_ORIGIN + pitchY(tie.pitch) + (up ? TIE_OFFSET : -TIE_OFFSET);
             items.push_back(
                 placedRect(up ? TItemKind::TIE_BELOW : TItemKind::TIE_ABOVE,
                            {tie.fromX, centre - TIE_HEIGHT / 2, tie.toX - tie.fromX, TIE_HEIGHT}));
@@ -359,8 +357,8 @@ class TSystemRenderer {
 
     // Each voice at its own pitch with its own stem, soprano and tenor up, alto and bass down,
     // as the voices of a grand staff are written.
-    void addChord(TPlacedItems& items, int x, int canvasTop, const TVoicing& voicing,
-                  int32_t length, std::set<int32_t>* marked, const TKey& key) const {
+    void addChord(TPlacedItems& items, int x, const TVoicing& voicing, int32_t length,
+                  std::set<int32_t>* marked, const TKey& key) const {
         TPlacedItems chord;
         for (size_t v = 0; v < 4; ++v) {
             const int32_t p = voicing[v];
@@ -384,26 +382,24 @@ class TSystemRenderer {
                 chord.push_back(up ? placedGlyph(stem, headX + 4, y - 30)
                                    : placedGlyph(stem, headX - 4, y + 4));
         }
-        append(items, chord, 0, canvasTop + CANVAS_MEASURE_TOP);
+        append(items, chord, 0, STAFF_ORIGIN);
     }
 
     // Ties each voice of the chord from its heads at fromX to those at toX.
-    void addTies(TPlacedItems& items, int fromX, int toX, int canvasTop,
-                 const TVoicing& voicing) const {
+    void addTies(TPlacedItems& items, int fromX, int toX, const TVoicing& voicing) const {
         for (size_t v = 0; v < 4; ++v) {
             const int32_t p = voicing[v];
             if (!isValidPitch(p) || (v % 2 == 1 && voicing[v - 1] == p))
                 continue;
             // with two voices on a staff a tie bends the way its voice's stem goes
             const bool up = v % 2 == 0;
-            const int centre =
-                canvasTop + CANVAS_MEASURE_TOP + pitchY(p) + (up ? -TIE_OFFSET : TIE_OFFSET);
+            const int centre = STAFF_ORIGIN + pitchY(p) + (up ? -TIE_OFFSET : TIE_OFFSET);
             items.push_back(placedRect(up ? TItemKind::TIE_ABOVE : TItemKind::TIE_BELOW,
                                        {fromX, centre - TIE_HEIGHT / 2, toX - fromX, TIE_HEIGHT}));
         }
     }
 
-    void addHarmony(TPlacedItems& items, const TScoreBar& bar, int canvasTop) {
+    void addHarmony(TPlacedItems& items, const TScoreBar& bar) {
         const TBarGeometry geometry{bar, spacing_};
         std::set<int32_t> marked;
         for (const TChordSpan& span : music_.chords) {
@@ -417,12 +413,10 @@ class TSystemRenderer {
                 const int x = geometry.xOf(t);
                 const bool struck = t == span.start;
                 if (!struck)
-                    addTies(items, lastChordX_ ? *lastChordX_ + 6 : x - TIE_IN, x - 6, canvasTop,
-                            voicing);
+                    addTies(items, lastChordX_ ? *lastChordX_ + 6 : x - TIE_IN, x - 6, voicing);
                 else if (span.chord->hasType())
-                    append(labels_,
-                           layoutChordLabel(*span.chord, x - 4, canvasTop + SCORE_LABEL_TOP));
-                addChord(items, x, canvasTop, voicing, part, struck ? &marked : nullptr, *span.key);
+                    append(labels_, layoutChordLabel(*span.chord, x - 4, SCORE_LABEL_TOP));
+                addChord(items, x, voicing, part, struck ? &marked : nullptr, *span.key);
                 lastChordX_ = x;
                 t += part;
             }
@@ -534,9 +528,8 @@ TScoreLayout layoutScore(const TPeriodData& period, const TScoreOptions& options
         phrases.back().push_back(bar);
     }
 
-    const int headerWidth = ::headerWidth(
-        period.key.signs(), period.measure,
-        options.meterTextWidth ? options.meterTextWidth : [](const std::string&) { return 0; });
+    const int headerWidth =
+        ::headerWidth(period.key.signs(), period.measure, meterWidthOf(options));
     const int room = options.pageWidth - headerWidth - SCORE_HEADER_GAP - CLOSING_WIDTH;
     std::vector<TPendingSystem> pending;
     for (const std::vector<TScoreBar>& bars : phrases)

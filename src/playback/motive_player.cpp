@@ -9,11 +9,6 @@
 
 namespace {
 
-// The chords of a motive that sound: one per measure, the rest are never played.
-size_t playedChordCount(const TMotive& motive) {
-    return std::min(motive.chords.size(), static_cast<size_t>(motive.measureCount()));
-}
-
 TPlayUnit noteUnit(int32_t key, int32_t time, int32_t channel, int32_t velocity, bool on) {
     TPlayUnit unit;
     unit.midiKey = key;
@@ -119,7 +114,7 @@ void TMotivePlayer::addMotive(const TMotive& motive, TMotivePlayerListener* list
     const int32_t start = placed->start;
     const int32_t base = placed->base;
     const int32_t end = placed->end;
-    const size_t chordCount = playedChordCount(motive);
+    const size_t chordCount = soundingChordCount(motive);
     const TChord* first = chordCount > 0 ? &motive.chords[0] : nullptr;
     std::vector<TPlayUnit> units;
 
