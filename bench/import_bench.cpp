@@ -7,8 +7,8 @@
 #include "exchange/import_error.h"
 #include "exchange/melody_import.h"
 #include "exchange/musicxml_writer.h"
+#include "playback/instrument_conf.h"
 #include "playback/midi_file_writer.h"
-#include "playback/period_motives.h"
 
 namespace {
 
@@ -40,12 +40,8 @@ TPeriodData melodyOf(int measures) {
 }
 
 std::string midiText(const TPeriodData& period) {
-    TMidiFileContent content;
-    content.motives = periodMotives(period);
-    content.measure = period.measure;
-    content.key = period.key;
-    content.tempo = period.tempo();
-    const std::vector<uint8_t> bytes = midiFileBytes(content);
+    const std::vector<uint8_t> bytes =
+        midiFileBytes(TMidiFileContent::ofPeriod(period, TInstrumentConf()));
     return std::string(bytes.begin(), bytes.end());
 }
 

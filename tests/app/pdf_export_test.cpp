@@ -84,6 +84,27 @@ std::vector<QImage> renderedPages(const std::string& pdf, const std::string& fol
     return pages;
 }
 
+// The window with scripted prompts and captured devices, driven through its File menu.
+class TScriptedWindow {
+    TCaptureLog log_;
+    TCaptureDevices devices_{log_};
+    std::unique_ptr<TScriptedPrompts> owned_ = std::make_unique<TScriptedPrompts>();
+
+  public:
+    explicit TScriptedWindow(const std::string& base)
+        : window(base, std::move(owned_), &devices_) {}
+
+    TScriptedPrompts& prompts = *owned_;
+    TMainWindow window;
+};
+
+QAction* fileMenuAction(TMainWindow& window, const QString& text) {
+    for (QAction* action : window.menuBar()->actions().front()->menu()->actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
 // The pixels of a picture that are clearly blue, as non-chord tones' heads are.
 int64_t bluish(const QImage& image) {
     int64_t n = 0;
@@ -213,11 +234,9 @@ TEST_F(PdfExportTest, TheCommandLineWritesTheSameScoreWithoutADisplay) {
 }
 
 TEST_F(PdfExportTest, TheFileMenuAsksBesideTheMidiFilesAndWrites) {
-    TCaptureLog log;
-    TCaptureDevices devices(log);
-    auto owned = std::make_unique<TScriptedPrompts>();
-    TScriptedPrompts& prompts = *owned;
-    TMainWindow window(scratch_.base(), std::move(owned), &devices);
+    TScriptedWindow scripted(scratch_.base());
+    TScriptedPrompts& prompts = scripted.prompts;
+    TMainWindow& window = scripted.window;
     QAction* item = nullptr;
     QStringList texts;
     for (QAction* action : window.menuBar()->actions().front()->menu()->actions())
@@ -269,20 +288,11 @@ TEST_F(PdfExportTest, TheFileMenuAsksBesideTheMidiFilesAndWrites) {
 }
 
 TEST_F(PdfExportTest, TheBlackHeadsExportPrintsNoColouredHead) {
-    TCaptureLog log;
-    TCaptureDevices devices(log);
-    auto owned = std::make_unique<TScriptedPrompts>();
-    TScriptedPrompts& prompts = *owned;
-    TMainWindow window(scratch_.base(), std::move(owned), &devices);
-    QMenu* file = window.menuBar()->actions().front()->menu();
-    QAction* coloured = nullptr;
-    QAction* black = nullptr;
-    for (QAction* action : file->actions()) {
-        if (action->text() == "Export to PDF")
-            coloured = action;
-        if (action->text() == "Export to PDF, black note heads")
-            black = action;
-    }
+    TScriptedWindow scripted(scratch_.base());
+    TScriptedPrompts& prompts = scripted.prompts;
+    TMainWindow& window = scripted.window;
+    QAction* coloured = fileMenuAction(window, "Export to PDF");
+    QAction* black = fileMenuAction(window, "Export to PDF, black note heads");
     ASSERT_NE(coloured, nullptr);
     ASSERT_NE(black, nullptr);
     // a melody with non-chord tones, which print blue unless asked otherwise

@@ -9,8 +9,8 @@
 #include "exchange/melody_import.h"
 #include "exchange/musicxml_writer.h"
 #include "generation/random.h"
+#include "playback/instrument_conf.h"
 #include "playback/midi_file_writer.h"
-#include "playback/period_motives.h"
 #include "support/random_period.h"
 #include "support/scratch_folder.h"
 
@@ -85,12 +85,8 @@ TEST(ImportRoundTrip, OwnMidiExportReadsBackTheSameMelody) {
     int anacruses = 0;
     for (const TPeriodData& period : periods()) {
         SCOPED_TRACE("period " + std::to_string(round++));
-        TMidiFileContent content;
-        content.motives = periodMotives(period);
-        content.measure = period.measure;
-        content.key = period.key;
-        content.tempo = period.tempo();
-        const std::vector<uint8_t> bytes = midiFileBytes(content);
+        const std::vector<uint8_t> bytes =
+            midiFileBytes(TMidiFileContent::ofPeriod(period, TInstrumentConf()));
         const TMelodyImport imported = importMelody(
             std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         EXPECT_EQ(imported.period.measure, period.measure);
