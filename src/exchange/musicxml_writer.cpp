@@ -692,8 +692,6 @@ class TScoreWriter {
         out_.close("harmony");
     }
 
-    // The pieces of one voice that lie in the measure: stretches cut at the bar lines and into
-    // written lengths, tied where a note goes on. `before` is told the start of each piece.
     // One written note or rest of a voice in a measure, waiting for its beams.
     struct TPendingNote {
         int32_t start = 0;
@@ -705,6 +703,9 @@ class TScoreWriter {
         const char* accidental = nullptr;
     };
 
+    // The pieces of one voice that lie in the measure: stretches cut at the bar lines and into
+    // written lengths, tied where a note goes on, beamed by the meter's beats. `before` is told
+    // the start of each piece.
     template <typename Before>
     void writeVoice(const std::vector<TSpan>& spans, size_t& index, const TMeasureSpan& measure,
                     const TVoiceSpec& voice, std::map<std::pair<int, int>, int>& inForce,
