@@ -13,15 +13,20 @@ inline double midiFrequency(int key) {
     return 440.0 * std::pow(2.0, (key - 69) / 12.0);
 }
 
-// The power of `frequency` in frames [from, to) (Goertzel).
+// The power of `frequency` in frames [from, to) (Goertzel). The frames are weighed with a Hann
+// window: cut off square, a strong neighbour (the chord's next note, a click where the recorder
+// lost frames) leaks enough into a semitone beside it to outweigh a weaker note.
 inline double frequencyPower(const std::vector<int16_t>& samples, int channels, int rate,
                              double frequency, size_t from, size_t to) {
     const double coefficient = 2 * std::cos(2 * std::numbers::pi * frequency / rate);
+    const double length = to > from + 1 ? double(to - from - 1) : 1.0;
     double previous = 0;
     double beforePrevious = 0;
     for (size_t frame = from; frame < to; ++frame) {
-        const double s = samples[frame * static_cast<size_t>(channels)] + coefficient * previous -
-                         beforePrevious;
+        const double weight =
+            0.5 - 0.5 * std::cos(2 * std::numbers::pi * double(frame - from) / length);
+        const double s = weight * samples[frame * static_cast<size_t>(channels)] +
+                         coefficient * previous - beforePrevious;
         beforePrevious = previous;
         previous = s;
     }
