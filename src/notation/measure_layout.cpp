@@ -46,6 +46,12 @@ int TMeasureSpacing::x(int32_t t) const {
     return margin + int(std::lround(sixteenth * double(t / TICKS_PER_SIXTEENTH)));
 }
 
+void addTie(TPlacedItems& items, int fromX, int toX, int32_t p, bool below) {
+    const int centre = pitchY(p) + (below ? TIE_OFFSET : -TIE_OFFSET);
+    items.push_back(placedRect(below ? TItemKind::TIE_BELOW : TItemKind::TIE_ABOVE,
+                               {fromX, centre - TIE_HEIGHT / 2, toX - fromX, TIE_HEIGHT}));
+}
+
 void addAccidental(TPlacedItems& items, int x, int y, uint8_t code) {
     TGlyph glyph = TGlyph::NONE;
     int top = 0;
@@ -170,15 +176,6 @@ int32_t addBeamedGroup(TPlacedItems& items, const TNoteViews& views, size_t firs
     return time;
 }
 
-// A tie joins the heads below them when the stems go up, above them when they go down.
-void addTie(TPlacedItems& items, int fromX, int toX, int32_t p) {
-    const int y = pitchY(p);
-    const bool up = stemUp(p);
-    const int centre = up ? y + TIE_OFFSET : y - TIE_OFFSET;
-    items.push_back(placedRect(up ? TItemKind::TIE_BELOW : TItemKind::TIE_ABOVE,
-                               {fromX, centre - TIE_HEIGHT / 2, toX - fromX, TIE_HEIGHT}));
-}
-
 // How many consecutive beamed views a group that starts at `first` really has.
 size_t groupCount(const TNoteViews& views, size_t first) {
     const size_t wanted = size_t(views[first].link) + 1;
@@ -282,7 +279,8 @@ TPlacedItems layoutMeasure(const TNoteViews& views, int32_t lead, int width,
                 tieOpen = true;
             }
             if (view.link == 0) {
-                addTie(items, tieStartX, x, view.pitch);
+                // below the heads when the stems go up, above them when they go down
+                addTie(items, tieStartX, x, view.pitch, stemUp(view.pitch));
                 tieOpen = false;
             }
         }

@@ -47,3 +47,6 @@ TGlyph stemGlyph(int32_t duration, bool up);
 // the head centred on (x, y), and the dot after a dotted length's head.
 void addAccidental(TPlacedItems& items, int x, int y, uint8_t code);
 void addDot(TPlacedItems& items, int x, int y, int32_t duration);
+// A tie from the head centred on fromX to the one on toX at position p, bending below the heads
+// or above them.
+void addTie(TPlacedItems& items, int fromX, int toX, int32_t p, bool below);

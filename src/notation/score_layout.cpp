@@ -28,8 +28,6 @@ constexpr int CLOSING_WIDTH = 1 + FINAL_GAP + FINAL_THICK;
 constexpr int METRONOME_TEXT_GAP = 12;
 // The chord voices: a head beside its neighbour a second away, stems, ties.
 constexpr int HEAD_SHIFT = 9;
-constexpr int TIE_HEIGHT = 24;
-constexpr int TIE_OFFSET = 6;
 // Between the lowest stem or ledger line and the chord labels under it.
 constexpr int LABEL_CLEARANCE = 6;
 // A tie that comes from the system before starts this far before its head.
@@ -292,12 +290,11 @@ class TSystemRenderer {
         const TBarGeometry geometry{bar, spacing_};
         const TMotive* owner = nullptr;
         std::vector<TNote> notes;
-        struct TTie {
-            int fromX;
-            int toX;
-            int32_t pitch;
+        // a tie joins the heads below them when the stem goes up, above them when it goes down
+        TPlacedItems ties;
+        const auto tie = [&ties](int fromX, int toX, int32_t p) {
+            addTie(ties, fromX, toX, p, stemUp(p));
         };
-        std::vector<TTie> ties;
         for (const TMelodyNote& m : music_.melody) {
             if (m.end <= bar.start || m.start >= bar.end)
                 continue;
@@ -305,7 +302,7 @@ class TSystemRenderer {
             const int32_t to = std::min(m.end, bar.end);
             int32_t t = std::max(m.start, bar.start);
             if (t > m.start && m.start < systemStart)
-                ties.push_back({geometry.xOf(t) - TIE_IN, geometry.xOf(t), m.note->pitch});
+                tie(geometry.xOf(t) - TIE_IN, geometry.xOf(t), m.note->pitch);
             for (int32_t part = writtenPart(to - t); part > 0; part = writtenPart(to - t)) {
                 TNote note = *m.note;
                 note.time = t - bar.start + bar.lead;
@@ -316,7 +313,7 @@ class TSystemRenderer {
                     // the part after it is in this bar, in a later bar of the system, or beyond
                     const int fromX = geometry.xOf(t);
                     const int toX = next >= systemEnd ? fromX + TIE_IN : xInSystem(next);
-                    ties.push_back({fromX, toX, m.note->pitch});
+                    tie(fromX, toX, m.note->pitch);
                 }
                 t = next;
             }
@@ -337,14 +334,7 @@ class TSystemRenderer {
             item.rect.y += STAFF_ORIGIN;
             items.push_back(std::move(item));
         }
-        // a tie joins the heads below them when the stem goes up, above them when it goes down
-        for (const TTie& tie : ties) {
-            const bool up = stemUp(tie.pitch);
-            const int centre = STAFF_ORIGIN + pitchY(tie.pitch) + (up ? TIE_OFFSET : -TIE_OFFSET);
-            items.push_back(
-                placedRect(up ? TItemKind::TIE_BELOW : TItemKind::TIE_ABOVE,
-                           {tie.fromX, centre - TIE_HEIGHT / 2, tie.toX - tie.fromX, TIE_HEIGHT}));
-        }
+        append(items, ties, 0, STAFF_ORIGIN);
     }
 
     // The x of time line tick t in the system being rendered.
@@ -387,16 +377,16 @@ class TSystemRenderer {
 
     // Ties each voice of the chord from its heads at fromX to those at toX.
     void addTies(TPlacedItems& items, int fromX, int toX, const TVoicing& voicing) const {
+        TPlacedItems ties;
         for (size_t v = 0; v < 4; ++v) {
             const int32_t p = voicing[v];
             if (!isValidPitch(p) || (v % 2 == 1 && voicing[v - 1] == p))
                 continue;
-            // with two voices on a staff a tie bends the way its voice's stem goes
-            const bool up = v % 2 == 0;
-            const int centre = STAFF_ORIGIN + pitchY(p) + (up ? -TIE_OFFSET : TIE_OFFSET);
-            items.push_back(placedRect(up ? TItemKind::TIE_ABOVE : TItemKind::TIE_BELOW,
-                                       {fromX, centre - TIE_HEIGHT / 2, toX - fromX, TIE_HEIGHT}));
+            // with two voices on a staff a tie bends the way its voice's stem goes: the upper
+            // voice's above the heads, the lower voice's below them
+            addTie(ties, fromX, toX, p, v % 2 == 1);
         }
+        append(items, ties, 0, STAFF_ORIGIN);
     }
 
     void addHarmony(TPlacedItems& items, const TScoreBar& bar) {
