@@ -6,8 +6,6 @@
 #include "exchange/import_error.h"
 #include "exchange/melody_import.h"
 #include "generation/chord_selection.h"
-#include "generation/random.h"
-#include "generation/scheme.h"
 #include "model/document.h"
 #include "model/output_file.h"
 
@@ -45,15 +43,8 @@ int runImportCommand(const std::vector<std::string>& args, std::ostream& out, st
     } catch (const TImportError& e) {
         throw TCommandError("Unable to import " + input + ": " + e.what());
     }
-    if (parsed.has("--harmonize")) {
-        // every run draws the same numbers, as the program does after start
-        resetMotivicaRand();
-        const TScheme scheme;
-        std::vector<size_t> motives(imported.period.motiveCount());
-        for (size_t i = 0; i < motives.size(); ++i)
-            motives[i] = i;
-        harmonizePeriod(imported.period, motives, scheme);
-    }
+    if (parsed.has("--harmonize"))
+        harmonizeEveryMotive(imported.period);
     if (!writeDocument(imported.period, output))
         throw TCommandError("Unable to save file: " + output);
     for (const std::string& line : imported.report)

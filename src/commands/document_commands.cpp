@@ -6,9 +6,6 @@
 #include "exchange/import_error.h"
 #include "exchange/melody_import.h"
 #include "exchange/musicxml_writer.h"
-#include "generation/chord_selection.h"
-#include "generation/random.h"
-#include "generation/scheme.h"
 #include "help/message_bundle.h"
 #include "model/document.h"
 #include "model/output_file.h"
@@ -77,8 +74,7 @@ void TDocumentCommands::importMelody() {
         prompts_.showReport(bundle_.text("import caption"), *report);
 }
 
-std::optional<std::string> TDocumentCommands::importMelodyFile(const std::string& path,
-                                                               bool harmonizeAll) {
+std::optional<std::string> TDocumentCommands::importMelodyFile(const std::string& path) {
     TMelodyImport imported;
     try {
         imported = ::importMelodyFile(path, {});
@@ -88,21 +84,12 @@ std::optional<std::string> TDocumentCommands::importMelodyFile(const std::string
         return std::nullopt;
     }
     hooks_.releaseViews();
+    // an assignment tells the window nothing: the tempo and the name are told as they are set
     period_ = imported.period;
     period_.setTempo(imported.period.tempo());
     period_.setName("Untitled");
     period_.notifyChanged();
-    if (harmonizeAll) {
-        resetMotivicaRand();
-        const TScheme scheme;
-        std::vector<size_t> motives(period_.motiveCount());
-        for (size_t i = 0; i < motives.size(); ++i)
-            motives[i] = i;
-        harmonizePeriod(period_, motives, scheme);
-        period_.notifyChanged();
-    } else {
-        hooks_.chooseFirstChords();
-    }
+    hooks_.chooseFirstChords();
     settled();
     std::string report;
     for (const std::string& line : imported.report)

@@ -60,9 +60,8 @@ class TDocumentCommands {
     // first, as it does for New.
     void importMelody();
     // The same for a named file, without the file dialog and without showing the report: the
-    // report's text, or nothing when the file could not be imported (the user was told). With
-    // `harmonizeAll` every motive is given chords, not only the first.
-    std::optional<std::string> importMelodyFile(const std::string& path, bool harmonizeAll = false);
+    // report's text, or nothing when the file could not be imported (the user was told).
+    std::optional<std::string> importMelodyFile(const std::string& path);
     // Reads the file into the period and names the period after it; on failure tells the user
     // and leaves the composition as it was.
     bool openDocument(const std::string& path);

@@ -1,5 +1,7 @@
 #include "generation/chord_selection.h"
 
+#include <numeric>
+
 #include "generation/previous_motive.h"
 #include "generation/random.h"
 #include "harmony/chord_connection.h"
@@ -95,4 +97,11 @@ void harmonizePeriod(TPeriodData& period, const std::vector<size_t>& motiveIndic
         selectChords(motive, previous.motive, previous.kind, scheme);
         motive.updateChording();
     }
+}
+
+void harmonizeEveryMotive(TPeriodData& period) {
+    resetMotivicaRand();
+    std::vector<size_t> all(period.motiveCount());
+    std::iota(all.begin(), all.end(), size_t{0});
+    harmonizePeriod(period, all, TScheme());
 }

@@ -20,3 +20,7 @@ void selectChords(TMotive& motive, const TMotive* previous, int kind, const TSch
 // notes' chord-tone flags against the new chords. Indices outside the period are skipped.
 void harmonizePeriod(TPeriodData& period, const std::vector<size_t>& motiveIndices,
                      const TScheme& scheme);
+
+// Harmonises every motive in period order with the default scheme, starting the random generator
+// from its initial state: the same period always gets the same chords, as on a first run.
+void harmonizeEveryMotive(TPeriodData& period);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -83,14 +82,6 @@ TEST_F(ImportCommandsTest, ReportSaysSoWhenNothingChanged) {
     const std::optional<std::string> report = documents_->importMelodyFile(file);
     ASSERT_TRUE(report);
     EXPECT_EQ(*report, "The melody was imported as it stands.");
-}
-
-TEST_F(ImportCommandsTest, HarmonizedImportGivesEveryMotiveWithNotesItsChords) {
-    const std::string file = scratch_.write("tune.musicxml", SCORE);
-    ASSERT_TRUE(documents_->importMelodyFile(file, true));
-    EXPECT_TRUE(period_.motiveAt({0, 0, 0}).hasAllChords());
-    EXPECT_TRUE(period_.motiveAt({0, 0, 1}).hasAllChords());
-    EXPECT_EQ(std::count(calls_.begin(), calls_.end(), "first chords"), 0);
 }
 
 TEST_F(ImportCommandsTest, FileThatCannotBeImportedLeavesTheCompositionAsItWas) {

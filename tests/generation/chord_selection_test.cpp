@@ -196,3 +196,35 @@ TEST(ChordSelectionTest, EveryChosenVoicingConnectsOverRandomPeriods) {
         }
     }
 }
+
+TEST(ChordSelectionTest, EveryMotiveIsHarmonisedTheSameWhateverWasDrawnBefore) {
+    TPeriodData period;
+    period.buildFromLayout({1}, {3}, {COLORED_BOX_SUFFIX(5)}, C_MAJOR, TWO_FOUR, 0, 100);
+    const std::vector<TMotiveAddress> addresses = period.motiveAddresses();
+    // a motive with a melody, one with a rest only, one with a melody again
+    period.motiveAt(addresses[0]).notes = {TNote(0, 21, 120), TNote(120, 23, 120)};
+    period.motiveAt(addresses[1]).notes = {TNote(0, NO_PITCH, DURATION(-240))};
+    period.motiveAt(addresses[2]).notes = {TNote(0, 22, 240)};
+
+    TPeriodData first = period;
+    harmonizeEveryMotive(first);
+    for (const TMotiveAddress& a : addresses)
+        EXPECT_TRUE(first.motiveAt(a).hasAllChords());
+    // the first motive opens on the tonic; the notes' flags follow the new chords
+    EXPECT_EQ(first.motiveAt(addresses[0]).chords[0].type, TChordType::TONIC_THREE_CHORD);
+    for (const TNote& n : first.motiveAt(addresses[0]).notes)
+        EXPECT_EQ(n.chording, first.motiveAt(addresses[0]).chords[0].isChordTone(n.pitch, C_MAJOR));
+
+    for (int i = 0; i < 17; ++i)
+        motivicaRand();
+    TPeriodData again = period;
+    harmonizeEveryMotive(again);
+    for (const TMotiveAddress& a : addresses) {
+        const std::vector<TChord>& chords = again.motiveAt(a).chords;
+        ASSERT_EQ(chords.size(), first.motiveAt(a).chords.size());
+        for (size_t k = 0; k < chords.size(); ++k) {
+            EXPECT_EQ(chords[k].type, first.motiveAt(a).chords[k].type);
+            EXPECT_TRUE(chords[k].sameVoicing(first.motiveAt(a).chords[k]));
+        }
+    }
+}

@@ -2,12 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <numeric>
 #include <vector>
 
 #include "generation/chord_selection.h"
-#include "generation/random.h"
-#include "generation/scheme.h"
 #include "model/period_data.h"
 
 // The largest period the templates make, for the exports' tests and benchmarks: 4 sentences of
@@ -32,9 +29,6 @@ inline TPeriodData largestPeriod() {
         }
         m.updateSharps();
     }
-    std::vector<size_t> all(period.motiveCount());
-    std::iota(all.begin(), all.end(), size_t{0});
-    resetMotivicaRandForTesting();
-    harmonizePeriod(period, all, TScheme());
+    harmonizeEveryMotive(period);
     return period;
 }
