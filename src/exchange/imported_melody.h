@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/key.h"
+#include "model/pitch_spelling.h"
 
 // One note or rest of a melody as a file holds it, before it is fitted to the model.
 struct TImportedNote {
@@ -14,9 +15,8 @@ struct TImportedNote {
     int64_t length = 0;
     // MIDI note number; -1 for a rest.
     int midi = -1;
-    // The written spelling where the file has one: letter C = 0 .. B = 6, -1 when unknown.
-    int letter = -1;
-    int alter = 0;
+    // The written spelling where the file has one.
+    std::optional<TPitchSpelling> written;
     bool grace = false;
 
     bool isRest() const { return midi < 0; }

@@ -4,11 +4,13 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <limits>
 #include <string>
 #include <utility>
 
 #include "exchange/import_error.h"
+#include "model/duration.h"
 #include "model/key_names.h"
 #include "model/pitch_spelling.h"
 #include "model/tempo.h"
@@ -17,8 +19,6 @@
 
 namespace {
 
-constexpr int32_t TICKS_PER_QUARTER = 120;
-constexpr int STEP_SEMITONES[7] = {0, 2, 4, 5, 7, 9, 11};
 constexpr std::array<const char*, 12> SHARP_NAMES = {"C",  "C♯", "D",  "D♯", "E",  "F",
                                                      "F♯", "G",  "G♯", "A",  "A♯", "B"};
 constexpr std::array<const char*, 12> FLAT_NAMES = {"C",  "D♭", "D",  "E♭", "E",  "F",
@@ -40,11 +40,8 @@ int pitchClass(int midi) {
 
 // What the file wrote: its spelling where it has one, else the key's way of naming black keys.
 std::string writtenName(const TImportedNote& note, const TKey& key) {
-    if (note.letter >= 0 && note.letter < 7) {
-        const int octave =
-            int(floorDiv(note.midi - STEP_SEMITONES[note.letter] - note.alter, 12) - 1);
-        return spelledName({note.letter, octave, note.alter});
-    }
+    if (note.written)
+        return spelledName(*note.written);
     const auto& names = key.signs() < 0 ? FLAT_NAMES : SHARP_NAMES;
     return std::string(names[static_cast<size_t>(pitchClass(note.midi))]) +
            std::to_string(floorDiv(note.midi, 12) - 1);
@@ -74,7 +71,7 @@ class TPlaces {
     }
 
     std::string length(int64_t units) const {
-        const int64_t scaled = units * TICKS_PER_QUARTER;
+        const int64_t scaled = units * QUARTER;
         if (scaled % units_ == 0)
             return std::to_string(scaled / units_) + " ticks";
         return "about " + std::to_string(roundDiv(scaled, units_)) + " ticks";
@@ -176,6 +173,54 @@ int nearestPosition(int midi, int letter, const TKey& key) {
     return best;
 }
 
+// Tells what the fitting changed at a time of the melody.
+using TReport = std::function<void(int64_t time, const std::string& text)>;
+
+// One line of notes and rests from notes in time order: grace notes take no time and are left
+// out, a chord keeps its top note.
+std::vector<TImportedNote> topLine(const std::vector<TImportedNote>& notes, const TKey& key,
+                                   const TReport& report) {
+    std::vector<TImportedNote> line;
+    const auto leaveOut = [&](const TImportedNote& grace) {
+        if (!grace.isRest())
+            report(grace.start, "grace note " + writtenName(grace, key) + "; left out");
+    };
+    for (size_t i = 0; i < notes.size();) {
+        if (notes[i].grace) {
+            leaveOut(notes[i++]);
+            continue;
+        }
+        // the notes that start with this one
+        const int64_t start = notes[i].start;
+        size_t j = i;
+        std::vector<const TImportedNote*> together;
+        for (; j < notes.size() && notes[j].start == start; ++j)
+            if (!notes[j].grace && !notes[j].isRest())
+                together.push_back(&notes[j]);
+        if (together.empty()) {
+            line.push_back(notes[i]);
+        } else {
+            std::stable_sort(together.begin(), together.end(),
+                             [](const auto* a, const auto* b) { return a->midi < b->midi; });
+            // of two spellings of the top note, the one written first
+            const TImportedNote* top =
+                *std::find_if(together.begin(), together.end(),
+                              [&](const auto* n) { return n->midi == together.back()->midi; });
+            if (together.size() > 1) {
+                std::string chord;
+                for (const TImportedNote* n : together)
+                    chord += (chord.empty() ? "" : " ") + writtenName(*n, key);
+                report(start, "chord " + chord + "; kept its top note " + writtenName(*top, key));
+            }
+            line.push_back(*top);
+        }
+        for (; i < j; ++i)
+            if (notes[i].grace)
+                leaveOut(notes[i]);
+    }
+    return line;
+}
+
 struct TMeter {
     int beats;
     int beatType;
@@ -246,7 +291,7 @@ TMelodyImport convertMelody(const TImportedMelody& source) {
     DURATION anacrusis = 0;
     if (source.pickup > 0) {
         const int64_t pickup = source.pickup * scale;
-        const int64_t ticks = pickup * TICKS_PER_QUARTER;
+        const int64_t ticks = pickup * QUARTER;
         const bool whole = ticks % units == 0 && (ticks / units) % SIXTEENTH == 0;
         if (!whole || ticks / units < SIXTEENTH || ticks / units > length - SIXTEENTH) {
             const TPlaces places(units, measureUnits, beatUnits, true);
@@ -285,48 +330,7 @@ TMelodyImport convertMelody(const TImportedMelody& source) {
                   (outside == 1 ? " note" : " notes") + " outside it";
     }
 
-    // grace notes take no time; chords keep their top note
-    std::vector<TImportedNote> line;
-    for (size_t i = 0; i < notes.size();) {
-        const TImportedNote& note = notes[i];
-        if (note.grace) {
-            if (!note.isRest())
-                report(note.start, "grace note " + writtenName(note, key) + "; left out");
-            ++i;
-            continue;
-        }
-        size_t j = i;
-        std::vector<const TImportedNote*> together;
-        for (; j < notes.size() && notes[j].start == note.start; ++j)
-            if (!notes[j].grace && !notes[j].isRest())
-                together.push_back(&notes[j]);
-        if (together.empty()) {
-            line.push_back(note);
-        } else {
-            const TImportedNote* top = together.front();
-            for (const TImportedNote* n : together)
-                if (n->midi > top->midi)
-                    top = n;
-            if (together.size() > 1) {
-                std::vector<const TImportedNote*> ordered = together;
-                std::stable_sort(ordered.begin(), ordered.end(),
-                                 [](const auto* a, const auto* b) { return a->midi < b->midi; });
-                std::string chord;
-                for (const TImportedNote* n : ordered) {
-                    if (!chord.empty())
-                        chord += ' ';
-                    chord += writtenName(*n, key);
-                }
-                report(note.start,
-                       "chord " + chord + "; kept its top note " + writtenName(*top, key));
-            }
-            line.push_back(*top);
-        }
-        for (size_t k = i; k < j; ++k)
-            if (notes[k].grace && !notes[k].isRest())
-                report(notes[k].start, "grace note " + writtenName(notes[k], key) + "; left out");
-        i = j;
-    }
+    const std::vector<TImportedNote> line = topLine(notes, key, report);
 
     // lengths to the sixteenth grid: both ends of a note go to the nearest sixteenth, so that
     // the measure keeps its length
@@ -383,7 +387,8 @@ TMelodyImport convertMelody(const TImportedMelody& source) {
             midi += 12;
         while (midi > highest)
             midi -= 12;
-        const int position = nearestPosition(midi, p.note.letter, key);
+        const int position =
+            nearestPosition(midi, p.note.written ? p.note.written->letter : -1, key);
         const bool outOfKey = key.pitch(position) != midi;
         positions.push_back(position);
         if (outOfRange || outOfKey) {
@@ -444,13 +449,9 @@ TMelodyImport convertMelody(const TImportedMelody& source) {
     shape.applyLetterScheme(
         TRawLetterScheme::builtInSchemes()[static_cast<size_t>(DEFAULT_LETTER_SCHEME_INDEX)]);
 
-    int32_t tempo = DEFAULT_TEMPO;
-    if (source.quartersPerMinute && *source.quartersPerMinute > 0) {
-        // a quarter lasts 8 x (200 - tempo) ms
-        const double value = 200.0 - 7500.0 / *source.quartersPerMinute;
-        tempo = static_cast<int32_t>(
-            std::lround(std::clamp(value, double{MIN_TEMPO}, double{MAX_TEMPO})));
-    }
+    const int32_t tempo = source.quartersPerMinute && *source.quartersPerMinute > 0
+                              ? tempoForQuartersPerMinute(*source.quartersPerMinute)
+                              : DEFAULT_TEMPO;
 
     TMelodyImport result;
     result.period.buildFromLayout(shape.phrasesPerSentence(), shape.motivesPerPhrase(),

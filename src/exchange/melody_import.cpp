@@ -1,7 +1,6 @@
 #include "exchange/melody_import.h"
 
 #include <fstream>
-#include <sstream>
 
 #include "exchange/import_error.h"
 #include "exchange/midi_file_reader.h"

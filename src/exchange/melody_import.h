@@ -13,7 +13,8 @@ struct TImportOptions {
     std::optional<int> track;
 };
 
-// Larger files are refused before they are read: a period holds at most sixteen measures.
+// Larger files are refused before they are read: no melody of a period (at most 64 measures)
+// comes near it.
 constexpr size_t LARGEST_IMPORTED_FILE = 16 * 1024 * 1024;
 
 // Reads a MusicXML score or a standard MIDI file (told apart by their contents) and fits its

@@ -98,12 +98,10 @@ void readTrack(TMidiFileData& file, TByteReader reader) {
             if (type == 0x2F) {
                 ended = true;
             } else if (type == 0x58 && length >= 2) {
+                // a denominator beyond 64 is no meter at all
                 const int power = static_cast<uint8_t>(data[1]);
-                if (power <= 6)
-                    file.timeSignatures.push_back(
-                        {time, static_cast<uint8_t>(data[0]), 1 << power});
-                else
-                    file.timeSignatures.push_back({time, static_cast<uint8_t>(data[0]), 0});
+                file.timeSignatures.push_back(
+                    {time, static_cast<uint8_t>(data[0]), power <= 6 ? 1 << power : 0});
             } else if (type == 0x59 && length >= 2) {
                 file.keySignatures.push_back(
                     {time, static_cast<int8_t>(data[0]), static_cast<uint8_t>(data[1])});

@@ -5,11 +5,13 @@
 #include <vector>
 
 #include "exchange/import_error.h"
+#include "model/duration.h"
 
 namespace {
 
 constexpr int DRUM_CHANNEL = 9;
-constexpr int OWN_TICKS_PER_QUARTER = 120;
+// this program's MIDI files count time in the model's ticks
+constexpr int OWN_TICKS_PER_QUARTER = QUARTER;
 
 // The up-beat of a file this program wrote. Its chords are struck where a motive begins and the
 // last is let go where the period ends: a chord off the bar lines tells the up-beat. Without one,
@@ -36,7 +38,7 @@ int64_t ownPickup(const TMidiFileData& file, const std::vector<TMidiFileNote>& m
         }
         return true;
     };
-    const int64_t sixteenth = OWN_TICKS_PER_QUARTER / 4 * scale;
+    const int64_t sixteenth = SIXTEENTH * scale;
     if (firstStart > 0 && firstStart < measure && fits(measure - firstStart))
         return measure - firstStart;
     if (fits(0))

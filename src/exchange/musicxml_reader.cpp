@@ -22,7 +22,6 @@ constexpr int64_t MOST_UNITS = 10000000;
 // No note, rest or move of a melody lasts more quarters than this; longer ones are cut, which
 // keeps every sum of times far from overflow.
 constexpr int64_t LONGEST_QUARTERS = 1000;
-constexpr int STEP_SEMITONES[7] = {0, 2, 4, 5, 7, 9, 11};
 
 // A whole number in an element's text; `fallback` when it is missing or not one.
 int64_t integerOf(const TXmlElement& node, int64_t fallback) {
@@ -81,6 +80,68 @@ bool hasTie(const TXmlElement& note, const char* type) {
             if (tied.attribute("type").value_or("") == type)
                 return true;
     return false;
+}
+
+// What a <key> element gives: the key, and whether it names the mode. Nothing for a key
+// without fifths (a non-traditional key).
+struct TWrittenKey {
+    TKey key;
+    bool modeKnown = false;
+};
+
+std::optional<TWrittenKey> keyOf(const TXmlElement& key) {
+    if (key.child("fifths").isNull())
+        return std::nullopt;
+    const int64_t fifths = integerOf(key.child("fifths"), 0);
+    if (fifths < -7 || fifths > 7)
+        throw TImportError("the key signature of " + textOf(key.child("fifths")) +
+                           " fifths is not one of the program's keys");
+    const std::string mode = textOf(key.child("mode"));
+    const bool minor = mode == "minor" || mode == "aeolian";
+    // a signature alone leaves major and its relative minor to the notes
+    return TWrittenKey{TKey(static_cast<int32_t>(fifths), minor ? MINOR : MAJOR),
+                       minor || mode == "major" || mode == "ionian"};
+}
+
+// What a <time> element writes, as a student reads it ("6/8", "without meter"), and its numbers
+// when they are plain ones (else 0).
+struct TWrittenMeter {
+    std::string text;
+    int beats = 0;
+    int beatType = 0;
+};
+
+TWrittenMeter meterOf(const TXmlElement& time) {
+    if (!time.child("senza-misura").isNull())
+        return {"without meter"};
+    const std::string top = textOf(time.child("beats"));
+    const std::string bottom = textOf(time.child("beat-type"));
+    TWrittenMeter meter{top + "/" + bottom};
+    const auto plain = [](const std::string& digits) {
+        return !digits.empty() && digits.size() < 4 &&
+               digits.find_first_not_of("0123456789") == std::string::npos;
+    };
+    if (plain(top) && plain(bottom)) {
+        meter.beats = std::stoi(top);
+        meter.beatType = std::stoi(bottom);
+    }
+    return meter;
+}
+
+// The spelling of a <pitch> element; nothing when its step is not a letter.
+std::optional<TPitchSpelling> spellingOf(const TXmlElement& pitch) {
+    const std::string step = textOf(pitch.child("step"));
+    const size_t letter =
+        step.size() == 1 ? std::string("CDEFGAB").find(step[0]) : std::string::npos;
+    if (letter == std::string::npos)
+        return std::nullopt;
+    TPitchSpelling written;
+    written.letter = static_cast<int>(letter);
+    written.alter =
+        static_cast<int>(std::clamp<int64_t>(integerOf(pitch.child("alter"), 0), -3, 3));
+    written.octave =
+        static_cast<int>(std::clamp<int64_t>(integerOf(pitch.child("octave"), 4), -1, 10));
+    return written;
 }
 
 int64_t commonUnit(const TXmlElement& part) {
@@ -148,51 +209,27 @@ TImportedMelody readMusicXmlMelody(std::string_view text, int partNumber) {
                 for (const TXmlElement& divisions : child.children("divisions"))
                     scale = unit / std::max<int64_t>(1, integerOf(divisions, 1));
                 for (const TXmlElement& key : child.children("key")) {
-                    if (key.child("fifths").isNull())
+                    const std::optional<TWrittenKey> read = keyOf(key);
+                    if (!read) {
                         continue;
-                    const int64_t fifths = integerOf(key.child("fifths"), 0);
-                    if (fifths < -7 || fifths > 7)
-                        throw TImportError("the key signature of " + textOf(key.child("fifths")) +
-                                           " fifths is not one of the program's keys");
-                    const std::string mode = textOf(key.child("mode"));
-                    const TKey read(static_cast<int32_t>(fifths),
-                                    mode == "minor" || mode == "aeolian" ? MINOR : MAJOR);
-                    if (!melody.key) {
-                        melody.key = read;
-                        // a signature alone leaves major and its relative minor to the notes
-                        melody.modeUnknown = mode != "major" && mode != "ionian" &&
-                                             mode != "minor" && mode != "aeolian";
+                    } else if (!melody.key) {
+                        melody.key = read->key;
+                        melody.modeUnknown = !read->modeKnown;
                     } else {
-                        keyChanges.push_back({index, position, read});
+                        keyChanges.push_back({index, position, read->key});
                     }
                 }
                 for (const TXmlElement& time : child.children("time")) {
-                    std::string written;
-                    int beats = 0;
-                    int beatType = 0;
-                    if (!time.child("senza-misura").isNull()) {
-                        written = "without meter";
-                    } else {
-                        const std::string top = textOf(time.child("beats"));
-                        const std::string bottom = textOf(time.child("beat-type"));
-                        written = top + "/" + bottom;
-                        if (top.find_first_not_of("0123456789") == std::string::npos &&
-                            bottom.find_first_not_of("0123456789") == std::string::npos &&
-                            !top.empty() && !bottom.empty() && top.size() < 4 &&
-                            bottom.size() < 4) {
-                            beats = std::stoi(top);
-                            beatType = std::stoi(bottom);
-                        }
-                    }
+                    const TWrittenMeter meter = meterOf(time);
                     if (melody.beats == 0 && melody.beatType == 0 && index == 0) {
-                        if (beats == 0 || beatType == 0)
-                            throw TImportError("the meter " + written +
+                        if (meter.beats == 0 || meter.beatType == 0)
+                            throw TImportError("the meter " + meter.text +
                                                " is not one the program offers (2/4, 3/4, 2/8, "
                                                "3/8)");
-                        melody.beats = beats;
-                        melody.beatType = beatType;
-                    } else if (beats != melody.beats || beatType != melody.beatType) {
-                        throw TImportError("the meter changes to " + written + " in measure " +
+                        melody.beats = meter.beats;
+                        melody.beatType = meter.beatType;
+                    } else if (meter.beats != melody.beats || meter.beatType != melody.beatType) {
+                        throw TImportError("the meter changes to " + meter.text + " in measure " +
                                            measure.attribute("number").value_or("") +
                                            "; a period keeps one meter");
                     }
@@ -223,20 +260,9 @@ TImportedMelody readMusicXmlMelody(std::string_view text, int partNumber) {
                 raw_note.length = length;
                 raw_note.note.grace = grace;
                 const TXmlElement pitch = child.child("pitch");
-                if (!pitch.isNull()) {
-                    const std::string step = textOf(pitch.child("step"));
-                    const size_t letter =
-                        step.size() == 1 ? std::string("CDEFGAB").find(step[0]) : std::string::npos;
-                    if (letter != std::string::npos) {
-                        const int alter = static_cast<int>(
-                            std::clamp<int64_t>(integerOf(pitch.child("alter"), 0), -3, 3));
-                        const int octave = static_cast<int>(
-                            std::clamp<int64_t>(integerOf(pitch.child("octave"), 4), -1, 10));
-                        raw_note.note.letter = static_cast<int>(letter);
-                        raw_note.note.alter = alter;
-                        raw_note.note.midi = 12 * (octave + 1) + STEP_SEMITONES[letter] + alter;
-                    }
-                }
+                raw_note.note.written = pitch.isNull() ? std::nullopt : spellingOf(pitch);
+                if (raw_note.note.written)
+                    raw_note.note.midi = spelledMidiKey(*raw_note.note.written);
                 raw_note.tieStart = hasTie(child, "start");
                 raw_note.tieStop = hasTie(child, "stop");
                 raw_note.voice = textOf(child.child("voice"));

@@ -13,9 +13,12 @@ TPitchSpelling spellPitch(int32_t pitch, const TKey& key) {
     TPitchSpelling s;
     s.letter = (pitch + 1) % 7;
     s.octave = (pitch + 1) / 7 + 1;
-    const int32_t natural = 12 * (s.octave + 1) + NATURAL_SEMITONES[static_cast<size_t>(s.letter)];
-    s.alter = key.pitch(pitch) - natural;
+    s.alter = key.pitch(pitch) - spelledMidiKey({s.letter, s.octave, 0});
     return s;
+}
+
+int32_t spelledMidiKey(const TPitchSpelling& s) {
+    return 12 * (s.octave + 1) + NATURAL_SEMITONES[static_cast<size_t>(s.letter)] + s.alter;
 }
 
 std::string pitchName(int32_t pitch, const TKey& key) {

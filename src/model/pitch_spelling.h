@@ -18,6 +18,9 @@ struct TPitchSpelling {
 
 TPitchSpelling spellPitch(int32_t pitch, const TKey& key);
 
+// The MIDI note a spelling sounds: C4 is 60, B♯3 is 60 too.
+int32_t spelledMidiKey(const TPitchSpelling& spelling);
+
 // The spelling as a student reads it: "D5", "F♯4", "B♭3", "F♯♯4".
 std::string pitchName(int32_t pitch, const TKey& key);
 std::string spelledName(const TPitchSpelling& spelling);

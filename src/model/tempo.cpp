@@ -1,5 +1,8 @@
 #include "model/tempo.h"
 
+#include <algorithm>
+#include <cmath>
+
 int tempoCategory(int32_t tempo) {
     if (tempo < 55)
         return 0;
@@ -28,4 +31,14 @@ int quartersPerMinute(int32_t tempo) {
         return 0;
     // 60000 ms / (8 x step ms), to the nearest whole quarter
     return int((7500 + step / 2) / step);
+}
+
+int32_t tempoForQuartersPerMinute(double quarters) {
+    // no mark, or one that stands still, is as slow as a tempo goes
+    if (!(quarters > 0))
+        return MIN_TEMPO;
+    // a quarter lasts 8 x (200 - tempo) ms
+    const double value = 200.0 - 7500.0 / quarters;
+    return static_cast<int32_t>(
+        std::lround(std::clamp(value, double{MIN_TEMPO}, double{MAX_TEMPO})));
 }

@@ -20,6 +20,8 @@ int32_t quarterMilliseconds(int32_t tempo);
 // The metronome mark: 7500 / (200 - tempo) quarters a minute, to the nearest whole one; 0 for a
 // tempo that stands still.
 int quartersPerMinute(int32_t tempo);
+// The tempo whose quarter is nearest to a metronome mark's, kept within MIN_TEMPO..MAX_TEMPO.
+int32_t tempoForQuartersPerMinute(double quarters);
 
 // The three motive types of the editors, indices of the "motive type group".
 enum class TMotiveType { IAMBUS = 0, TROCHEE = 1, AMPHIBRACHYS = 2 };

@@ -98,7 +98,6 @@ class TScorePrinter {
         notes_.paintItems(painter_, layoutMetronomeMark(period_.tempo(), METRONOME_X, METRONOME_Y,
                                                         notes_.meterTextWidth()));
         // the legend's words in a plain font, its heads and boxes as the staffs draw them
-        painter_.setFont(legendFont());
         for (const TPlacedItem& item : layout_.legend) {
             if (item.kind != TItemKind::TEXT) {
                 notes_.paintItems(painter_, {item});

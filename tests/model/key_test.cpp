@@ -194,6 +194,13 @@ TEST(TempoTest, CategoriesQuarterLengthAndAnacrusis) {
     EXPECT_EQ(tempoCategory(150), 6);
     EXPECT_EQ(quarterMilliseconds(100), 800);
     EXPECT_EQ(quarterMilliseconds(150), 400);
+    // a metronome mark back to the tempo: the nearest one, within the slider's range
+    for (const int32_t tempo : {50, 55, 100, 131, 150})
+        EXPECT_EQ(tempoForQuartersPerMinute(60000.0 / quarterMilliseconds(tempo)), tempo);
+    EXPECT_EQ(tempoForQuartersPerMinute(75.4), 101);  // 200 - 99.47, to the nearest
+    EXPECT_EQ(tempoForQuartersPerMinute(300), MAX_TEMPO);
+    EXPECT_EQ(tempoForQuartersPerMinute(20), MIN_TEMPO);
+    EXPECT_EQ(tempoForQuartersPerMinute(0), MIN_TEMPO);
     EXPECT_EQ(anacrusisFor(TMotiveType::IAMBUS, 3, 240), 120);
     EXPECT_EQ(anacrusisFor(TMotiveType::AMPHIBRACHYS, 1, 240), 60);
     EXPECT_EQ(anacrusisFor(TMotiveType::TROCHEE, 4, 240), 0);
