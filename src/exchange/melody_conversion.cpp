@@ -208,8 +208,12 @@ std::vector<TImportedNote> topLine(const std::vector<TImportedNote>& notes, cons
                               [&](const auto* n) { return n->midi == together.back()->midi; });
             if (together.size() > 1) {
                 std::string chord;
-                for (const TImportedNote* n : together)
-                    chord += (chord.empty() ? "" : " ") + writtenName(*n, key);
+                for (const TImportedNote* n : together) {
+                    // piece by piece: g++ 12 warns falsely of an overlap in a joined temporary
+                    if (!chord.empty())
+                        chord += ' ';
+                    chord += writtenName(*n, key);
+                }
                 report(start, "chord " + chord + "; kept its top note " + writtenName(*top, key));
             }
             line.push_back(*top);
